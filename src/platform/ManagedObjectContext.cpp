@@ -1,0 +1,316 @@
+#include "ManagedObjectContext.h"
+
+#include "SqliteDatabase.h"
+
+#include <QAtomicInteger>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+namespace {
+
+quint64 nextObjectID()
+{
+    static QAtomicInteger<quint64> counter(0);
+    return ++counter;
+}
+
+// Newest first, absent dates last, like the store's ORDER BY date DESC.
+bool newerFirst(const ManagedObject *left, const ManagedObject *right)
+{
+    const QDateTime leftDate = left->sortDate();
+    const QDateTime rightDate = right->sortDate();
+    if (leftDate.isValid() != rightDate.isValid())
+        return leftDate.isValid();
+    return leftDate > rightDate;
+}
+
+void bindArgument(SqliteStatement &statement, int parameter, const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        statement.bindInt64(parameter, value.toBool() ? 1 : 0);
+        break;
+    case QMetaType::QString:
+        statement.bindText(parameter, value.toString());
+        break;
+    case QMetaType::QByteArray:
+        statement.bindBlob(parameter, value.toByteArray());
+        break;
+    default:
+        statement.bindInt64(parameter, value.toLongLong());
+    }
+}
+
+} // namespace
+
+const EntityDescription *ManagedObjectModel::entity(const QString &name) const
+{
+    for (const EntityDescription &description : entities) {
+        if (description.name == name)
+            return &description;
+    }
+    return nullptr;
+}
+
+void ManagedObject::didChange(int attributeIndex)
+{
+    m_changedAttributes |= 1u << attributeIndex;
+    if (m_context)
+        m_context->objectDidChange(this);
+}
+
+ManagedObjectContext::ManagedObjectContext(const ManagedObjectModel &model, SqliteDatabase &database,
+                                           QObject *parent)
+    : QObject(parent), m_model(model), m_database(database)
+{
+}
+
+ManagedObjectContext::~ManagedObjectContext() = default; // owned objects are QObject children
+
+void ManagedObjectContext::adopt(ManagedObject *object, const EntityDescription &entity)
+{
+    object->setParent(this);
+    object->m_context = this;
+    object->m_entity = &entity;
+    object->m_objectID = nextObjectID();
+}
+
+ManagedObject *ManagedObjectContext::insertNewObject(const QString &entityName)
+{
+    const EntityDescription *entity = m_model.entity(entityName);
+    Q_ASSERT_X(entity, "insertNewObject", "unknown entity");
+    ManagedObject *object = entity->makeObject();
+    adopt(object, *entity);
+    object->m_isInserted = true;
+    m_inserted.append(object);
+    object->awakeFromInsert();
+    return object;
+}
+
+void ManagedObjectContext::objectDidChange(ManagedObject *object)
+{
+    if (!object->m_isInserted && !object->m_isDeleted && !m_updated.contains(object))
+        m_updated.append(object);
+}
+
+QString ManagedObjectContext::selectSql(const EntityDescription &entity) const
+{
+    QString sql = QStringLiteral("SELECT id");
+    for (const AttributeDescription &attribute : entity.attributes)
+        sql += QStringLiteral(", \"%1\"").arg(attribute.name);
+    return sql + QStringLiteral(" FROM \"%1\"").arg(entity.name);
+}
+
+ManagedObject *ManagedObjectContext::materialize(const EntityDescription &entity, qint64 rowId,
+                                                 const SqliteStatement &row)
+{
+    ManagedObject *object = entity.makeObject();
+    adopt(object, entity);
+    object->m_rowId = rowId;
+    object->readRow(row, 1);
+    m_registered.insert(rowId, object);
+    return object;
+}
+
+ManagedObjectContext::FetchResult ManagedObjectContext::execute(const FetchRequest &request)
+{
+    FetchResult result;
+    const EntityDescription *entity = m_model.entity(request.entityName);
+    if (!entity) {
+        result.error = StoreError{QStringLiteral("The store has no entity named “%1”.").arg(request.entityName)};
+        return result;
+    }
+
+    // Objects whose values in memory differ from the store are matched in memory instead.
+    QList<ManagedObject *> changed;
+    for (ManagedObject *object : std::as_const(m_inserted)) {
+        if (object->m_entity == entity)
+            changed.append(object);
+    }
+    for (ManagedObject *object : std::as_const(m_updated)) {
+        if (object->m_entity == entity)
+            changed.append(object);
+    }
+    const bool hasLocalChanges = !changed.isEmpty() || !m_deleted.isEmpty();
+
+    QString sql = selectSql(*entity);
+    if (request.predicate)
+        sql += QStringLiteral(" WHERE ") + request.predicate->sql;
+    if (request.sortByCreatedAtDescending && !entity->dateSortAttribute.isEmpty())
+        sql += QStringLiteral(" ORDER BY \"%1\" DESC, id DESC").arg(entity->dateSortAttribute);
+    if (request.fetchLimit > 0 && !hasLocalChanges)
+        sql += QStringLiteral(" LIMIT %1").arg(request.fetchLimit);
+
+    const QByteArray utf8 = sql.toUtf8();
+    SqliteStatement statement(m_database, utf8.constData());
+    if (!statement.isValid()) {
+        result.error = StoreError{QStringLiteral("The store could not run a fetch: %1").arg(m_database.lastError())};
+        return result;
+    }
+    if (request.predicate) {
+        for (int index = 0; index < request.predicate->arguments.size(); ++index)
+            bindArgument(statement, index + 1, request.predicate->arguments.at(index));
+    }
+
+    QList<ManagedObject *> fetched;
+    QList<ManagedObject *> materialized;
+    while (statement.step()) {
+        const qint64 rowId = statement.columnInt64(0);
+        ManagedObject *object = m_registered.value(rowId);
+        if (object) {
+            if (object->m_changedAttributes != 0 || object->m_isDeleted)
+                continue;
+        } else {
+            object = materialize(*entity, rowId, statement);
+            materialized.append(object);
+        }
+        fetched.append(object);
+    }
+    if (statement.hasError()) {
+        // Leave the context as it was: forget rows read before the failure.
+        for (ManagedObject *object : std::as_const(materialized)) {
+            m_registered.remove(object->m_rowId);
+            delete object;
+        }
+        result.error = StoreError{QStringLiteral("The store could not be read: %1").arg(m_database.lastError())};
+        return result;
+    }
+
+    bool addedFromMemory = false;
+    for (ManagedObject *object : std::as_const(changed)) {
+        if (!request.predicate || request.predicate->matches(*object)) {
+            fetched.append(object);
+            addedFromMemory = true;
+        }
+    }
+    if (addedFromMemory && request.sortByCreatedAtDescending)
+        std::stable_sort(fetched.begin(), fetched.end(), newerFirst);
+    if (request.fetchLimit > 0 && fetched.size() > request.fetchLimit)
+        fetched.resize(request.fetchLimit);
+    result.objects = std::move(fetched);
+    return result;
+}
+
+void ManagedObjectContext::deleteObject(ManagedObject *object)
+{
+    if (!object || object->m_context != this || object->m_isDeleted)
+        return;
+    object->m_isDeleted = true;
+    m_updated.removeOne(object);
+    if (object->m_isInserted) {
+        // Never saved: it simply leaves the context.
+        object->m_isInserted = false;
+        m_inserted.removeOne(object);
+        return;
+    }
+    m_deleted.append(object);
+}
+
+bool ManagedObjectContext::hasChanges() const
+{
+    return !m_inserted.isEmpty() || !m_updated.isEmpty() || !m_deleted.isEmpty();
+}
+
+std::optional<StoreError> ManagedObjectContext::save()
+{
+    if (!hasChanges())
+        return std::nullopt;
+
+    auto fail = [this](const QString &what) {
+        const QString description = what + m_database.lastError();
+        m_database.execute("ROLLBACK");
+        return StoreError{description};
+    };
+
+    if (auto error = m_database.execute("BEGIN IMMEDIATE"))
+        return StoreError{QStringLiteral("The store could not start a save: %1").arg(*error)};
+
+    std::map<const EntityDescription *, std::unique_ptr<SqliteStatement>> insertStatements;
+    QList<qint64> newRowIds;
+    newRowIds.reserve(m_inserted.size());
+    for (ManagedObject *object : std::as_const(m_inserted)) {
+        const EntityDescription &entity = *object->m_entity;
+        auto &statement = insertStatements[&entity];
+        if (!statement) {
+            QString columns;
+            QString parameters;
+            for (const AttributeDescription &attribute : entity.attributes) {
+                columns += (columns.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') + attribute.name + QLatin1Char('"');
+                parameters += parameters.isEmpty() ? QStringLiteral("?") : QStringLiteral(", ?");
+            }
+            const QByteArray sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                       .arg(entity.name, columns, parameters)
+                                       .toUtf8();
+            statement = std::make_unique<SqliteStatement>(m_database, sql.constData());
+        }
+        if (!statement->isValid())
+            return fail(QStringLiteral("The store could not save a new item: "));
+        for (int index = 0; index < entity.attributes.size(); ++index)
+            object->bindAttribute(index, *statement, index + 1);
+        statement->step();
+        if (statement->hasError())
+            return fail(QStringLiteral("The store could not save a new item: "));
+        newRowIds.append(m_database.lastInsertRowId());
+        statement->reset();
+    }
+
+    for (ManagedObject *object : std::as_const(m_updated)) {
+        const EntityDescription &entity = *object->m_entity;
+        QString assignments;
+        QList<int> changedIndexes;
+        for (int index = 0; index < entity.attributes.size(); ++index) {
+            if (object->m_changedAttributes & (1u << index)) {
+                assignments += (assignments.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"')
+                               + entity.attributes.at(index).name + QStringLiteral("\" = ?");
+                changedIndexes.append(index);
+            }
+        }
+        const QByteArray sql =
+            QStringLiteral("UPDATE \"%1\" SET %2 WHERE id = ?").arg(entity.name, assignments).toUtf8();
+        SqliteStatement statement(m_database, sql.constData());
+        if (!statement.isValid())
+            return fail(QStringLiteral("The store could not save a change: "));
+        int parameter = 1;
+        for (int index : changedIndexes)
+            object->bindAttribute(index, statement, parameter++);
+        statement.bindInt64(parameter, object->m_rowId);
+        statement.step();
+        if (statement.hasError())
+            return fail(QStringLiteral("The store could not save a change: "));
+    }
+
+    for (ManagedObject *object : std::as_const(m_deleted)) {
+        const QByteArray sql = QStringLiteral("DELETE FROM \"%1\" WHERE id = ?").arg(object->m_entity->name).toUtf8();
+        SqliteStatement statement(m_database, sql.constData());
+        statement.bindInt64(1, object->m_rowId);
+        statement.step();
+        if (!statement.isValid() || statement.hasError())
+            return fail(QStringLiteral("The store could not remove an item: "));
+    }
+
+    if (m_database.execute("COMMIT"))
+        return fail(QStringLiteral("The store could not finish a save: "));
+
+    // Committed: the changes are now the stored state.
+    const QList<ManagedObject *> inserted = std::exchange(m_inserted, {});
+    const QList<ManagedObject *> updated = std::exchange(m_updated, {});
+    const QList<ManagedObject *> deleted = std::exchange(m_deleted, {});
+    for (int index = 0; index < inserted.size(); ++index) {
+        ManagedObject *object = inserted.at(index);
+        object->m_rowId = newRowIds.at(index);
+        object->m_isInserted = false;
+        object->m_changedAttributes = 0;
+        m_registered.insert(object->m_rowId, object);
+    }
+    for (ManagedObject *object : updated)
+        object->m_changedAttributes = 0;
+    for (ManagedObject *object : deleted) {
+        m_registered.remove(object->m_rowId);
+        object->m_rowId = 0;
+        object->m_changedAttributes = 0;
+    }
+    emit didSave(m_transactionAuthor, inserted, updated, deleted);
+    return std::nullopt;
+}

@@ -1,0 +1,119 @@
+#include "PersistentContainer.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+const char *columnType(AttributeType type)
+{
+    switch (type) {
+    case AttributeType::UUID:
+        return "BLOB";
+    case AttributeType::String:
+        return "TEXT";
+    case AttributeType::Boolean:
+    case AttributeType::Integer16:
+    case AttributeType::Date:
+        return "INTEGER";
+    }
+    return "BLOB";
+}
+
+} // namespace
+
+PersistentContainer::PersistentContainer(const QString &name, const ManagedObjectModel &model)
+    : m_name(name), m_model(model)
+{
+}
+
+PersistentContainer::~PersistentContainer()
+{
+    m_viewContext.reset(); // before the database it reads
+}
+
+void PersistentContainer::loadPersistentStores(
+    const std::function<void(const std::optional<StoreError> &)> &completion)
+{
+    if (auto error = openStore()) {
+        completion(StoreError{*error});
+        return;
+    }
+    m_viewContext = std::make_unique<ManagedObjectContext>(m_model, m_database);
+    completion(std::nullopt);
+}
+
+std::optional<QString> PersistentContainer::openStore()
+{
+    const bool inMemory = m_description.type == PersistentStoreDescription::Type::InMemory;
+    const QString path = inMemory ? QStringLiteral(":memory:") : m_description.path;
+    const QString where = inMemory ? QStringLiteral("The in-memory store")
+                                   : QStringLiteral("The store file “%1”").arg(path);
+
+    if (!inMemory) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile())
+            return QStringLiteral("%1 is not a file.").arg(where);
+        if (info.exists() && !info.isReadable())
+            return QStringLiteral("%1 cannot be read (permission denied).").arg(where);
+    }
+    if (auto error = m_database.open(path))
+        return QStringLiteral("%1 could not be opened: %2").arg(where, *error);
+
+    // Read before writing anything: a file that is not ours stays exactly as it was.
+    qint64 storedVersion = 0;
+    QStringList tables;
+    {
+        SqliteStatement version(m_database, "PRAGMA user_version");
+        if (!version.isValid() || !version.step())
+            return QStringLiteral("%1 is not a readable Stashline store: %2").arg(where, m_database.lastError());
+        storedVersion = version.columnInt64(0);
+        SqliteStatement schema(m_database, "SELECT name FROM sqlite_master WHERE type = 'table'");
+        while (schema.step())
+            tables.append(schema.columnText(0));
+        if (schema.hasError() || !schema.isValid())
+            return QStringLiteral("%1 is not a readable Stashline store: %2").arg(where, m_database.lastError());
+    }
+    if (storedVersion > m_model.schemaVersion)
+        return QStringLiteral("%1 was written by a newer version of Stashline (store version %2; this "
+                              "version reads up to %3). Update Stashline to open it.")
+            .arg(where)
+            .arg(storedVersion)
+            .arg(m_model.schemaVersion);
+    if (storedVersion == 0 && !tables.isEmpty())
+        return QStringLiteral("%1 holds data that is not a Stashline store.").arg(where);
+    if (storedVersion > 0) {
+        for (const EntityDescription &entity : m_model.entities) {
+            if (!tables.contains(entity.name))
+                return QStringLiteral("%1 is damaged: the table “%2” is missing.").arg(where, entity.name);
+        }
+    }
+
+    if (!inMemory) {
+        if (auto error = m_database.execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;"))
+            return QStringLiteral("%1 could not be prepared: %2").arg(where, *error);
+    }
+    if (storedVersion == 0) {
+        QString sql = QStringLiteral("BEGIN;");
+        for (const EntityDescription &entity : m_model.entities) {
+            QString columns = QStringLiteral("id INTEGER PRIMARY KEY");
+            for (const AttributeDescription &attribute : entity.attributes)
+                columns += QStringLiteral(", \"%1\" %2").arg(attribute.name, QLatin1String(columnType(attribute.type)));
+            sql += QStringLiteral("CREATE TABLE \"%1\" (%2);").arg(entity.name, columns);
+            QStringList indexed = entity.indexedAttributes;
+            if (!entity.dateSortAttribute.isEmpty())
+                indexed.append(entity.dateSortAttribute);
+            for (const QString &attribute : std::as_const(indexed))
+                sql += QStringLiteral("CREATE INDEX \"%1_by_%2\" ON \"%1\" (\"%2\");").arg(entity.name, attribute);
+        }
+        sql += QStringLiteral("CREATE TABLE StoreMetadata (key TEXT PRIMARY KEY, value TEXT);");
+        sql += QStringLiteral("INSERT INTO StoreMetadata VALUES ('modelVersion', '%1');")
+                   .arg(QStringList(m_model.versionIdentifiers.values()).join(QLatin1Char(',')));
+        sql += QStringLiteral("PRAGMA user_version = %1; COMMIT;").arg(m_model.schemaVersion);
+        if (auto error = m_database.execute(sql.toUtf8().constData())) {
+            m_database.execute("ROLLBACK");
+            return QStringLiteral("%1 could not be set up: %2").arg(where, *error);
+        }
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ManagedObjectContext.h"
+#include "SqliteDatabase.h"
+
+#include <QString>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Where and how a container keeps its store: an SQLite file, or memory.
+struct PersistentStoreDescription {
+    enum class Type { SQLite, InMemory };
+    Type type = Type::SQLite;
+    QString path;        // the store file, for SQLite
+    QVariantMap options; // kept for the store's callers; history tracking needs no reader here
+};
+
+// A container of one store over a model, with its main context.
+class PersistentContainer
+{
+public:
+    PersistentContainer(const QString &name, const ManagedObjectModel &model);
+    ~PersistentContainer();
+
+    const QString &name() const { return m_name; }
+    void setPersistentStoreDescription(const PersistentStoreDescription &description) { m_description = description; }
+    const PersistentStoreDescription &persistentStoreDescription() const { return m_description; }
+
+    // Opens the store and calls `completion` once, before returning, with an error or none.
+    // An existing file is never deleted, truncated or rewritten when it cannot be used: a file
+    // that is not a database, holds other data or was written by a newer model version is an
+    // error. A new or empty file gets the model's tables. Main thread.
+    void loadPersistentStores(const std::function<void(const std::optional<StoreError> &)> &completion);
+
+    // The main context; valid after a successful load.
+    ManagedObjectContext &viewContext() { return *m_viewContext; }
+
+private:
+    std::optional<QString> openStore();
+
+    QString m_name;
+    const ManagedObjectModel &m_model;
+    PersistentStoreDescription m_description;
+    SqliteDatabase m_database;
+    std::unique_ptr<ManagedObjectContext> m_viewContext;
+};

@@ -1,0 +1,94 @@
+#include "PersistenceController.h"
+
+#include "ShareItem.h"
+#include "platform/FatalError.h"
+#include "platform/GroupDirectory.h"
+
+#include <QDir>
+
+#include <memory>
+#include <mutex>
+
+namespace PersistenceController {
+namespace {
+
+std::unique_ptr<PersistentContainer> load(const PersistentStoreDescription &description,
+                                          std::optional<StoreError> *error)
+{
+    auto container = std::make_unique<PersistentContainer>(QLatin1String(containerName), makeModel());
+    container->setPersistentStoreDescription(description);
+    std::optional<StoreError> loadError;
+    container->loadPersistentStores([&loadError](const std::optional<StoreError> &result) { loadError = result; });
+    if (error)
+        *error = loadError;
+    if (loadError)
+        return nullptr;
+    return container;
+}
+
+PersistentContainer *loadOrStop(std::unique_ptr<PersistentContainer> container, const std::optional<StoreError> &error)
+{
+    if (!container)
+        fatalError(QStringLiteral("Unresolved error ") + (error ? error->description : QString()));
+    return container.release(); // process-wide, kept until exit
+}
+
+} // namespace
+
+const ManagedObjectModel &makeModel()
+{
+    static const ManagedObjectModel model{{ShareItem::entityDescription()}, {QStringLiteral("1.5")}, 1};
+    return model;
+}
+
+QString storeDirectoryURL()
+{
+    if (const auto group = GroupDirectory::path())
+        return *group;
+    return QDir::tempPath();
+}
+
+std::unique_ptr<PersistentContainer> openOnDiskContainer(const QString &path, std::optional<StoreError> *error)
+{
+    PersistentStoreDescription description;
+    description.type = PersistentStoreDescription::Type::SQLite;
+    description.path = path;
+    description.options = {{QStringLiteral("NSPersistentHistoryTrackingKey"), true},
+                           {QStringLiteral("NSPersistentStoreRemoteChangeNotificationPostOptionKey"), true}};
+    auto container = load(description, error);
+    if (container) {
+        ManagedObjectContext &context = container->viewContext();
+        context.setAutomaticallyMergesChangesFromParent(true);
+        context.setMergePolicy(ManagedObjectContext::MergePolicy::PropertyObjectTrump);
+        context.setTransactionAuthor(QLatin1String(transactionAuthor));
+    }
+    return container;
+}
+
+std::unique_ptr<PersistentContainer> openInMemoryContainer(std::optional<StoreError> *error)
+{
+    PersistentStoreDescription description;
+    description.type = PersistentStoreDescription::Type::InMemory;
+    return load(description, error);
+}
+
+PersistentContainer &sharedContainer()
+{
+    static PersistentContainer *container = [] {
+        std::optional<StoreError> error;
+        const QString path = storeDirectoryURL() + QLatin1Char('/') + QLatin1String(storeFileName);
+        return loadOrStop(openOnDiskContainer(path, &error), error);
+    }();
+    return *container;
+}
+
+PersistentContainer &previewContainer()
+{
+    static PersistentContainer *container = [] {
+        std::optional<StoreError> error;
+        return loadOrStop(openInMemoryContainer(&error), error);
+    }();
+    return *container;
+}
+
+} // namespace PersistenceController

@@ -1,0 +1,277 @@
+#include "platform/SqliteDatabase.h"
+#include "store/PersistenceController.h"
+#include "store/ShareItem.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QList<ShareItem *> items(const QList<ManagedObject *> &objects)
+{
+    QList<ShareItem *> result;
+    for (ManagedObject *object : objects)
+        result.append(static_cast<ShareItem *>(object));
+    return result;
+}
+
+QList<ShareItem *> fetch(ManagedObjectContext &context, std::optional<Predicate> predicate = std::nullopt, int limit = 0)
+{
+    FetchRequest request = ShareItem::fetchRequest();
+    request.predicate = std::move(predicate);
+    request.fetchLimit = limit;
+    auto result = context.execute(request);
+    if (result.error)
+        qWarning() << result.error->description;
+    return items(result.objects);
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+class TestPersistenceController : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_directory;
+    QString storePath() const { return m_directory.filePath(QStringLiteral("Stashline.sqlite")); }
+
+    // Runs the app on a group directory holding `storeFile`; it must stop before any window.
+    QString runAppExpectingFatal(const QString &groupDirectory)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            return QStringLiteral("did not stop");
+        }
+        return QString::fromUtf8(process.readAllStandardError());
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(storePath());
+        QFile::remove(storePath() + QStringLiteral("-wal"));
+        QFile::remove(storePath() + QStringLiteral("-shm"));
+    }
+
+    void onDiskKeepsItemsInMemoryLosesThem()
+    {
+        const QString text = QString(1024 * 1024, QLatin1Char('x')) + QStringLiteral("😀 مرحبا");
+        QUuid uuid;
+        {
+            std::optional<StoreError> error;
+            auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+            QVERIFY2(container, error ? qPrintable(error->description) : "");
+            ShareItem *item = ShareItem::insert(container->viewContext());
+            item->setTitle(QStringLiteral("שלום 👋🏽 עולם"));
+            item->setContent(text);
+            item->setImageUUID(QUuid::createUuid());
+            uuid = item->uuid();
+            QVERIFY(!container->viewContext().save());
+        }
+        {
+            std::optional<StoreError> error;
+            auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+            QVERIFY(container);
+            const auto found = fetch(container->viewContext(), ShareItem::uuidPredicate(uuid), 1);
+            QCOMPARE(found.size(), 1);
+            QCOMPARE(found.first()->title(), QStringLiteral("שלום 👋🏽 עולם"));
+            QCOMPARE(found.first()->content(), text);
+            QVERIFY(!found.first()->imageUUID().isNull());
+            QVERIFY(found.first()->dueDate().isValid() == false);
+        }
+        {
+            std::optional<StoreError> error;
+            auto memory = PersistenceController::openInMemoryContainer(&error);
+            ShareItem::insert(memory->viewContext());
+            QVERIFY(!memory->viewContext().save());
+            memory = PersistenceController::openInMemoryContainer(&error);
+            QVERIFY(fetch(memory->viewContext()).isEmpty());
+        }
+    }
+
+    void predicatesSeeUnsavedChangesAndIdentity()
+    {
+        std::optional<StoreError> error;
+        auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+        ManagedObjectContext &context = container->viewContext();
+        const QDateTime base = QDateTime::currentDateTimeUtc();
+        QList<ShareItem *> created;
+        for (int index = 0; index < 4; ++index) {
+            ShareItem *item = ShareItem::insert(context);
+            item->setCreatedAt(base.addSecs(-index * 60));
+            item->setSyncStatus(ShareItem::SyncStatus::synced);
+            created.append(item);
+        }
+        QVERIFY(!context.save());
+
+        // Unsaved: one marked for deletion, one failed, one new pending, one deleted.
+        created[0]->setIsMarkedForDeletion(true);
+        created[1]->setSyncStatus(ShareItem::SyncStatus::failed);
+        ShareItem *fresh = ShareItem::insert(context);
+        fresh->setCreatedAt(base.addSecs(-90));
+        context.deleteObject(created[3]);
+
+        const auto live = fetch(context, ShareItem::notMarkedForDeletionPredicate());
+        QCOMPARE(live, (QList<ShareItem *>{created[1], fresh, created[2]}));
+
+        const auto pending = fetch(context, ShareItem::statusOrDeletionPredicate(ShareItem::SyncStatus::pending,
+                                                                                 ShareItem::SyncStatus::failed,
+                                                                                 ShareItem::SyncStatus::syncing));
+        QCOMPARE(pending, (QList<ShareItem *>{created[0], created[1], fresh}));
+        QCOMPARE(fetch(context, ShareItem::uuidPredicate(fresh->uuid()), 1), QList<ShareItem *>{fresh});
+        QVERIFY(fetch(context, ShareItem::uuidPredicate(created[3]->uuid()), 1).isEmpty());
+
+        // After a save the store agrees, and a reopened store gives the same answer.
+        QVERIFY(!context.save());
+        QCOMPARE(fetch(context, ShareItem::notMarkedForDeletionPredicate()),
+                 (QList<ShareItem *>{created[1], fresh, created[2]}));
+        const QUuid markedUuid = created[0]->uuid();
+        container.reset(); // the objects of the old context are gone with it
+        container = PersistenceController::openOnDiskContainer(storePath(), &error);
+        const auto reopened = fetch(container->viewContext());
+        QCOMPARE(reopened.size(), 4);
+        QCOMPARE(reopened.at(0)->uuid(), markedUuid);
+        QVERIFY(reopened.at(0)->isMarkedForDeletion());
+        QCOMPARE(reopened.at(1)->syncStatus(), ShareItem::SyncStatus::failed);
+        // Identity: a second fetch gives the same objects.
+        QCOMPARE(fetch(container->viewContext()), reopened);
+    }
+
+    void failedSaveKeepsChangesAndSendsNoNotification()
+    {
+        std::optional<StoreError> error;
+        auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+        ManagedObjectContext &context = container->viewContext();
+        QCOMPARE(context.transactionAuthor(), QStringLiteral("StashlineApp"));
+        QSignalSpy saved(&context, &ManagedObjectContext::didSave);
+        ShareItem *kept = ShareItem::insert(context);
+        QVERIFY(!context.save());
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.first().at(0).toString(), QStringLiteral("StashlineApp"));
+
+        // Another connection makes every write fail, as a full disk would.
+        SqliteDatabase other;
+        QVERIFY(!other.open(storePath()));
+        QVERIFY(!other.execute("CREATE TRIGGER refuse_insert BEFORE INSERT ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;"
+                              "CREATE TRIGGER refuse_update BEFORE UPDATE ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;"));
+        kept->setTitle(QStringLiteral("edited"));
+        ShareItem *added = ShareItem::insert(context);
+        added->setTitle(QStringLiteral("new"));
+        const auto failure = context.save();
+        QVERIFY(failure);
+        QVERIFY2(failure->description.contains(QStringLiteral("disk is full")), qPrintable(failure->description));
+        QCOMPARE(saved.count(), 1);
+        QVERIFY(context.hasChanges());
+        QCOMPARE(kept->title(), QStringLiteral("edited"));
+
+        // Once writes work again the kept changes reach the store.
+        QVERIFY(!other.execute("DROP TRIGGER refuse_insert; DROP TRIGGER refuse_update;"));
+        QVERIFY(!context.save());
+        QCOMPARE(saved.count(), 2);
+        SqliteStatement count(other, "SELECT count(*) FROM ShareItem WHERE title IN ('edited', 'new')");
+        QVERIFY(count.step());
+        QCOMPARE(count.columnInt64(0), 2);
+
+        auto memory = PersistenceController::openInMemoryContainer(&error);
+        QSignalSpy memorySaved(&memory->viewContext(), &ManagedObjectContext::didSave);
+        ShareItem::insert(memory->viewContext());
+        QVERIFY(!memory->viewContext().save());
+        QCOMPARE(memorySaved.count(), 1);
+        QCOMPARE(memorySaved.first().at(0).toString(), QString());
+    }
+
+    void unloadableStoresAreReportedAndLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("setup");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("not a database") << QByteArray("garbage") << "is not a readable Stashline store";
+        QTest::newRow("newer model version") << QByteArray("PRAGMA user_version = 99; CREATE TABLE ShareItem (id INTEGER PRIMARY KEY);")
+                                             << "written by a newer version";
+        QTest::newRow("another program's database") << QByteArray("CREATE TABLE photos (id INTEGER PRIMARY KEY);")
+                                                     << "not a Stashline store";
+    }
+    void unloadableStoresAreReportedAndLeftAlone()
+    {
+        QFETCH(QByteArray, setup);
+        QFETCH(QString, expected);
+        QTemporaryDir group;
+        const QString path = group.filePath(QStringLiteral("Stashline.sqlite"));
+        if (setup == "garbage") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, '\x5a'));
+        } else {
+            SqliteDatabase database;
+            QVERIFY(!database.open(path));
+            QVERIFY(!database.execute(setup.constData()));
+        }
+        const QByteArray before = fileHash(path);
+
+        std::optional<StoreError> error;
+        QVERIFY(!PersistenceController::openOnDiskContainer(path, &error));
+        QVERIFY(error);
+        QVERIFY2(error->description.contains(expected), qPrintable(error->description));
+        QCOMPARE(fileHash(path), before);
+
+        // The app stops with the fatal line and leaves the file untouched.
+        const QString output = runAppExpectingFatal(group.path());
+        QVERIFY2(output.contains(QStringLiteral("Unresolved error The store file")), qPrintable(output));
+        QVERIFY2(output.contains(expected), qPrintable(output));
+        QCOMPARE(fileHash(path), before);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")) || QFileInfo(path + QStringLiteral("-wal")).size() == 0);
+    }
+
+    void groupDirectoryAndFallback()
+    {
+        QTemporaryDir root;
+        qputenv("STASHLINE_GROUP_DIR", root.filePath(QStringLiteral("group")).toUtf8());
+        QCOMPARE(PersistenceController::storeDirectoryURL(), root.filePath(QStringLiteral("group")));
+        QVERIFY(QFileInfo(root.filePath(QStringLiteral("group"))).isDir());
+
+        // A group directory that cannot be created falls back to the temporary directory.
+        QFile blocker(root.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("STASHLINE_GROUP_DIR", root.filePath(QStringLiteral("file/group")).toUtf8());
+        QCOMPARE(PersistenceController::storeDirectoryURL(), QDir::tempPath());
+        qunsetenv("STASHLINE_GROUP_DIR");
+    }
+
+    void processWideContainersAreCreatedOnce()
+    {
+        QTemporaryDir group;
+        qputenv("STASHLINE_GROUP_DIR", group.path().toUtf8());
+        PersistentContainer &shared = PersistenceController::sharedContainer();
+        QCOMPARE(&PersistenceController::sharedContainer(), &shared);
+        QVERIFY(QFile::exists(group.filePath(QStringLiteral("Stashline.sqlite"))));
+        QCOMPARE(shared.viewContext().transactionAuthor(), QStringLiteral("StashlineApp"));
+        QVERIFY(shared.viewContext().automaticallyMergesChangesFromParent());
+        PersistentContainer &preview = PersistenceController::previewContainer();
+        QCOMPARE(&PersistenceController::previewContainer(), &preview);
+        QVERIFY(&preview != &shared);
+        QCOMPARE(preview.viewContext().transactionAuthor(), QString());
+        QVERIFY(PersistenceController::makeModel().versionIdentifiers.contains(QStringLiteral("1.5")));
+        qunsetenv("STASHLINE_GROUP_DIR");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPersistenceController)
+#include "tst_persistencecontroller.moc"

@@ -1,0 +1,118 @@
+#include "store/PersistenceController.h"
+#include "store/ShareItem.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestShareItem : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<PersistentContainer> m_container;
+    ManagedObjectContext &context() { return m_container->viewContext(); }
+
+private slots:
+    void init()
+    {
+        std::optional<StoreError> error;
+        m_container = PersistenceController::openInMemoryContainer(&error);
+        QVERIFY(m_container);
+    }
+
+    void insertDefaults()
+    {
+        const QDateTime before = QDateTime::currentDateTimeUtc();
+        ShareItem *item = ShareItem::insert(context());
+        const QDateTime after = QDateTime::currentDateTimeUtc();
+        QVERIFY(!item->uuid().isNull());
+        QVERIFY(item->createdAt() >= before && item->createdAt() <= after);
+        QVERIFY(!item->title().isNull());
+        QCOMPARE(item->title(), QString());
+        QCOMPARE(item->syncStatus(), ShareItem::SyncStatus::pending);
+        QVERIFY(!item->isMarkedForDeletion());
+        QVERIFY(!item->isFavorite());
+        QVERIFY(!item->isCompleted());
+        QCOMPARE(item->contentType(), QStringLiteral("text"));
+        QVERIFY(!item->dueDate().isValid());
+        QVERIFY(item->content().isNull());
+        QVERIFY(item->cloudKitRecordID().isNull());
+        QVERIFY(!item->lastSyncDate().isValid());
+        QVERIFY(item->imageUUID().isNull());
+        QVERIFY(item->uuid() != ShareItem::insert(context())->uuid());
+
+        // Defaults run once: the values survive a save and a fetch unchanged.
+        const QUuid uuid = item->uuid();
+        const QDateTime createdAt = item->createdAt();
+        QVERIFY(!context().save());
+        FetchRequest request = ShareItem::fetchRequest();
+        request.predicate = ShareItem::uuidPredicate(uuid);
+        const auto fetched = context().execute(request).objects;
+        QCOMPARE(fetched.size(), 1);
+        QCOMPARE(static_cast<ShareItem *>(fetched.first())->createdAt(), createdAt);
+    }
+
+    void decoding()
+    {
+        QCOMPARE(ShareItem::decodeSyncStatus(0), ShareItem::SyncStatus::pending);
+        QCOMPARE(ShareItem::decodeSyncStatus(3), ShareItem::SyncStatus::failed);
+        QVERIFY(!ShareItem::decodeSyncStatus(7));
+        QVERIFY(!ShareItem::decodeSyncStatus(-1));
+        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("url")), ShareItem::ContentKind::url);
+        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("image")), ShareItem::ContentKind::image);
+        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("URL")), ShareItem::ContentKind::text);
+        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("video")), ShareItem::ContentKind::text);
+        QCOMPARE(ShareItem::decodeContentKind(QString()), ShareItem::ContentKind::text);
+    }
+
+    void linkURL_data()
+    {
+        QTest::addColumn<QString>("contentType");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("expected");
+        const QString absent;
+        QTest::newRow("link item with relative reference") << "url" << "notes" << "" << "notes";
+        QTest::newRow("link item, address found in title") << "url" << absent << "read this https://example.com/x please"
+                                                           << "https://example.com/x";
+        QTest::newRow("link item whose content does not parse") << "url" << "see example.org now" << ""
+                                                                << "http://example.org";
+        QTest::newRow("note with a bare host") << "text" << "kde.org" << "" << "http://kde.org";
+        QTest::newRow("note of two plain words") << "text" << "hello" << "world" << "";
+        QTest::newRow("blank note") << "text" << "" << "   " << "";
+        QTest::newRow("note that parses with a scheme") << "text" << "mailto:me@example.net" << "" << "mailto:me@example.net";
+    }
+    void linkURL()
+    {
+        QFETCH(QString, contentType);
+        QFETCH(QString, content);
+        QFETCH(QString, title);
+        QFETCH(QString, expected);
+        ShareItem *item = ShareItem::insert(context());
+        item->setContentType(contentType);
+        item->setContent(content);
+        item->setTitle(title);
+        QCOMPARE(item->linkURL().toString(), expected);
+    }
+
+    void settersNotifyOnlyOnChange()
+    {
+        ShareItem *item = ShareItem::insert(context());
+        QVERIFY(!context().save());
+        QSignalSpy status(item, &ShareItem::syncStatusChanged);
+        QSignalSpy link(item, &ShareItem::linkInputsChanged);
+        item->setSyncStatus(ShareItem::SyncStatus::pending);
+        QCOMPARE(status.count(), 0);
+        QVERIFY(!context().hasChanges());
+        item->setSyncStatus(ShareItem::SyncStatus::synced);
+        QCOMPARE(status.count(), 1);
+        QVERIFY(context().hasChanges());
+        item->setContent(QStringLiteral("x"));
+        QCOMPARE(link.count(), 1);
+        // Absent and empty are different values.
+        item->setCloudKitRecordID(QStringLiteral(""));
+        QVERIFY(!item->cloudKitRecordID().isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShareItem)
+#include "tst_shareitem.moc"
