@@ -147,6 +147,16 @@ void AppLogger::log(const Logger &logger, LogLevel level, const QString &message
                                         functionName(location.function_name()), int(location.line()))});
 }
 
+void AppLogger::logIn(const Logger &logger, LogLevel level, const QString &function, const QString &message,
+                      const std::optional<QString> &errorDescription, const std::source_location &location)
+{
+    if (!isEnabled(logger, level))
+        return;
+    LogSink::write(LogEntry{logger.subsystem, logger.category, level,
+                            composeLine(message, errorDescription, QString::fromUtf8(location.file_name()), function,
+                                        int(location.line()))});
+}
+
 void AppLogger::debug(const Logger &logger, const QString &message, const std::source_location &location)
 {
     log(logger, LogLevel::Debug, message, std::nullopt, location);

@@ -44,6 +44,12 @@ public:
     static void error(const Logger &logger, const QString &message, const std::optional<QString> &errorDescription,
                       const std::source_location &location = std::source_location::current());
 
+    // The same with the function field given by the caller, for steps that report under the
+    // operation they belong to (a completion of an upload logs as "uploadPendingItems()").
+    static void logIn(const Logger &logger, LogLevel level, const QString &function, const QString &message,
+                      const std::optional<QString> &errorDescription = std::nullopt,
+                      const std::source_location &location = std::source_location::current());
+
     // The composed line, without the level or category.
     static QString composeLine(const QString &message, const std::optional<QString> &errorDescription,
                                const QString &file, const QString &function, int line);

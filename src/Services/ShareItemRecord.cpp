@@ -1,0 +1,93 @@
+#include "ShareItemRecord.h"
+
+#include "store/ImageManager.h"
+#include "store/ShareItem.h"
+
+#include <QFileInfo>
+
+namespace ShareItemRecord {
+namespace {
+
+std::optional<QString> optionalText(const QString &text)
+{
+    return text.isNull() ? std::nullopt : std::optional<QString>(text);
+}
+
+std::optional<QDateTime> optionalDate(const QDateTime &date)
+{
+    return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
+}
+
+} // namespace
+
+QString uuidText(const QUuid &uuid)
+{
+    return uuid.toString(QUuid::WithoutBraces).toUpper();
+}
+
+CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordID, const QString &imagesDirectory)
+{
+    CloudRecord record(recordType, recordID);
+    if (!item.isMarkedForDeletion()) {
+        record.setString(QStringLiteral("title"), optionalText(item.title()));
+        record.setString(QStringLiteral("content"), optionalText(item.content()));
+        record.setString(QStringLiteral("contentType"), optionalText(item.contentType()));
+        record.setInt64(QStringLiteral("isCompleted"), item.isCompleted() ? 1 : 0);
+        record.setTimestamp(QStringLiteral("dueDate"), optionalDate(item.dueDate()));
+        record.setTimestamp(QStringLiteral("createdAt"), optionalDate(item.createdAt()));
+        record.setInt64(QStringLiteral("isFavorite"), item.isFavorite() ? 1 : 0);
+        record.setInt64(QStringLiteral("isDeleted"), 0);
+        if (!item.imageUUID().isNull()) {
+            const QString path = imagesDirectory + QLatin1Char('/') + uuidText(item.imageUUID()) + QStringLiteral(".jpg");
+            if (QFileInfo::exists(path))
+                record.setAsset(QStringLiteral("imageAsset"), CloudAsset(path));
+        }
+    } else {
+        record.setInt64(QStringLiteral("isDeleted"), 1);
+        record.setString(QStringLiteral("title"), optionalText(item.title()));
+    }
+    record.setString(QStringLiteral("uuid"),
+                     item.uuid().isNull() ? std::nullopt : std::optional<QString>(uuidText(item.uuid())));
+    return record;
+}
+
+std::optional<QUuid> recordUUID(const CloudRecord &record)
+{
+    const std::optional<QString> text = record.stringValue(QStringLiteral("uuid"));
+    if (!text || text->size() != 36)
+        return std::nullopt;
+    const QUuid uuid = QUuid::fromString(*text);
+    if (uuid.isNull() && *text != QStringLiteral("00000000-0000-0000-0000-000000000000"))
+        return std::nullopt;
+    return uuid;
+}
+
+bool isNumberOne(const CloudRecord &record, const QString &key)
+{
+    if (const auto integer = record.int64Value(key))
+        return *integer == 1;
+    if (const auto real = record.doubleValue(key))
+        return *real == 1.0;
+    return false;
+}
+
+void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &images, const QDateTime &now)
+{
+    item.setTitle(record.stringValue(QStringLiteral("title")).value_or(QString()));
+    item.setContent(record.stringValue(QStringLiteral("content")).value_or(QString()));
+    item.setContentType(record.stringValue(QStringLiteral("contentType")).value_or(QString()));
+    item.setIsCompleted(isNumberOne(record, QStringLiteral("isCompleted")));
+    item.setDueDate(record.timestampValue(QStringLiteral("dueDate")).value_or(QDateTime()));
+    item.setCreatedAt(record.timestampValue(QStringLiteral("createdAt")).value_or(QDateTime()));
+    item.setIsFavorite(isNumberOne(record, QStringLiteral("isFavorite")));
+    item.setCloudKitRecordID(record.recordID().recordName());
+    item.setSyncStatus(ShareItem::SyncStatus::synced);
+    item.setLastSyncDate(now);
+    if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->fileURL().isEmpty()) {
+        const QUuid imageUUID = QUuid::createUuid();
+        images.moveDownloadedImage(asset->fileURL(), imageUUID);
+        item.setImageUUID(imageUUID);
+    }
+}
+
+} // namespace ShareItemRecord
