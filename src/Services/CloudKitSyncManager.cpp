@@ -1,10 +1,12 @@
 #include "CloudKitSyncManager.h"
 
+#include "CloudContainerAdapter.h"
 #include "ShareItemRecord.h"
 #include "diagnostics/AppLogger.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
 #include "store/ImageManager.h"
+#include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
 #include <mutex>
@@ -425,4 +427,14 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
         }
     }
     saveIgnoringErrors();
+}
+
+CloudKitSyncManager &CloudKitSyncManager::shared()
+{
+    static CloudKitSyncManager *engine = [] {
+        // Process-wide, kept until exit, like the container and the store it works on.
+        return new CloudKitSyncManager(CloudContainerAdapter::shared(), PersistenceController::sharedContainer().viewContext(),
+                                       ImageManager::shared(), QProcessEnvironment::systemEnvironment());
+    }();
+    return *engine;
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CloudDatabaseProtocol.h"
+
+#include <memory>
+
+class CloudContainer;
+
+// Presents the account's cloud container to the sync engine. Owns the container (and so the
+// cloud layer's worker thread) for as long as it lives.
+class CloudContainerAdapter : public CloudContainerProtocol, private CloudDatabaseProtocol
+{
+public:
+    // The process-wide container of the configured account ("iCloud.com.quellmar.Stashline"),
+    // created on first use and kept until exit. Main thread.
+    static CloudContainerAdapter &shared();
+
+    explicit CloudContainerAdapter(std::unique_ptr<CloudContainer> container);
+    ~CloudContainerAdapter() override;
+
+    CloudContainer &container() { return *m_container; }
+
+    QString containerIdentifier() const override;
+    CloudDatabaseProtocol &privateCloudDatabase() override { return *this; }
+    void fetchUserRecordID(CloudCallbacks::UserRecordID completion) override;
+
+private:
+    int databaseScope() const override;
+    void modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion) override;
+    void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
+                      CloudCallbacks::Result completion) override;
+    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord perRecord,
+                      CloudCallbacks::Result completion) override;
+    void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) override;
+
+    std::unique_ptr<CloudContainer> m_container;
+};
