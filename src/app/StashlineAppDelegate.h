@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+// Connects the application's launch and remote-notification callbacks to the cloud sync engine.
+// Main thread.
+class StashlineAppDelegate : public QObject
+{
+    Q_OBJECT
+public:
+    using Hook = std::function<void()>;
+
+    explicit StashlineAppDelegate(QObject *parent = nullptr);
+
+    // Set during start-up of a UI-test run; run once launch has finished. A new hook replaces
+    // (and releases) the old one.
+    static void setUITestLaunchHook(Hook hook);
+
+    // Launch has finished: registers for remote notifications (the push channel of the
+    // process-wide cloud container starts), then runs the UI-test hook when the arguments hold
+    // "-UI_TESTING" and a hook is set.
+    void applicationDidFinishLaunching(const QStringList &arguments);
+
+    // A change push: hands it to the process-wide sync engine, whatever kind of run this is.
+    void didReceiveRemoteNotification();
+
+    // Starts the push channel; its pushes arrive at didReceiveRemoteNotification on the main
+    // thread. Registration is not checked: without an account or server the channel only logs.
+    void registerForRemoteNotifications();
+
+signals:
+    void remoteNotificationReceived();
+
+private:
+    bool m_registered = false;
+};
