@@ -1,0 +1,126 @@
+#include "CloudAccount.h"
+
+#include "platform/cloud/CloudError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr qint64 largestAccountFile = 64 * 1024;
+
+} // namespace
+
+CloudAccount CloudAccount::invalid(const QString &problem)
+{
+    CloudAccount account;
+    account.m_problem = problem;
+    return account;
+}
+
+QString CloudAccount::defaultFilePath()
+{
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty())
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    return configHome + QStringLiteral("/Stashline/account.json");
+}
+
+CloudAccount CloudAccount::load()
+{
+    if (qEnvironmentVariableIsSet("STASHLINE_CLOUD_URL"))
+        return fromUrl(qEnvironmentVariable("STASHLINE_CLOUD_URL"));
+    return fromFile(defaultFilePath());
+}
+
+CloudAccount CloudAccount::fromUrl(const QString &urlText)
+{
+    const QUrl url(urlText.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
+        return invalid(CloudError::localized("cloud.account.badUrl",
+                                             "The cloud account address is not a valid http or https address."));
+    QString path = url.path();
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (path.isEmpty())
+        return invalid(CloudError::localized("cloud.account.noDatabase",
+                                             "The cloud account address names no database (for example https://host/mydb)."));
+    if (url.hasQuery() || url.hasFragment())
+        return invalid(CloudError::localized("cloud.account.extraParts",
+                                             "The cloud account address must not have a query or fragment."));
+
+    CloudAccount account;
+    account.m_userName = url.userName(QUrl::FullyDecoded);
+    account.m_password = url.password(QUrl::FullyDecoded);
+    QUrl database = url;
+    database.setUserInfo(QString());
+    database.setPath(path);
+    account.m_databaseUrl = database;
+    return account;
+}
+
+CloudAccount CloudAccount::fromFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return invalid(CloudError::localized("cloud.account.none",
+                                             "No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.")
+                           .arg(path));
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return invalid(CloudError::localized("cloud.account.unreadable", "The cloud account file %1 cannot be read.").arg(path));
+    if (status.st_mode & (S_IRWXG | S_IRWXO))
+        return invalid(CloudError::localized("cloud.account.tooOpen",
+                                             "The cloud account file %1 can be read by other users. "
+                                             "Make it private with: chmod 600 %1")
+                           .arg(path));
+    QFile file(path);
+    if (info.size() > largestAccountFile || !file.open(QIODevice::ReadOnly))
+        return invalid(CloudError::localized("cloud.account.unreadable", "The cloud account file %1 cannot be read.").arg(path));
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonObject object = document.object();
+    if (parseError.error != QJsonParseError::NoError || !object.value(QStringLiteral("url")).isString())
+        return invalid(CloudError::localized("cloud.account.malformed",
+                                             "The cloud account file %1 is not valid: it needs a JSON object with \"url\".")
+                           .arg(path));
+
+    CloudAccount account = fromUrl(object.value(QStringLiteral("url")).toString());
+    if (!account.isValid())
+        return account;
+    if (object.contains(QStringLiteral("username")))
+        account.m_userName = object.value(QStringLiteral("username")).toString();
+    if (object.contains(QStringLiteral("password")))
+        account.m_password = object.value(QStringLiteral("password")).toString();
+    return account;
+}
+
+QUrl CloudAccount::serverUrl() const
+{
+    QUrl root = m_databaseUrl;
+    QString path = root.path();
+    path.truncate(path.lastIndexOf(QLatin1Char('/')) + 1);
+    root.setPath(path.isEmpty() ? QStringLiteral("/") : path);
+    return root;
+}
+
+QString CloudAccount::databaseName() const
+{
+    const QString path = m_databaseUrl.path();
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QByteArray CloudAccount::authorizationHeader() const
+{
+    if (m_userName.isEmpty())
+        return {};
+    return "Basic " + (m_userName + QLatin1Char(':') + m_password).toUtf8().toBase64();
+}

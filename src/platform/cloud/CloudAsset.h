@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// A file attached to a record. Made from a local file for an upload; a downloaded asset
+// exposes a local file that the database wrote before handing the record over. A downloaded
+// file is removed when the last copy of its asset is gone, unless the file was moved away
+// (moving it out is how a caller keeps it). Value type; any thread.
+class CloudAsset
+{
+public:
+    CloudAsset() = default;
+    // An asset for upload from `localFilePath`; the file is read when the record is sent.
+    explicit CloudAsset(const QString &localFilePath);
+
+    // An asset whose file the database downloaded; the file is owned by the asset's copies.
+    static CloudAsset downloaded(const QString &localFilePath);
+
+    QString fileURL() const { return m_path; }
+    bool isNull() const { return m_path.isEmpty(); }
+
+    friend bool operator==(const CloudAsset &a, const CloudAsset &b) { return a.m_path == b.m_path; }
+
+private:
+    struct DownloadedFile;
+    QString m_path;
+    std::shared_ptr<DownloadedFile> m_downloaded;
+};

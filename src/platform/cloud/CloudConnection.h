@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/cloud/CloudAccount.h"
+#include "platform/cloud/CloudError.h"
+
+#include <QJsonValue>
+#include <QNetworkReply>
+#include <QObject>
+#include <QUrlQuery>
+
+#include <functional>
+#include <optional>
+
+class QNetworkAccessManager;
+class QNetworkRequest;
+
+// The answer to one request: either an error, or the HTTP status and the parsed JSON body.
+struct CloudResponse {
+    std::optional<CloudError> error;
+    int status = 0;
+    QJsonValue json;
+};
+
+// The HTTP connection to the account's database. Lives on the cloud layer's worker thread and
+// must be used there (post() gets there from any thread). Every request carries the account's
+// credentials in a header (never in a URL), follows no redirect, verifies certificates and ends
+// with an error when no byte moves for requestTimeout() milliseconds. Without a valid account
+// every request fails with "not authenticated" and the account's problem as description.
+class CloudConnection : public QObject
+{
+    Q_OBJECT
+public:
+    using Completion = std::function<void(const CloudResponse &)>;
+
+    explicit CloudConnection(const CloudAccount &account, QObject *parent = nullptr);
+
+    const CloudAccount &account() const { return m_account; }
+
+    // Runs `work` on this connection's thread, later, also when called there. Any thread.
+    void post(std::function<void()> work);
+
+    // Worker thread. `path` is relative to the database ("_all_docs"), or to the server root
+    // when `atServerRoot` ("_session"). The body, when not empty, is sent as JSON.
+    void send(const QByteArray &verb, const QString &path, const QUrlQuery &query, const QByteArray &body,
+              Completion completion, bool atServerRoot = false);
+
+    // Worker thread: a request with the credentials and redirect policy, for streaming callers.
+    QNetworkRequest makeRequest(const QUrl &url) const;
+    QUrl databaseUrl(const QString &path, const QUrlQuery &query = {}) const;
+    QNetworkAccessManager *networkAccessManager();
+
+    // Milliseconds without progress after which a request fails. Default 60000. Any thread
+    // before the next request.
+    void setRequestTimeout(int milliseconds) { m_requestTimeout = milliseconds; }
+    int requestTimeout() const { return m_requestTimeout; }
+
+    // The error for a failed exchange. `status` 0 when no HTTP answer came. Stateless.
+    static CloudError errorFor(QNetworkReply::NetworkError networkError, int status, const QByteArray &body,
+                               const QString &displayUrl, bool timedOut, int timeoutMilliseconds,
+                               const QByteArray &retryAfter = {});
+    static CloudError notAuthenticated(const CloudAccount &account);
+    // The error for a CouchDB error name from a per-document answer ("conflict", "forbidden").
+    static CloudError errorForDocument(const QString &errorName, const QString &reason, const QString &recordName);
+
+private:
+    CloudAccount m_account;
+    QNetworkAccessManager *m_manager = nullptr;
+    int m_requestTimeout = 60000;
+};

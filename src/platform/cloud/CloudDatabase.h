@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/cloud/CloudCallbacks.h"
+#include "platform/cloud/CloudSubscription.h"
+#include "platform/cloud/ModifyRecordsOperation.h"
+
+#include <QPointer>
+
+class CloudConnection;
+class PushChannel;
+
+// The user's private cloud database. Every operation may be started from any thread; its
+// callbacks are called on the cloud layer's worker thread (re-post with MainQueue::async to
+// touch main-thread state). Each operation ends with exactly one overall result, unless the
+// container is destroyed first (then nothing more is called). Without an account every
+// operation fails with "not authenticated". Owned by its CloudContainer.
+class CloudDatabase
+{
+public:
+    static constexpr int privateScope = 2;
+
+    CloudDatabase(CloudConnection *connection, PushChannel *pushChannel, const QString &deviceID);
+
+    int databaseScope() const { return privateScope; }
+
+    // Writes every record over the server copy, all keys, without a version check (see
+    // ModifyRecordsOperation for the rules). perRecordSave may be empty.
+    void modifyRecords(const QList<CloudRecord> &recordsToSave, CloudCallbacks::PerRecord perRecordSave,
+                       CloudCallbacks::ModifyResult result);
+
+    // Fetches records by ID, one perRecord call per ID, then result (see FetchRecordsOperation).
+    void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result);
+
+    // Every record of `recordType`, assets downloaded first, one recordMatched call per record,
+    // one at a time, then result (see QueryOperation).
+    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result);
+
+    // Stores the subscription (replacing one with the same ID) and lets the push channel fire
+    // for it.
+    void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result result);
+
+    // Where downloaded asset files go; default a private folder in the temporary directory.
+    void setAssetDirectory(const QString &directory);
+    QString assetDirectory() const { return m_assetDirectory; }
+
+    void setRevisionsReadHookForTesting(ModifyRecordsOperation::RevisionsReadHook hook) { m_revisionsReadHook = std::move(hook); }
+
+private:
+    QString preparedAssetDirectory() const;
+
+    QPointer<CloudConnection> m_connection;
+    QPointer<PushChannel> m_pushChannel;
+    QString m_deviceID;
+    QString m_assetDirectory;
+    ModifyRecordsOperation::RevisionsReadHook m_revisionsReadHook;
+};

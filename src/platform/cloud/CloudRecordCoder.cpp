@@ -1,0 +1,163 @@
+#include "CloudRecordCoder.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QSaveFile>
+#include <QUuid>
+
+#include <cmath>
+
+namespace {
+
+const QString fieldsKey = QStringLiteral("fields");
+const QString typeKey = QStringLiteral("type");
+const QString valueKey = QStringLiteral("value");
+const QString attachmentsKey = QStringLiteral("_attachments");
+const QString assetContentType = QStringLiteral("image/jpeg");
+constexpr double largestExactInteger = 9007199254740992.0; // 2^53
+
+QJsonValue doubleJson(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    return value;
+}
+
+std::optional<double> doubleFromJson(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    const QString text = value.toString();
+    if (text == QLatin1String("NaN"))
+        return std::nan("");
+    if (text == QLatin1String("Infinity"))
+        return INFINITY;
+    if (text == QLatin1String("-Infinity"))
+        return -INFINITY;
+    return std::nullopt;
+}
+
+std::optional<qint64> int64FromJson(const QJsonValue &value)
+{
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (std::trunc(number) != number || std::fabs(number) > largestExactInteger)
+            return std::nullopt;
+        return qint64(number);
+    }
+    if (value.isString()) {
+        bool ok = false;
+        const qint64 number = value.toString().toLongLong(&ok);
+        if (ok)
+            return number;
+    }
+    return std::nullopt;
+}
+
+CloudError assetError(const CloudRecordID &id, const QString &detail)
+{
+    return CloudError(CloudErrorCode::InternalError,
+                      CloudError::localized("cloud.error.assetFile", "The picture of record %1 could not be stored: %2")
+                          .arg(id.recordName(), detail));
+}
+
+} // namespace
+
+QString CloudRecordCoder::timestampText(const QDateTime &timestamp)
+{
+    return timestamp.toUTC().toString(Qt::ISODateWithMs);
+}
+
+std::variant<QJsonObject, CloudError> CloudRecordCoder::encode(const CloudRecord &record, const QString &deviceID)
+{
+    QJsonObject fields;
+    QJsonObject attachments;
+    const QStringList keys = record.allKeys();
+    for (const QString &key : keys) {
+        const CloudValue value = *record.value(key);
+        QJsonObject field;
+        if (const auto *text = std::get_if<QString>(&value)) {
+            field = {{typeKey, QStringLiteral("string")}, {valueKey, *text}};
+        } else if (const auto *integer = std::get_if<qint64>(&value)) {
+            const bool exact = std::llabs(*integer) <= qint64(largestExactInteger);
+            field = {{typeKey, QStringLiteral("int64")},
+                     {valueKey, exact ? QJsonValue(double(*integer)) : QJsonValue(QString::number(*integer))}};
+        } else if (const auto *number = std::get_if<double>(&value)) {
+            field = {{typeKey, QStringLiteral("double")}, {valueKey, doubleJson(*number)}};
+        } else if (const auto *timestamp = std::get_if<QDateTime>(&value)) {
+            field = {{typeKey, QStringLiteral("timestamp")}, {valueKey, timestampText(*timestamp)}};
+        } else if (const auto *asset = std::get_if<CloudAsset>(&value)) {
+            QFile file(asset->fileURL());
+            if (!file.open(QIODevice::ReadOnly))
+                return CloudError(CloudErrorCode::InternalError,
+                                  CloudError::localized("cloud.error.assetUnreadable",
+                                                        "The picture of record %1 could not be read: %2")
+                                      .arg(record.recordID().recordName(), file.errorString()));
+            attachments.insert(key, QJsonObject{{QStringLiteral("content_type"), assetContentType},
+                                                {QStringLiteral("data"), QString::fromLatin1(file.readAll().toBase64())}});
+            field = {{typeKey, QStringLiteral("asset")}, {valueKey, key}};
+        }
+        fields.insert(key, field);
+    }
+
+    QJsonObject document{{QStringLiteral("_id"), record.recordID().recordName()},
+                         {QStringLiteral("recordType"), record.recordType()},
+                         {fieldsKey, fields},
+                         {QStringLiteral("device"), deviceID}};
+    if (!record.recordChangeTag().isEmpty())
+        document.insert(QStringLiteral("_rev"), record.recordChangeTag());
+    if (!attachments.isEmpty())
+        document.insert(attachmentsKey, attachments);
+    return document;
+}
+
+std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject &document, const QString &assetDirectory)
+{
+    const QString name = document.value(QStringLiteral("_id")).toString();
+    if (name.isEmpty())
+        return CloudError(CloudErrorCode::ServerRejectedRequest,
+                          CloudError::localized("cloud.error.malformedRecord", "The server sent a record without a name."));
+
+    const CloudRecordID id(name);
+    CloudRecord record(document.value(QStringLiteral("recordType")).toString(), id);
+    record.setRecordChangeTag(document.value(QStringLiteral("_rev")).toString());
+
+    const QJsonObject fields = document.value(fieldsKey).toObject();
+    const QJsonObject attachments = document.value(attachmentsKey).toObject();
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
+        const QJsonObject field = it.value().toObject();
+        const QString type = field.value(typeKey).toString();
+        const QJsonValue value = field.value(valueKey);
+        if (type == QLatin1String("string")) {
+            if (value.isString())
+                record.setString(it.key(), value.toString());
+        } else if (type == QLatin1String("int64")) {
+            record.setInt64(it.key(), int64FromJson(value));
+        } else if (type == QLatin1String("double")) {
+            record.setDouble(it.key(), doubleFromJson(value));
+        } else if (type == QLatin1String("timestamp")) {
+            const QDateTime timestamp = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
+            if (timestamp.isValid())
+                record.setTimestamp(it.key(), timestamp.toUTC());
+        } else if (type == QLatin1String("asset")) {
+            const QJsonObject attachment = attachments.value(value.toString()).toObject();
+            if (attachment.isEmpty())
+                continue; // an asset field without its attachment reads as absent
+            if (!attachment.value(QStringLiteral("data")).isString())
+                return assetError(id, QStringLiteral("the server sent no content"));
+            const auto decoded = QByteArray::fromBase64Encoding(attachment.value(QStringLiteral("data")).toString().toLatin1(),
+                                                                QByteArray::AbortOnBase64DecodingErrors);
+            if (!decoded)
+                return assetError(id, QStringLiteral("the content is not valid base64"));
+            const QString path = assetDirectory + QLatin1Char('/')
+                + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() + QStringLiteral(".jpg");
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(decoded.decoded) != decoded.decoded.size() || !file.commit())
+                return assetError(id, file.errorString());
+            record.setAsset(it.key(), CloudAsset::downloaded(path));
+        }
+    }
+    return record;
+}

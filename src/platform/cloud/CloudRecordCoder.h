@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/cloud/CloudError.h"
+#include "platform/cloud/CloudRecord.h"
+
+#include <QJsonObject>
+
+#include <variant>
+
+// Turns records into database documents and back. A document is
+//   {"_id": record name, "_rev": revision (when known), "recordType": type,
+//    "fields": {name: {"type": "string"|"int64"|"double"|"timestamp"|"asset", "value": ...}},
+//    "device": id of the writing device,
+//    "_attachments": {asset field name: {"content_type": "image/jpeg", "data": base64}}}
+// Timestamps are ISO 8601 UTC with milliseconds; an asset field's value is its attachment name.
+// Reading is lenient: a field of an unknown type or with a malformed value is left out.
+// Stateless; any thread.
+namespace CloudRecordCoder {
+
+// The document for `record`, with the bytes of its asset files inline, or an error when an
+// asset file cannot be read.
+std::variant<QJsonObject, CloudError> encode(const CloudRecord &record, const QString &deviceID);
+
+// The record of `document`, its assets written as new files into `assetDirectory` (owned by the
+// returned assets). An error when the document has no name or an asset cannot be decoded or
+// written.
+std::variant<CloudRecord, CloudError> decode(const QJsonObject &document, const QString &assetDirectory);
+
+QString timestampText(const QDateTime &timestamp);
+
+} // namespace CloudRecordCoder

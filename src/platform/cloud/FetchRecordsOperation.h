@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/cloud/CloudCallbacks.h"
+
+class CloudConnection;
+
+// One fetch of records by ID, with their assets downloaded into `assetDirectory`
+// (POST _all_docs?include_docs=true&attachments=true with keys). perRecord is called once per
+// requested ID, in request order: the record, or "unknown item" for a missing or deleted
+// document, or the error that kept the record from being read. Then result once: no error when
+// the request itself succeeded (per-ID failures are reported only through perRecord), else the
+// request's error (and perRecord is not called). Worker thread only; callbacks there.
+class FetchRecordsOperation
+{
+public:
+    static void start(CloudConnection *connection, const QList<CloudRecordID> &ids, const QString &assetDirectory,
+                      CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result);
+};

@@ -1,0 +1,151 @@
+#include "ModifyRecordsOperation.h"
+
+#include "platform/cloud/CloudConnection.h"
+#include "platform/cloud/CloudRecordCoder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+
+namespace {
+
+struct ModifyState {
+    QPointer<CloudConnection> connection;
+    CloudCallbacks::PerRecord perRecord;
+    CloudCallbacks::ModifyResult result;
+    QList<CloudRecord> pending;      // records to write, in order
+    QList<QJsonObject> documents;    // their documents, same order
+    QList<CloudRecord> saved;
+    QHash<CloudRecordID, CloudError> errors;
+
+    void fail(const CloudRecordID &id, const CloudError &error)
+    {
+        errors.insert(id, error);
+        perRecord(id, std::nullopt, error);
+    }
+    void finish()
+    {
+        result(saved, errors.isEmpty() ? std::nullopt : std::optional(CloudError::partialFailure(errors)));
+    }
+};
+
+QByteArray json(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+void write(const std::shared_ptr<ModifyState> &state)
+{
+    QJsonArray documents;
+    for (const QJsonObject &document : std::as_const(state->documents))
+        documents.append(document);
+    state->connection->send("POST", QStringLiteral("_bulk_docs"), {}, json({{QStringLiteral("docs"), documents}}),
+                            [state](const CloudResponse &response) {
+        if (response.error) {
+            state->result({}, response.error);
+            return;
+        }
+        const QJsonArray answers = response.json.toArray();
+        QHash<QString, QJsonObject> answerByName;
+        for (const QJsonValue &answer : answers)
+            answerByName.insert(answer.toObject().value(QStringLiteral("id")).toString(), answer.toObject());
+        for (CloudRecord record : std::as_const(state->pending)) {
+            const CloudRecordID id = record.recordID();
+            const auto found = answerByName.constFind(id.recordName());
+            if (found == answerByName.cend()) {
+                state->fail(id, CloudConnection::errorForDocument(QStringLiteral("no_answer"),
+                                                                  QStringLiteral("the server did not report this record"),
+                                                                  id.recordName()));
+                continue;
+            }
+            const QJsonObject answer = *found;
+            if (answer.contains(QStringLiteral("error")) || !answer.value(QStringLiteral("ok")).toBool()) {
+                state->fail(id, CloudConnection::errorForDocument(answer.value(QStringLiteral("error")).toString(),
+                                                                  answer.value(QStringLiteral("reason")).toString(),
+                                                                  id.recordName()));
+                continue;
+            }
+            record.setRecordChangeTag(answer.value(QStringLiteral("rev")).toString());
+            state->saved.append(record);
+            state->perRecord(id, record, std::nullopt);
+        }
+        state->finish();
+    });
+}
+
+} // namespace
+
+void ModifyRecordsOperation::start(CloudConnection *connection, const QList<CloudRecord> &records, const QString &deviceID,
+                                   CloudCallbacks::PerRecord perRecord, CloudCallbacks::ModifyResult result,
+                                   RevisionsReadHook revisionsReadHook)
+{
+    auto state = std::make_shared<ModifyState>();
+    state->connection = connection;
+    state->perRecord = perRecord ? std::move(perRecord) : [](const auto &, const auto &, const auto &) {};
+    state->result = std::move(result);
+
+    if (!connection->account().isValid()) {
+        // Every operation fails alike without an account, before any record is looked at.
+        connection->send("GET", {}, {}, {}, [state](const CloudResponse &response) { state->result({}, response.error); });
+        return;
+    }
+
+    QSet<QString> names;
+    for (const CloudRecord &record : records) {
+        const CloudRecordID id = record.recordID();
+        if (!id.hasValidName() || id.zoneName() != CloudRecordID::defaultZoneName || names.contains(id.recordName())) {
+            state->fail(id, CloudConnection::errorForDocument(QStringLiteral("invalid_record_id"),
+                                                              QStringLiteral("the name is empty, repeated, starts with "
+                                                                             "an underscore or the zone does not exist"),
+                                                              id.recordName()));
+            continue;
+        }
+        CloudRecord fresh = record;
+        fresh.setRecordChangeTag({});
+        auto encoded = CloudRecordCoder::encode(fresh, deviceID);
+        if (const auto *error = std::get_if<CloudError>(&encoded)) {
+            state->fail(id, *error);
+            continue;
+        }
+        names.insert(id.recordName());
+        state->pending.append(fresh);
+        state->documents.append(std::get<QJsonObject>(std::move(encoded)));
+    }
+    if (state->pending.isEmpty()) {
+        connection->post([state] { state->finish(); });
+        return;
+    }
+
+    QJsonArray keys;
+    for (const CloudRecord &record : std::as_const(state->pending))
+        keys.append(record.recordID().recordName());
+    connection->send("POST", QStringLiteral("_all_docs"), {}, json({{QStringLiteral("keys"), keys}}),
+                     [state, hook = std::move(revisionsReadHook)](const CloudResponse &response) {
+        if (response.error) {
+            state->result({}, response.error);
+            return;
+        }
+        QHash<QString, QString> revisions;
+        const QJsonArray rows = response.json.toObject().value(QStringLiteral("rows")).toArray();
+        for (const QJsonValue &row : rows) {
+            const QJsonObject value = row.toObject().value(QStringLiteral("value")).toObject();
+            // A deleted document is written again without a revision, which revives it.
+            if (!value.value(QStringLiteral("deleted")).toBool() && value.value(QStringLiteral("rev")).isString())
+                revisions.insert(row.toObject().value(QStringLiteral("key")).toString(), value.value(QStringLiteral("rev")).toString());
+        }
+        for (QJsonObject &document : state->documents) {
+            const QString rev = revisions.value(document.value(QStringLiteral("_id")).toString());
+            if (!rev.isEmpty())
+                document.insert(QStringLiteral("_rev"), rev);
+        }
+        if (!hook) {
+            write(state);
+            return;
+        }
+        hook([state] {
+            if (state->connection)
+                state->connection->post([state] { write(state); });
+        });
+    });
+}
