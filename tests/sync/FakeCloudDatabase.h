@@ -90,8 +90,8 @@ public:
                 for (const CloudRecordID &id : ids) {
                     if (answer.missing.contains(id.recordName()))
                         continue; // the server says nothing about it
-                    if (answer.errors.contains(id.recordName()))
-                        perRecord(id, std::nullopt, answer.errors.value(id.recordName()));
+                    if (const auto found = answer.errors.constFind(id.recordName()); found != answer.errors.cend())
+                        perRecord(id, std::nullopt, *found);
                     else
                         perRecord(id, CloudRecord(QStringLiteral("ShareItem"), id), std::nullopt);
                 }
