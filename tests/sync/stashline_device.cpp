@@ -4,9 +4,10 @@
 // line: "ok", a JSON dump, or "error <text>".
 //
 //   add TITLE | addimage TITLE FILE | edit TITLE NEWTITLE | favorite TITLE | delete TITLE
-//   retry | download | dump | quit
+//   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | state | dump | quit
 #include "app/StashlineApp.h"
 #include "app/StashlineAppDelegate.h"
+#include "Services/CloudKitSyncManager.h"
 #include "model/ShareListViewModel.h"
 #include "platform/PersistentContainer.h"
 #include "store/ImageManager.h"
@@ -124,6 +125,25 @@ int main(int argc, char *argv[])
                     model.toggleFavorite(item);
                 else
                     model.deleteShare(item);
+            } else if (command == QLatin1String("addmany")) {
+                const int count = title.toInt();
+                for (int index = 0; index < count; ++index) {
+                    ShareItem *share = ShareItem::insert(context);
+                    share->setTitle(argument + QString::number(index));
+                    share->setContent(QStringLiteral("bulk"));
+                }
+                if (context.save()) {
+                    answer("error save");
+                    continue;
+                }
+                CloudKitSyncManager::shared().uploadPendingItems();
+            } else if (command == QLatin1String("upload")) {
+                CloudKitSyncManager::shared().uploadPendingItems();
+            } else if (command == QLatin1String("state")) {
+                answer(QJsonDocument(QJsonObject{{QStringLiteral("error"), model.lastCloudSyncErrorMessage()},
+                                                 {QStringLiteral("syncing"), model.isSyncingFromCloud()}})
+                           .toJson(QJsonDocument::Compact));
+                continue;
             } else if (command == QLatin1String("retry")) {
                 for (ShareItem *share : model.shares()) {
                     if (share->syncStatus() == ShareItem::SyncStatus::failed)
