@@ -125,8 +125,6 @@ void PushChannel::openFeed(const QString &since)
                     {QStringLiteral("heartbeat"), QString::number(m_timing.heartbeatMilliseconds)},
                     {QStringLiteral("include_docs"), QStringLiteral("true")}};
     QNetworkRequest request = m_connection->makeRequest(m_connection->databaseUrl(QStringLiteral("_changes"), query));
-    // A compressing server would hold heartbeats and changes back in its compressor.
-    request.setRawHeader("Accept-Encoding", "identity");
     m_buffer.clear();
     m_feedDelivered = false;
     m_feed = m_connection->networkAccessManager()->get(request);
