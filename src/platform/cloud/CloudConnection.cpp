@@ -68,6 +68,8 @@ QNetworkRequest CloudConnection::makeRequest(const QUrl &url) const
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setRawHeader("Accept", "application/json");
+    // Asset bytes do not compress, and compressing large answers costs both ends more than it saves.
+    request.setRawHeader("Accept-Encoding", "identity");
     const QByteArray authorization = m_account.authorizationHeader();
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
@@ -127,7 +129,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
         const QByteArray answer = reply->readAll();
         CloudResponse response;
         response.status = status;
-        const bool success = !*timedOut && status >= 200 && status < 300;
+        const bool success = !*timedOut && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
         if (success) {
             QJsonParseError parseError;
             const QJsonDocument document = QJsonDocument::fromJson(answer, &parseError);
@@ -139,7 +141,8 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
             else
                 response.json = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
         } else {
-            response.error = errorFor(reply->error(), *timedOut ? 0 : status, answer, displayUrl, *timedOut, timeout,
+            const bool complete = status >= 300 || reply->error() == QNetworkReply::NoError;
+            response.error = errorFor(reply->error(), *timedOut || !complete ? 0 : status, answer, displayUrl, *timedOut, timeout,
                                       reply->rawHeader("Retry-After"));
         }
         AppLogger::debug(AppLogger::cloudKit(),

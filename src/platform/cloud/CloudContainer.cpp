@@ -39,6 +39,8 @@ CloudContainer::~CloudContainer()
 
 void CloudContainer::fetchUserRecordID(CloudCallbacks::UserRecordID completion)
 {
+    if (!completion)
+        return;
     m_connection->post([connection = m_connection, completion] {
         connection->send("GET", QStringLiteral("_session"), {}, {}, [completion](const CloudResponse &response) {
             if (response.error) {

@@ -12,6 +12,26 @@
 
 #include <unistd.h>
 
+namespace {
+
+// Callers may leave any callback empty.
+CloudCallbacks::PerRecord orIgnore(CloudCallbacks::PerRecord callback)
+{
+    return callback ? callback : [](const CloudRecordID &, const std::optional<CloudRecord> &, const std::optional<CloudError> &) {};
+}
+
+CloudCallbacks::Result orIgnore(CloudCallbacks::Result callback)
+{
+    return callback ? callback : [](const std::optional<CloudError> &) {};
+}
+
+CloudCallbacks::ModifyResult orIgnore(CloudCallbacks::ModifyResult callback)
+{
+    return callback ? callback : [](const QList<CloudRecord> &, const std::optional<CloudError> &) {};
+}
+
+} // namespace
+
 CloudDatabase::CloudDatabase(CloudConnection *connection, PushChannel *pushChannel, const QString &deviceID)
     : m_connection(connection)
     , m_pushChannel(pushChannel)
@@ -35,7 +55,7 @@ QString CloudDatabase::preparedAssetDirectory() const
 void CloudDatabase::modifyRecords(const QList<CloudRecord> &recordsToSave, CloudCallbacks::PerRecord perRecordSave,
                                   CloudCallbacks::ModifyResult result)
 {
-    m_connection->post([connection = m_connection, recordsToSave, perRecordSave, result, device = m_deviceID,
+    m_connection->post([connection = m_connection, recordsToSave, perRecordSave = orIgnore(perRecordSave), result = orIgnore(result), device = m_deviceID,
                         hook = m_revisionsReadHook] {
         if (connection)
             ModifyRecordsOperation::start(connection, recordsToSave, device, perRecordSave, result, hook);
@@ -45,7 +65,7 @@ void CloudDatabase::modifyRecords(const QList<CloudRecord> &recordsToSave, Cloud
 void CloudDatabase::fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
                                  CloudCallbacks::Result result)
 {
-    m_connection->post([connection = m_connection, ids, perRecord, result, directory = preparedAssetDirectory()] {
+    m_connection->post([connection = m_connection, ids, perRecord = orIgnore(perRecord), result = orIgnore(result), directory = preparedAssetDirectory()] {
         if (connection)
             FetchRecordsOperation::start(connection, ids, directory, perRecord, result);
     });
@@ -54,7 +74,7 @@ void CloudDatabase::fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks
 void CloudDatabase::queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched,
                                  CloudCallbacks::Result result)
 {
-    m_connection->post([connection = m_connection, recordType, recordMatched, result, directory = preparedAssetDirectory()] {
+    m_connection->post([connection = m_connection, recordType, recordMatched = orIgnore(recordMatched), result = orIgnore(result), directory = preparedAssetDirectory()] {
         if (connection)
             QueryOperation::start(connection, recordType, directory, recordMatched, result);
     });
@@ -62,7 +82,7 @@ void CloudDatabase::queryRecords(const QString &recordType, CloudCallbacks::PerR
 
 void CloudDatabase::saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result result)
 {
-    m_connection->post([connection = m_connection, push = m_pushChannel, subscription, result] {
+    m_connection->post([connection = m_connection, push = m_pushChannel, subscription, result = orIgnore(result)] {
         if (!connection)
             return;
         const QString path = QStringLiteral("_local/subscription.")

@@ -1,6 +1,7 @@
 #include "CloudRecordCoder.h"
 
 #include <QFile>
+#include <QJsonDocument>
 #include <QJsonArray>
 #include <QSaveFile>
 #include <QUuid>
@@ -70,10 +71,23 @@ QString CloudRecordCoder::timestampText(const QDateTime &timestamp)
     return timestamp.toUTC().toString(Qt::ISODateWithMs);
 }
 
-std::variant<QJsonObject, CloudError> CloudRecordCoder::encode(const CloudRecord &record, const QString &deviceID)
+QByteArray CloudRecordCoder::EncodedDocument::toJson() const
+{
+    QByteArray json = QJsonDocument(document).toJson(QJsonDocument::Compact);
+    if (attachmentsJson.isEmpty())
+        return json;
+    json.chop(1); // the closing brace
+    json.reserve(json.size() + attachmentsJson.size() + 20);
+    json += QByteArrayLiteral(",\"_attachments\":");
+    json += attachmentsJson;
+    json += '}';
+    return json;
+}
+
+std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::encode(const CloudRecord &record, const QString &deviceID)
 {
     QJsonObject fields;
-    QJsonObject attachments;
+    QByteArray attachments;
     const QStringList keys = record.allKeys();
     for (const QString &key : keys) {
         const CloudValue value = *record.value(key);
@@ -95,8 +109,11 @@ std::variant<QJsonObject, CloudError> CloudRecordCoder::encode(const CloudRecord
                                   CloudError::localized("cloud.error.assetUnreadable",
                                                         "The picture of record %1 could not be read: %2")
                                       .arg(record.recordID().recordName(), file.errorString()));
-            attachments.insert(key, QJsonObject{{QStringLiteral("content_type"), assetContentType},
-                                                {QStringLiteral("data"), QString::fromLatin1(file.readAll().toBase64())}});
+            // The key is escaped by the JSON writer; base64 needs no escaping.
+            QByteArray quotedKey = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
+            quotedKey = quotedKey.mid(1, quotedKey.size() - 2);
+            attachments += (attachments.isEmpty() ? "{" : ",") + quotedKey + ":{\"content_type\":\""
+                + assetContentType.toLatin1() + "\",\"data\":\"" + file.readAll().toBase64() + "\"}";
             field = {{typeKey, QStringLiteral("asset")}, {valueKey, key}};
         }
         fields.insert(key, field);
@@ -109,8 +126,8 @@ std::variant<QJsonObject, CloudError> CloudRecordCoder::encode(const CloudRecord
     if (!record.recordChangeTag().isEmpty())
         document.insert(QStringLiteral("_rev"), record.recordChangeTag());
     if (!attachments.isEmpty())
-        document.insert(attachmentsKey, attachments);
-    return document;
+        attachments += '}';
+    return EncodedDocument{document, attachments};
 }
 
 std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject &document, const QString &assetDirectory)

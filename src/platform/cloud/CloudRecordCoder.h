@@ -17,9 +17,18 @@
 // Stateless; any thread.
 namespace CloudRecordCoder {
 
+// A document ready to send: its JSON without attachments, and the "_attachments" object as JSON
+// text (empty when there are none), kept apart so large asset bytes are not copied into a
+// QJsonObject.
+struct EncodedDocument {
+    QJsonObject document;
+    QByteArray attachmentsJson;
+    QByteArray toJson() const;
+};
+
 // The document for `record`, with the bytes of its asset files inline, or an error when an
 // asset file cannot be read.
-std::variant<QJsonObject, CloudError> encode(const CloudRecord &record, const QString &deviceID);
+std::variant<EncodedDocument, CloudError> encode(const CloudRecord &record, const QString &deviceID);
 
 // The record of `document`, its assets written as new files into `assetDirectory` (owned by the
 // returned assets). An error when the document has no name or an asset cannot be decoded or

@@ -15,7 +15,7 @@ struct ModifyState {
     CloudCallbacks::PerRecord perRecord;
     CloudCallbacks::ModifyResult result;
     QList<CloudRecord> pending;      // records to write, in order
-    QList<QJsonObject> documents;    // their documents, same order
+    QList<CloudRecordCoder::EncodedDocument> documents; // their documents, same order
     QList<CloudRecord> saved;
     QHash<CloudRecordID, CloudError> errors;
 
@@ -37,10 +37,15 @@ QByteArray json(const QJsonObject &object)
 
 void write(const std::shared_ptr<ModifyState> &state)
 {
-    QJsonArray documents;
-    for (const QJsonObject &document : std::as_const(state->documents))
-        documents.append(document);
-    state->connection->send("POST", QStringLiteral("_bulk_docs"), {}, json({{QStringLiteral("docs"), documents}}),
+    QByteArray body = QByteArrayLiteral("{\"docs\":[");
+    for (const CloudRecordCoder::EncodedDocument &document : std::as_const(state->documents)) {
+        if (body.size() > 9)
+            body += ',';
+        body += document.toJson();
+    }
+    body += "]}";
+    state->documents.clear(); // the bytes now live in the body only
+    state->connection->send("POST", QStringLiteral("_bulk_docs"), {}, body,
                             [state](const CloudResponse &response) {
         if (response.error) {
             state->result({}, response.error);
@@ -110,7 +115,7 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
         }
         names.insert(id.recordName());
         state->pending.append(fresh);
-        state->documents.append(std::get<QJsonObject>(std::move(encoded)));
+        state->documents.append(std::get<CloudRecordCoder::EncodedDocument>(std::move(encoded)));
     }
     if (state->pending.isEmpty()) {
         connection->post([state] { state->finish(); });
@@ -134,10 +139,10 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
             if (!value.value(QStringLiteral("deleted")).toBool() && value.value(QStringLiteral("rev")).isString())
                 revisions.insert(row.toObject().value(QStringLiteral("key")).toString(), value.value(QStringLiteral("rev")).toString());
         }
-        for (QJsonObject &document : state->documents) {
-            const QString rev = revisions.value(document.value(QStringLiteral("_id")).toString());
+        for (CloudRecordCoder::EncodedDocument &encoded : state->documents) {
+            const QString rev = revisions.value(encoded.document.value(QStringLiteral("_id")).toString());
             if (!rev.isEmpty())
-                document.insert(QStringLiteral("_rev"), rev);
+                encoded.document.insert(QStringLiteral("_rev"), rev);
         }
         if (!hook) {
             write(state);
