@@ -126,8 +126,8 @@ int main(int argc, char *argv[])
                 else
                     model.deleteShare(item);
             } else if (command == QLatin1String("addmany")) {
-                const int count = title.toInt();
-                for (int index = 0; index < count; ++index) {
+                const int total = title.toInt();
+                for (int index = 0; index < total; ++index) {
                     ShareItem *share = ShareItem::insert(context);
                     share->setTitle(argument + QString::number(index));
                     share->setContent(QStringLiteral("bulk"));

@@ -122,6 +122,12 @@ private:
 constexpr int synced = 2;
 constexpr int failed = 3;
 
+bool allSynced(const QJsonArray &items)
+{
+    return std::all_of(items.begin(), items.end(),
+                       [](const QJsonValue &item) { return item[QStringLiteral("status")].toInt() == synced; });
+}
+
 QByteArray testJpeg(const QString &path)
 {
     QImage picture(640, 480, QImage::Format_RGB32);
@@ -240,9 +246,7 @@ private slots:
         QVERIFY(first.start(database));
         QCOMPARE(first.dump().size(), 400); // saved before anything was sent
         QCOMPARE(first.command("upload"), QByteArray("ok")); // items left syncing go again
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(first.dump().begin(), first.dump().end(),
-                                             [](const QJsonValue &item) { return item[QStringLiteral("status")].toInt() == synced; }),
-                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(allSynced(first.dump()), 30000);
 
         Device second(QStringLiteral("second"));
         QVERIFY(second.start(database));
