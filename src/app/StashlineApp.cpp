@@ -1,7 +1,7 @@
 #include "StashlineApp.h"
 
 #include "PreviewSyncManager.h"
-#include "SyncManagerProvider.h"
+#include "Services/CloudKitSyncManager.h"
 #include "demo/MockState.h"
 #include "model/ShareListViewModel.h"
 #include "store/PersistenceController.h"
@@ -12,8 +12,9 @@ StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironme
     if (!m_launchMode.usesInMemoryStore()) {
         m_container = &PersistenceController::sharedContainer();
         m_viewModelFactory = [context = &m_container->viewContext()] {
-            return std::make_unique<ShareListViewModel>(*context, Calendar::current(),
-                                                        SyncManagerProvider::cloudSyncManager());
+            // The engine is process-wide and outlives every list model: the model only borrows it.
+            std::shared_ptr<SyncManagerProtocol> engine(&CloudKitSyncManager::shared(), [](SyncManagerProtocol *) {});
+            return std::make_unique<ShareListViewModel>(*context, Calendar::current(), std::move(engine));
         };
         return;
     }

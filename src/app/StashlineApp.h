@@ -20,7 +20,7 @@ public:
     // Normal run: the on-disk store (opened here; an unloadable store stops the process).
     // Test or UI-test run: the in-memory store, seeded with the mock state's demo items.
     // Stores the list model's factory: a normal run gives the model the process-wide cloud sync
-    // interface (SyncManagerProvider), a test or UI-test run a new PreviewSyncManager; both use
+    // interface (the process-wide CloudKitSyncManager, created on first use), a test or UI-test run a new PreviewSyncManager; both use
     // the container's main context and the user's current calendar. Nothing is built yet.
     StashlineApp(const QStringList &arguments, const QProcessEnvironment &environment, QObject *parent = nullptr);
     ~StashlineApp() override;

@@ -2,8 +2,7 @@
 
 #include "app/PreviewSyncManager.h"
 #include "app/StashlineApp.h"
-#include "app/SyncManagerProvider.h"
-#include "app/UnavailableCloudSyncManager.h"
+#include "Services/CloudKitSyncManager.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PersistentContainer.h"
 
@@ -57,24 +56,19 @@ private slots:
         QVERIFY(model.lastCloudSyncErrorMessage().isNull());
     }
 
-    void normalRunUsesTheProcessWideSyncInterface()
+    void normalRunUsesTheCloudEngine()
     {
-        {
-            StashlineApp app({QStringLiteral("stashline")}, QProcessEnvironment());
-            ShareListViewModel &model = app.viewModel();
-            QVERIFY(dynamic_cast<UnavailableCloudSyncManager *>(&model.syncManager()));
-            // Without an engine a pull ends at once and says why nothing arrived.
-            model.syncFromCloud();
-            QTRY_VERIFY(!model.isSyncingFromCloud());
-            QCOMPARE(model.lastCloudSyncErrorMessage(), UnavailableCloudSyncManager::errorMessage);
-        }
-        auto engine = std::make_shared<RecordingSyncManager>();
-        SyncManagerProvider::install([engine] { return engine; });
         StashlineApp app({QStringLiteral("stashline")}, QProcessEnvironment());
-        QCOMPARE(&app.viewModel().syncManager(), engine.get());
-        app.viewModel().syncFromCloud();
-        QCOMPARE(engine->downloads, 1);
-        SyncManagerProvider::install({});
+        ShareListViewModel &model = app.viewModel();
+        QCOMPARE(&model.context(), &app.container().viewContext());
+        QCOMPARE(dynamic_cast<CloudKitSyncManager *>(&model.syncManager()), &CloudKitSyncManager::shared());
+        // A second model (the UI-test window's, say) shares the engine; destroying it leaves the
+        // engine alone.
+        {
+            StashlineApp other({QStringLiteral("stashline")}, QProcessEnvironment());
+            QCOMPARE(&other.viewModel().syncManager(), &model.syncManager());
+        }
+        QVERIFY(!CloudKitSyncManager::shared().isTestRun());
     }
 };
 
