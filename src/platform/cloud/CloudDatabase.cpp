@@ -80,31 +80,48 @@ void CloudDatabase::queryRecords(const QString &recordType, CloudCallbacks::PerR
     });
 }
 
+namespace {
+
+// Saves a subscription document over whatever revision is current. Another device saving the
+// same subscription at the same moment makes the write lose the race; it then tries again on
+// the new revision, a few times.
+void putSubscription(QPointer<CloudConnection> connection, QPointer<PushChannel> push,
+                     const CloudSubscription &subscription, const CloudCallbacks::Result &result, int attemptsLeft)
+{
+    if (!connection)
+        return;
+    const QString path = QStringLiteral("_local/subscription.")
+        + QString::fromLatin1(QUrl::toPercentEncoding(subscription.subscriptionID()));
+    // Local documents need their current revision to be replaced.
+    connection->send("GET", path, {}, {}, [connection, push, subscription, result, path, attemptsLeft](const CloudResponse &current) {
+        if (!connection)
+            return;
+        if (current.error && current.status != 404) {
+            result(current.error);
+            return;
+        }
+        QJsonObject document = subscription.toDocument();
+        const QString revision = current.json.toObject().value(QStringLiteral("_rev")).toString();
+        if (!current.error && !revision.isEmpty())
+            document.insert(QStringLiteral("_rev"), revision);
+        connection->send("PUT", path, {}, QJsonDocument(document).toJson(QJsonDocument::Compact),
+                         [connection, push, subscription, result, attemptsLeft](const CloudResponse &saved) {
+            if (saved.error && saved.error->code() == CloudErrorCode::ServerRecordChanged && attemptsLeft > 1) {
+                putSubscription(connection, push, subscription, result, attemptsLeft - 1);
+                return;
+            }
+            if (!saved.error && push)
+                push->addSubscription(subscription);
+            result(saved.error);
+        });
+    });
+}
+
+} // namespace
+
 void CloudDatabase::saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result result)
 {
     m_connection->post([connection = m_connection, push = m_pushChannel, subscription, result = orIgnore(result)] {
-        if (!connection)
-            return;
-        const QString path = QStringLiteral("_local/subscription.")
-            + QString::fromLatin1(QUrl::toPercentEncoding(subscription.subscriptionID()));
-        // Local documents need their current revision to be replaced.
-        connection->send("GET", path, {}, {}, [connection, push, subscription, result, path](const CloudResponse &current) {
-            if (!connection)
-                return;
-            if (current.error && current.status != 404) {
-                result(current.error);
-                return;
-            }
-            QJsonObject document = subscription.toDocument();
-            const QString revision = current.json.toObject().value(QStringLiteral("_rev")).toString();
-            if (!current.error && !revision.isEmpty())
-                document.insert(QStringLiteral("_rev"), revision);
-            connection->send("PUT", path, {}, QJsonDocument(document).toJson(QJsonDocument::Compact),
-                             [push, subscription, result](const CloudResponse &saved) {
-                if (!saved.error && push)
-                    push->addSubscription(subscription);
-                result(saved.error);
-            });
-        });
+        putSubscription(connection, push, subscription, result, 5);
     });
 }

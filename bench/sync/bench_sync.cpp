@@ -1,0 +1,219 @@
+// Sync benchmarks against a local test server of their own: one upload pass of 1,000 new items
+// until all are synced (verification included), 5,000 records downloaded and merged into an
+// empty store, and the time from a save on one device to the item in the other device's store.
+#include "Services/CloudContainerAdapter.h"
+#include "Services/CloudKitSyncManager.h"
+#include "platform/NotificationCenter.h"
+#include "platform/cloud/CloudContainer.h"
+#include "platform/cloud/CloudDatabase.h"
+#include "store/ImageManager.h"
+#include "store/PersistenceController.h"
+#include "store/ShareItem.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+void report(const char *name, double value, const char *unit)
+{
+    std::printf("bench: %s %.1f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+QString runTool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL), arguments);
+    tool.waitForFinished(120000);
+    return QString::fromUtf8(tool.readAllStandardError());
+}
+
+bool createDatabase(const QString &url)
+{
+    const QUrl target(url);
+    QNetworkAccessManager manager;
+    QNetworkRequest request(QUrl(target.toString(QUrl::RemoveUserInfo)));
+    request.setRawHeader("Authorization",
+                         "Basic " + (target.userName() + QLatin1Char(':') + target.password()).toUtf8().toBase64());
+    QNetworkReply *reply = manager.put(request, QByteArray());
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    delete reply;
+    return status == 201;
+}
+
+// One engine over a store and image directory of its own, on `databaseUrl`.
+struct Device {
+    QTemporaryDir group;
+    std::unique_ptr<PersistentContainer> store;
+    std::unique_ptr<ImageManager> images;
+    std::unique_ptr<CloudContainerAdapter> cloud;
+    std::unique_ptr<CloudKitSyncManager> engine;
+
+    explicit Device(const QString &databaseUrl)
+    {
+        std::optional<StoreError> error;
+        store = PersistenceController::openOnDiskContainer(group.filePath(QStringLiteral("Stashline.sqlite")), &error);
+        images = std::make_unique<ImageManager>(group.path());
+        CloudAccount account = CloudAccount::fromUrl(databaseUrl);
+        cloud = std::make_unique<CloudContainerAdapter>(
+            std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier, account));
+        engine = std::make_unique<CloudKitSyncManager>(*cloud, store->viewContext(), *images, QProcessEnvironment());
+    }
+    ManagedObjectContext &context() { return store->viewContext(); }
+};
+
+double uploadVerify(const QString &databaseUrl, int count)
+{
+    Device device(databaseUrl);
+    QList<ShareItem *> items;
+    for (int index = 0; index < count; ++index) {
+        ShareItem *item = ShareItem::insert(device.context());
+        item->setTitle(QStringLiteral("Upload %1").arg(index));
+        item->setContent(QStringLiteral("https://example.com/upload/%1").arg(index));
+        item->setContentType(QStringLiteral("url"));
+        items.append(item);
+    }
+    device.context().save();
+    QElapsedTimer timer;
+    timer.start();
+    device.engine->uploadPendingItems();
+    const bool done = QTest::qWaitFor(
+        [&] {
+            return std::all_of(items.begin(), items.end(),
+                               [](ShareItem *item) { return item->syncStatus() == ShareItem::SyncStatus::synced; });
+        },
+        120000);
+    return done ? double(timer.elapsed()) : -1;
+}
+
+double downloadMerge(const QString &databaseUrl, int count)
+{
+    {
+        // Another device writes the records first.
+        Device writer(databaseUrl);
+        for (int index = 0; index < count; ++index) {
+            ShareItem *item = ShareItem::insert(writer.context());
+            item->setTitle(QStringLiteral("Download %1").arg(index));
+            item->setContent(QStringLiteral("note %1").arg(index));
+        }
+        writer.context().save();
+        writer.engine->uploadPendingItems();
+        FetchRequest pending = ShareItem::fetchRequest();
+        pending.predicate = ShareItem::statusOrDeletionPredicate(ShareItem::SyncStatus::pending,
+                                                                 ShareItem::SyncStatus::failed, ShareItem::SyncStatus::syncing);
+        if (!QTest::qWaitFor([&] { return writer.context().execute(pending).objects.isEmpty(); }, 300000))
+            return -1;
+    }
+    Device reader(databaseUrl);
+    bool finished = false;
+    QObject receiver;
+    NotificationCenter::defaultCenter().addObserver(CloudSyncNotification::didFinish, nullptr, &receiver,
+                                                    [&finished](const Notification &) { finished = true; });
+    QElapsedTimer timer;
+    timer.start();
+    reader.engine->downloadItems();
+    if (!QTest::qWaitFor([&] { return finished; }, 300000))
+        return -1;
+    const double elapsed = double(timer.elapsed());
+    return reader.context().execute(ShareItem::fetchRequest()).objects.size() == count ? elapsed : -1;
+}
+
+// Median of `rounds` saves on one device process until the other process's store has the item.
+double deviceLatencyMedian(const QString &databaseUrl, int rounds)
+{
+    QTemporaryDir firstGroup;
+    QTemporaryDir secondGroup;
+    auto startDevice = [&](QProcess &process, const QString &group) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), group);
+        environment.insert(QStringLiteral("STASHLINE_CLOUD_URL"), databaseUrl);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("STASHLINE_LOG_SINK"), QStringLiteral("stderr"));
+        process.setProcessEnvironment(environment);
+        process.setStandardErrorFile(group + QStringLiteral("/device.log"));
+        process.start(QStringLiteral(STASHLINE_DEVICE), {});
+        process.waitForStarted();
+    };
+    auto command = [](QProcess &process, const QByteArray &line) {
+        process.write(line + '\n');
+        while (!process.canReadLine() && process.state() == QProcess::Running)
+            process.waitForReadyRead(50);
+        return process.readLine();
+    };
+    QProcess first;
+    QProcess second;
+    startDevice(first, firstGroup.path());
+    startDevice(second, secondGroup.path());
+    command(first, "dump");
+    command(second, "dump");
+    QTest::qWait(500); // both push channels follow the feed
+
+    QList<double> latencies;
+    for (int round = 0; round < rounds; ++round) {
+        const QByteArray title = "latency-" + QByteArray::number(round);
+        QElapsedTimer timer;
+        timer.start();
+        command(first, "add " + title);
+        bool arrived = false;
+        while (!arrived && timer.elapsed() < 20000) {
+            arrived = command(second, "dump").contains("\"" + title + "\"");
+            if (!arrived)
+                QTest::qWait(2);
+        }
+        if (!arrived)
+            return -1;
+        latencies.append(double(timer.elapsed()));
+        QTest::qWait(100); // let the first device's verification settle
+    }
+    command(first, "quit");
+    command(second, "quit");
+    first.waitForFinished();
+    second.waitForFinished();
+    std::sort(latencies.begin(), latencies.end());
+    return latencies.at(latencies.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir state;
+    const QString pidFile = state.filePath(QStringLiteral("server.pid"));
+    const QString urlFile = state.filePath(QStringLiteral("server.url"));
+    runTool({QStringLiteral("start"), QStringLiteral("--in-memory"), QStringLiteral("--pid-file"), pidFile,
+             QStringLiteral("--url-file"), urlFile});
+    QFile urlSource(urlFile);
+    if (!urlSource.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "bench_sync: the local test server did not start\n");
+        return 1;
+    }
+    const QString server = QString::fromUtf8(urlSource.readAll()).trimmed();
+    auto database = [&server](const char *name) {
+        const QString url = server + QLatin1Char('/') + QLatin1String(name);
+        return createDatabase(url) ? url : QString();
+    };
+
+    report("sync.upload_verify_1000", uploadVerify(database("bench-upload"), 1000), "ms");
+    report("sync.download_merge_5000", downloadMerge(database("bench-download"), 5000), "ms");
+    report("sync.device_latency_median", deviceLatencyMedian(database("bench-latency"), 20), "ms");
+
+    runTool({QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile});
+    return 0;
+}
