@@ -53,7 +53,12 @@ class Device
 {
 public:
     explicit Device(QString name) : m_name(std::move(name)) {}
-    ~Device() { stop(); }
+    ~Device()
+    {
+        stop();
+        if (QTest::currentTestFailed())
+            qWarning().noquote() << "log of device" << m_name << ":\n" << log();
+    }
 
     bool start(const QString &databaseUrl)
     {
