@@ -105,12 +105,12 @@ private slots:
         m_images = std::make_unique<ImageManager>(m_group->path());
         std::optional<StoreError> storeError;
         m_container = PersistenceController::openInMemoryContainer(&storeError);
-        m_cloud = std::make_unique<FakeCloudDatabase>();
-        m_cloud->queueSubscription(std::nullopt);
-        makeEngine();
         m_log.clear();
         m_finished.clear();
         m_started = 0;
+        m_cloud = std::make_unique<FakeCloudDatabase>();
+        m_cloud->queueSubscription(std::nullopt);
+        makeEngine();
     }
 
     void cleanup()

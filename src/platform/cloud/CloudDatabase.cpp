@@ -52,13 +52,68 @@ QString CloudDatabase::preparedAssetDirectory() const
     return m_assetDirectory;
 }
 
+namespace {
+
+// Saving all keys has no version check, so a record whose write lost a race to another write
+// (another device, or an earlier pass of this one still on its way) is written again over the
+// new revision; the newest write wins. Only a record that keeps losing ends as "server record
+// changed". Per-record callbacks report each record's final outcome once.
+void modifyWithRetry(QPointer<CloudConnection> connection, const QList<CloudRecord> &records, const QString &deviceID,
+                     const ModifyRecordsOperation::RevisionsReadHook &hook, const CloudCallbacks::PerRecord &perRecord,
+                     const CloudCallbacks::ModifyResult &result, int attemptsLeft, const QList<CloudRecord> &savedBefore,
+                     const QHash<CloudRecordID, CloudError> &errorsBefore)
+{
+    if (!connection)
+        return;
+    const bool lastAttempt = attemptsLeft <= 1;
+    auto forward = [perRecord, lastAttempt](const CloudRecordID &id, const std::optional<CloudRecord> &record,
+                                            const std::optional<CloudError> &error) {
+        if (lastAttempt || !error || error->code() != CloudErrorCode::ServerRecordChanged)
+            perRecord(id, record, error);
+    };
+    auto finish = [=](const QList<CloudRecord> &saved, const std::optional<CloudError> &error) {
+        QList<CloudRecord> allSaved = savedBefore + saved;
+        QHash<CloudRecordID, CloudError> errors = errorsBefore;
+        if (error && error->code() != CloudErrorCode::PartialFailure && savedBefore.isEmpty() && errorsBefore.isEmpty()) {
+            result(saved, error); // the whole first request failed
+            return;
+        }
+        QList<CloudRecord> again;
+        if (error) {
+            const QHash<CloudRecordID, CloudError> partial = error->partialErrorsByItemID();
+            if (partial.isEmpty()) {
+                // A later attempt failed as a whole: its records end with that error.
+                for (const CloudRecord &record : records)
+                    errors.insert(record.recordID(), *error);
+            }
+            for (auto entry = partial.cbegin(); entry != partial.cend(); ++entry) {
+                if (!lastAttempt && entry.value().code() == CloudErrorCode::ServerRecordChanged) {
+                    for (const CloudRecord &record : records) {
+                        if (record.recordID() == entry.key())
+                            again.append(record);
+                    }
+                } else {
+                    errors.insert(entry.key(), entry.value());
+                }
+            }
+        }
+        if (!again.isEmpty()) {
+            modifyWithRetry(connection, again, deviceID, hook, perRecord, result, attemptsLeft - 1, allSaved, errors);
+            return;
+        }
+        result(allSaved, errors.isEmpty() ? std::nullopt : std::optional(CloudError::partialFailure(errors)));
+    };
+    ModifyRecordsOperation::start(connection, records, deviceID, forward, finish, hook);
+}
+
+} // namespace
+
 void CloudDatabase::modifyRecords(const QList<CloudRecord> &recordsToSave, CloudCallbacks::PerRecord perRecordSave,
                                   CloudCallbacks::ModifyResult result)
 {
     m_connection->post([connection = m_connection, recordsToSave, perRecordSave = orIgnore(perRecordSave), result = orIgnore(result), device = m_deviceID,
                         hook = m_revisionsReadHook] {
-        if (connection)
-            ModifyRecordsOperation::start(connection, recordsToSave, device, perRecordSave, result, hook);
+        modifyWithRetry(connection, recordsToSave, device, hook, perRecordSave, result, 3, {}, {});
     });
 }
 
