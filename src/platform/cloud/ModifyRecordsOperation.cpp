@@ -12,6 +12,7 @@ namespace {
 
 struct ModifyState {
     QPointer<CloudConnection> connection;
+    QString displayUrl;
     CloudCallbacks::PerRecord perRecord;
     CloudCallbacks::ModifyResult result;
     QList<CloudRecord> pending;      // records to write, in order
@@ -51,6 +52,10 @@ void write(const std::shared_ptr<ModifyState> &state)
             state->result({}, response.error);
             return;
         }
+        if (!response.json.isArray()) {
+            state->result({}, CloudConnection::unreadableAnswer(state->displayUrl));
+            return;
+        }
         const QJsonArray answers = response.json.toArray();
         QHash<QString, QJsonObject> answerByName;
         for (const QJsonValue &answer : answers)
@@ -87,6 +92,7 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
 {
     auto state = std::make_shared<ModifyState>();
     state->connection = connection;
+    state->displayUrl = connection->account().displayUrl();
     state->perRecord = perRecord ? std::move(perRecord) : [](const auto &, const auto &, const auto &) {};
     state->result = std::move(result);
 
@@ -131,8 +137,13 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
             state->result({}, response.error);
             return;
         }
+        const QJsonValue rowsValue = response.json.toObject().value(QStringLiteral("rows"));
+        if (!rowsValue.isArray()) {
+            state->result({}, CloudConnection::unreadableAnswer(state->displayUrl));
+            return;
+        }
         QHash<QString, QString> revisions;
-        const QJsonArray rows = response.json.toObject().value(QStringLiteral("rows")).toArray();
+        const QJsonArray rows = rowsValue.toArray();
         for (const QJsonValue &row : rows) {
             const QJsonObject value = row.toObject().value(QStringLiteral("value")).toObject();
             // A deleted document is written again without a revision, which revives it.
