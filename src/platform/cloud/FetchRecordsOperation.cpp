@@ -3,11 +3,10 @@
 #include "platform/cloud/AssetDownloader.h"
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
+#include "platform/cloud/KeysLookup.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 
 namespace {
 
@@ -26,69 +25,62 @@ bool isFetchable(const CloudRecordID &id)
 void FetchRecordsOperation::start(CloudConnection *connection, const QList<CloudRecordID> &ids, const QString &assetDirectory,
                                   CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result)
 {
-    QJsonArray keys;
+    QStringList keys;
     for (const CloudRecordID &id : ids) {
         if (isFetchable(id))
             keys.append(id.recordName());
     }
-    // Documents come with attachment stubs; the pictures are downloaded one by one afterwards.
-    const QUrlQuery query{{QStringLiteral("include_docs"), QStringLiteral("true")}};
-    const QByteArray body = QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson(QJsonDocument::Compact);
-    QPointer<CloudConnection> guarded(connection);
-    connection->send("POST", QStringLiteral("_all_docs"), query, body,
-                     [guarded, ids, assetDirectory, perRecord, result, displayUrl = connection->account().displayUrl()](const CloudResponse &response) {
-        if (response.error) {
-            result(response.error);
-            return;
-        }
-        const QJsonValue rowsValue = response.json.toObject().value(QStringLiteral("rows"));
-        if (!rowsValue.isArray()) {
-            result(CloudConnection::unreadableAnswer(displayUrl));
-            return;
-        }
-        QHash<QString, QJsonObject> rowByName;
-        QList<QJsonObject> documents;
-        const QJsonArray rows = rowsValue.toArray();
-        for (const QJsonValue &row : rows) {
-            const QJsonObject object = row.toObject();
-            rowByName.insert(object.value(QStringLiteral("key")).toString(), object);
-            if (!object.contains(QStringLiteral("error")) && object.value(QStringLiteral("doc")).isObject())
-                documents.append(object.value(QStringLiteral("doc")).toObject());
-        }
-        if (!guarded)
-            return;
-
-        AssetDownloader::start(guarded, documents, assetDirectory,
-                               [ids, rowByName, assetDirectory, perRecord, result](const AssetDownloader::Outcome &downloads) {
-            for (const CloudRecordID &id : ids) {
-                const auto found = rowByName.constFind(id.recordName());
-                if (!isFetchable(id) || found == rowByName.cend()) {
-                    perRecord(id, std::nullopt, unknownItem(id));
-                    continue;
-                }
-                const QJsonObject row = *found;
-                const QJsonObject document = row.value(QStringLiteral("doc")).toObject();
-                if (row.contains(QStringLiteral("error"))) {
-                    perRecord(id, std::nullopt,
-                              CloudConnection::errorForDocument(row.value(QStringLiteral("error")).toString(),
-                                                                row.value(QStringLiteral("reason")).toString(), id.recordName()));
-                    continue;
-                }
-                if (document.isEmpty() || row.value(QStringLiteral("value")).toObject().value(QStringLiteral("deleted")).toBool()) {
-                    perRecord(id, std::nullopt, unknownItem(id));
-                    continue;
-                }
-                if (const auto failed = downloads.errorsByRecord.constFind(id.recordName()); failed != downloads.errorsByRecord.cend()) {
-                    perRecord(id, std::nullopt, *failed);
-                    continue;
-                }
-                auto decoded = CloudRecordCoder::decode(document, assetDirectory, downloads.assetsByRecord.value(id.recordName()));
-                if (const auto *error = std::get_if<CloudError>(&decoded))
-                    perRecord(id, std::nullopt, *error);
-                else
-                    perRecord(id, std::get<CloudRecord>(decoded), std::nullopt);
+    // Documents come with attachment stubs; each chunk's pictures start downloading as soon as
+    // the chunk arrives, while the other chunks are still being looked up.
+    auto rowByName = std::make_shared<QHash<QString, QJsonObject>>();
+    const auto downloader = AssetDownloader::create(connection, assetDirectory);
+    auto deliver = [ids, rowByName, assetDirectory, perRecord, result](const AssetDownloader::Outcome &downloads) {
+        for (const CloudRecordID &id : ids) {
+            const auto found = rowByName->constFind(id.recordName());
+            if (!isFetchable(id) || found == rowByName->cend()) {
+                perRecord(id, std::nullopt, unknownItem(id));
+                continue;
             }
-            result(std::nullopt);
+            const QJsonObject row = *found;
+            const QJsonObject document = row.value(QStringLiteral("doc")).toObject();
+            if (row.contains(QStringLiteral("error"))) {
+                perRecord(id, std::nullopt,
+                          CloudConnection::errorForDocument(row.value(QStringLiteral("error")).toString(),
+                                                            row.value(QStringLiteral("reason")).toString(), id.recordName()));
+                continue;
+            }
+            if (document.isEmpty() || row.value(QStringLiteral("value")).toObject().value(QStringLiteral("deleted")).toBool()) {
+                perRecord(id, std::nullopt, unknownItem(id));
+                continue;
+            }
+            if (const auto failed = downloads.errorsByRecord.constFind(id.recordName()); failed != downloads.errorsByRecord.cend()) {
+                perRecord(id, std::nullopt, *failed);
+                continue;
+            }
+            auto decoded = CloudRecordCoder::decode(document, assetDirectory, downloads.assetsByRecord.value(id.recordName()));
+            if (const auto *error = std::get_if<CloudError>(&decoded))
+                perRecord(id, std::nullopt, *error);
+            else
+                perRecord(id, std::get<CloudRecord>(decoded), std::nullopt);
+        }
+        result(std::nullopt);
+    };
+    KeysLookup::start(
+        connection, keys, true,
+        [rowByName, downloader](const QJsonArray &rows) {
+            QList<QJsonObject> documents;
+            for (const QJsonValue &row : rows) {
+                const QJsonObject object = row.toObject();
+                rowByName->insert(object.value(QStringLiteral("key")).toString(), object);
+                if (!object.contains(QStringLiteral("error")) && object.value(QStringLiteral("doc")).isObject())
+                    documents.append(object.value(QStringLiteral("doc")).toObject());
+            }
+            downloader->add(documents);
+        },
+        [downloader, deliver, result](const std::optional<CloudError> &error) {
+            if (error)
+                result(error); // downloads already running end unseen; their files go with them
+            else
+                downloader->finish(deliver);
         });
-    });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
+#include "platform/cloud/KeysLookup.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,11 +31,6 @@ struct ModifyState {
         result(saved, errors.isEmpty() ? std::nullopt : std::optional(CloudError::partialFailure(errors)));
     }
 };
-
-QByteArray json(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
 
 void write(const std::shared_ptr<ModifyState> &state)
 {
@@ -128,30 +124,27 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
         return;
     }
 
-    QJsonArray keys;
+    QStringList keys;
     for (const CloudRecord &record : std::as_const(state->pending))
         keys.append(record.recordID().recordName());
-    connection->send("POST", QStringLiteral("_all_docs"), {}, json({{QStringLiteral("keys"), keys}}),
-                     [state, hook = std::move(revisionsReadHook)](const CloudResponse &response) {
-        if (response.error) {
-            state->result({}, response.error);
+    auto revisions = std::make_shared<QHash<QString, QString>>();
+    KeysLookup::start(
+        connection, keys, false,
+        [revisions](const QJsonArray &rows) {
+            for (const QJsonValue &row : rows) {
+                const QJsonObject value = row.toObject().value(QStringLiteral("value")).toObject();
+                // A deleted document is written again without a revision, which revives it.
+                if (!value.value(QStringLiteral("deleted")).toBool() && value.value(QStringLiteral("rev")).isString())
+                    revisions->insert(row.toObject().value(QStringLiteral("key")).toString(), value.value(QStringLiteral("rev")).toString());
+            }
+        },
+        [state, revisions, hook = std::move(revisionsReadHook)](const std::optional<CloudError> &error) {
+        if (error) {
+            state->result({}, error);
             return;
-        }
-        const QJsonValue rowsValue = response.json.toObject().value(QStringLiteral("rows"));
-        if (!rowsValue.isArray()) {
-            state->result({}, CloudConnection::unreadableAnswer(state->displayUrl));
-            return;
-        }
-        QHash<QString, QString> revisions;
-        const QJsonArray rows = rowsValue.toArray();
-        for (const QJsonValue &row : rows) {
-            const QJsonObject value = row.toObject().value(QStringLiteral("value")).toObject();
-            // A deleted document is written again without a revision, which revives it.
-            if (!value.value(QStringLiteral("deleted")).toBool() && value.value(QStringLiteral("rev")).isString())
-                revisions.insert(row.toObject().value(QStringLiteral("key")).toString(), value.value(QStringLiteral("rev")).toString());
         }
         for (CloudRecordCoder::EncodedDocument &encoded : state->documents) {
-            const QString rev = revisions.value(encoded.document.value(QStringLiteral("_id")).toString());
+            const QString rev = revisions->value(encoded.document.value(QStringLiteral("_id")).toString());
             if (!rev.isEmpty())
                 encoded.document.insert(QStringLiteral("_rev"), rev);
         }
