@@ -5,6 +5,7 @@
 
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
+#include "platform/Localization.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -566,6 +567,31 @@ private slots:
         QVERIFY2(!server.receivedRequest(), "no request, and so no credential, goes to a server that is not trusted");
         for (const QString &line : logs.lines())
             QVERIFY2(isReadableAndSecret(line), qPrintable(line));
+    }
+
+    void descriptionsAreTranslated_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en") << "en_US" << "cannot be reached";
+        QTest::newRow("de") << "de_DE" << "nicht erreichbar";
+        QTest::newRow("ja") << "ja_JP" << "接続できません";
+        QTest::newRow("zh_Hant") << "zh_TW" << "無法連線";
+    }
+    void descriptionsAreTranslated()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        QVERIFY(Localization::install(QLocale(locale)));
+        auto restore = qScopeGuard([] { Localization::install(QLocale(QStringLiteral("en_US"))); });
+        FakeServer unused;
+        CloudContainer container(CloudContainer::defaultIdentifier, accountFor(closedPort()));
+        Recorder recorder;
+        container.privateCloudDatabase().fetchRecords({CloudRecordID(QStringLiteral("A"))}, recorder.perRecord(), recorder.result());
+        QVERIFY(recorder.wait(10000));
+        QVERIFY(recorder.error);
+        const QString description = recorder.error->localizedDescription();
+        QVERIFY2(description.contains(expected) && description.contains(QLatin1String("127.0.0.1")), qPrintable(description));
     }
 };
 
