@@ -3,6 +3,7 @@
 #include "diagnostics/AppLogger.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,6 +85,102 @@ CloudError CloudConnection::notAuthenticated(const CloudAccount &account)
                           : account.problem());
 }
 
+std::shared_ptr<bool> CloudConnection::abortWhenStalled(QNetworkReply *reply)
+{
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    timer->setInterval(m_requestTimeout);
+    auto timedOut = std::make_shared<bool>(false);
+    connect(timer, &QTimer::timeout, reply, [reply, timedOut] {
+        *timedOut = true;
+        reply->abort();
+    });
+    auto restart = [timer](qint64, qint64) { timer->start(); };
+    connect(reply, &QNetworkReply::uploadProgress, timer, restart);
+    connect(reply, &QNetworkReply::downloadProgress, timer, restart);
+    timer->start();
+    return timedOut;
+}
+
+void CloudConnection::download(const QString &path, const QString &filePath, const QString &recordName,
+                               DownloadCompletion completion)
+{
+    if (!m_account.isValid()) {
+        post([completion, error = notAuthenticated(m_account)] { completion(error); });
+        return;
+    }
+    auto file = std::make_shared<QFile>(filePath);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        post([completion, error = CloudError(CloudErrorCode::InternalError,
+                                             CloudError::localized("cloud.error.assetFile",
+                                                                   "The picture of record %1 could not be stored: %2")
+                                                 .arg(recordName, file->errorString()))] { completion(error); });
+        return;
+    }
+    QNetworkRequest request = makeRequest(databaseUrl(path));
+    request.setRawHeader("Accept", "*/*");
+    QNetworkReply *reply = networkAccessManager()->get(request);
+    const std::shared_ptr<bool> timedOut = abortWhenStalled(reply);
+    // The body goes to the file only for a success; an error page is kept for its reason.
+    auto errorBody = std::make_shared<QByteArray>();
+    auto writeFailed = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::readyRead, this, [reply, file, errorBody, writeFailed] {
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const QByteArray bytes = reply->readAll();
+        if (status < 200 || status >= 300) {
+            if (errorBody->size() < 65536)
+                errorBody->append(bytes.left(65536));
+        } else if (!*writeFailed && file->write(bytes) != bytes.size()) {
+            *writeFailed = true;
+            reply->abort();
+        }
+    });
+    const int timeout = m_requestTimeout;
+    const QString displayUrl = m_account.displayUrl();
+    QElapsedTimer clock;
+    clock.start();
+    connect(reply, &QNetworkReply::finished, this, [reply, file, errorBody, writeFailed, timedOut, completion, timeout, displayUrl,
+                                                    recordName, clock] {
+        reply->deleteLater();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const QByteArray rest = reply->isOpen() ? reply->readAll() : QByteArray();
+        const bool success = !*timedOut && !*writeFailed && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
+        std::optional<CloudError> error;
+        if (success && file->write(rest) == rest.size() && file->flush()) {
+            file->close();
+        } else {
+            const QString fileProblem = file->errorString();
+            file->close();
+            file->remove();
+            if (*writeFailed || success)
+                error = CloudError(CloudErrorCode::InternalError,
+                                   CloudError::localized("cloud.error.assetFile", "The picture of record %1 could not be stored: %2")
+                                       .arg(recordName, fileProblem));
+            else if (status == 404 && !*timedOut)
+                error = errorForDocument(QStringLiteral("not_found"), {}, recordName);
+            else {
+                const bool complete = status >= 300 || reply->error() == QNetworkReply::NoError;
+                error = errorFor(reply->error(), *timedOut || !complete ? 0 : status, *errorBody + rest, displayUrl, *timedOut,
+                                 timeout, reply->rawHeader("Retry-After"));
+            }
+        }
+        AppLogger::debug(AppLogger::cloudKit(), QStringLiteral("GET attachment of %1: status %2 in %3 ms%4")
+                                                    .arg(recordName)
+                                                    .arg(status)
+                                                    .arg(clock.elapsed())
+                                                    .arg(error ? QStringLiteral(", error ") + QString::number(error->numericCode())
+                                                               : QString()));
+        completion(error);
+    });
+}
+
+CloudError CloudConnection::unreadableAnswer(const QString &displayUrl)
+{
+    return CloudError(CloudErrorCode::NetworkFailure,
+                      CloudError::localized("cloud.error.unreadableAnswer", "The cloud server at %1 sent an answer that cannot be read.")
+                          .arg(displayUrl));
+}
+
 void CloudConnection::send(const QByteArray &verb, const QString &path, const QUrlQuery &query, const QByteArray &body,
                            Completion completion, bool atServerRoot)
 {
@@ -104,19 +201,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
     if (!body.isEmpty())
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
     QNetworkReply *reply = networkAccessManager()->sendCustomRequest(request, verb, body);
-
-    auto *timer = new QTimer(reply);
-    timer->setSingleShot(true);
-    timer->setInterval(m_requestTimeout);
-    auto timedOut = std::make_shared<bool>(false);
-    connect(timer, &QTimer::timeout, reply, [reply, timedOut] {
-        *timedOut = true;
-        reply->abort();
-    });
-    auto restart = [timer](qint64, qint64) { timer->start(); };
-    connect(reply, &QNetworkReply::uploadProgress, timer, restart);
-    connect(reply, &QNetworkReply::downloadProgress, timer, restart);
-    timer->start();
+    const std::shared_ptr<bool> timedOut = abortWhenStalled(reply);
 
     QElapsedTimer clock;
     clock.start();
@@ -126,7 +211,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
     connect(reply, &QNetworkReply::finished, this, [reply, completion, timedOut, clock, timeout, displayUrl, verb, logPath] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray answer = reply->readAll();
+        const QByteArray answer = reply->isOpen() ? reply->readAll() : QByteArray(); // closed after an abort
         CloudResponse response;
         response.status = status;
         const bool success = !*timedOut && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
@@ -134,10 +219,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
             QJsonParseError parseError;
             const QJsonDocument document = QJsonDocument::fromJson(answer, &parseError);
             if (parseError.error != QJsonParseError::NoError || document.isNull())
-                response.error = CloudError(CloudErrorCode::NetworkFailure,
-                                            CloudError::localized("cloud.error.unreadableAnswer",
-                                                                  "The cloud server at %1 sent an answer that cannot be read.")
-                                                .arg(displayUrl));
+                response.error = unreadableAnswer(displayUrl);
             else
                 response.json = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
         } else {

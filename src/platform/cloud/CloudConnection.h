@@ -9,6 +9,7 @@
 #include <QUrlQuery>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QNetworkAccessManager;
@@ -44,6 +45,12 @@ public:
     void send(const QByteArray &verb, const QString &path, const QUrlQuery &query, const QByteArray &body,
               Completion completion, bool atServerRoot = false);
 
+    // Worker thread. Downloads the raw bytes at `path` (relative to the database, already
+    // percent-encoded) into a new file at `filePath`, then calls `completion` with no error, or
+    // with the error after removing the partial file. A 404 is "unknown item" for `recordName`.
+    using DownloadCompletion = std::function<void(const std::optional<CloudError> &)>;
+    void download(const QString &path, const QString &filePath, const QString &recordName, DownloadCompletion completion);
+
     // Worker thread: a request with the credentials and redirect policy, for streaming callers.
     QNetworkRequest makeRequest(const QUrl &url) const;
     QUrl databaseUrl(const QString &path, const QUrlQuery &query = {}) const;
@@ -59,10 +66,15 @@ public:
                                const QString &displayUrl, bool timedOut, int timeoutMilliseconds,
                                const QByteArray &retryAfter = {});
     static CloudError notAuthenticated(const CloudAccount &account);
+    // The error for a success answer that is not JSON or not shaped as the request expects.
+    static CloudError unreadableAnswer(const QString &displayUrl);
     // The error for a CouchDB error name from a per-document answer ("conflict", "forbidden").
     static CloudError errorForDocument(const QString &errorName, const QString &reason, const QString &recordName);
 
 private:
+    // Aborts `reply` when no byte moves for requestTimeout(); the flag tells that it did.
+    std::shared_ptr<bool> abortWhenStalled(QNetworkReply *reply);
+
     CloudAccount m_account;
     QNetworkAccessManager *m_manager = nullptr;
     int m_requestTimeout = 60000;

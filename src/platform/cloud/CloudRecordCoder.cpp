@@ -23,6 +23,8 @@ QJsonValue doubleJson(double value)
         return QStringLiteral("NaN");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    if (value == 0 && std::signbit(value))
+        return QStringLiteral("-0"); // a JSON number loses the sign of zero
     return value;
 }
 
@@ -37,6 +39,8 @@ std::optional<double> doubleFromJson(const QJsonValue &value)
         return INFINITY;
     if (text == QLatin1String("-Infinity"))
         return -INFINITY;
+    if (text == QLatin1String("-0"))
+        return -0.0;
     return std::nullopt;
 }
 
@@ -130,7 +134,24 @@ std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::en
     return EncodedDocument{document, attachments};
 }
 
-std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject &document, const QString &assetDirectory)
+QStringList CloudRecordCoder::stubAttachments(const QJsonObject &document)
+{
+    QStringList names;
+    const QJsonObject fields = document.value(fieldsKey).toObject();
+    const QJsonObject attachments = document.value(attachmentsKey).toObject();
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
+        const QJsonObject field = it.value().toObject();
+        if (field.value(typeKey).toString() != QLatin1String("asset"))
+            continue;
+        const QString name = field.value(valueKey).toString();
+        if (attachments.value(name).toObject().value(QStringLiteral("stub")).toBool() && !names.contains(name))
+            names.append(name);
+    }
+    return names;
+}
+
+std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject &document, const QString &assetDirectory,
+                                                               const QHash<QString, CloudAsset> &downloadedAssets)
 {
     const QString name = document.value(QStringLiteral("_id")).toString();
     if (name.isEmpty())
@@ -162,6 +183,13 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
             const QJsonObject attachment = attachments.value(value.toString()).toObject();
             if (attachment.isEmpty())
                 continue; // an asset field without its attachment reads as absent
+            if (attachment.value(QStringLiteral("stub")).toBool()) {
+                const auto downloaded = downloadedAssets.constFind(value.toString());
+                if (downloaded == downloadedAssets.cend())
+                    return assetError(id, QStringLiteral("the picture was not downloaded"));
+                record.setAsset(it.key(), *downloaded);
+                continue;
+            }
             if (!attachment.value(QStringLiteral("data")).isString())
                 return assetError(id, QStringLiteral("the server sent no content"));
             const auto decoded = QByteArray::fromBase64Encoding(attachment.value(QStringLiteral("data")).toString().toLatin1(),

@@ -30,10 +30,16 @@ struct EncodedDocument {
 // asset file cannot be read.
 std::variant<EncodedDocument, CloudError> encode(const CloudRecord &record, const QString &deviceID);
 
-// The record of `document`, its assets written as new files into `assetDirectory` (owned by the
-// returned assets). An error when the document has no name or an asset cannot be decoded or
-// written.
-std::variant<CloudRecord, CloudError> decode(const QJsonObject &document, const QString &assetDirectory);
+// The record of `document`, its inline assets written as new files into `assetDirectory` (owned
+// by the returned assets). An attachment that came as a stub ({"stub": true}, no bytes) takes
+// its file from `downloadedAssets` (attachment name to asset). An error when the document has no
+// name, an inline asset cannot be decoded or written, or a stub has no downloaded file.
+std::variant<CloudRecord, CloudError> decode(const QJsonObject &document, const QString &assetDirectory,
+                                             const QHash<QString, CloudAsset> &downloadedAssets = {});
+
+// The attachment names that asset fields of `document` refer to and that came as stubs: the
+// files to download before decode().
+QStringList stubAttachments(const QJsonObject &document);
 
 QString timestampText(const QDateTime &timestamp);
 

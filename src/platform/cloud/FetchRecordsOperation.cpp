@@ -1,10 +1,11 @@
 #include "FetchRecordsOperation.h"
 
+#include "platform/cloud/AssetDownloader.h"
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
+#include "platform/cloud/KeysLookup.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
@@ -14,33 +15,29 @@ CloudError unknownItem(const CloudRecordID &id)
     return CloudConnection::errorForDocument(QStringLiteral("not_found"), {}, id.recordName());
 }
 
+bool isFetchable(const CloudRecordID &id)
+{
+    return id.hasValidName() && id.zoneName() == CloudRecordID::defaultZoneName;
+}
+
 } // namespace
 
 void FetchRecordsOperation::start(CloudConnection *connection, const QList<CloudRecordID> &ids, const QString &assetDirectory,
                                   CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result)
 {
-    QJsonArray keys;
+    QStringList keys;
     for (const CloudRecordID &id : ids) {
-        if (id.hasValidName() && id.zoneName() == CloudRecordID::defaultZoneName)
+        if (isFetchable(id))
             keys.append(id.recordName());
     }
-    const QUrlQuery query{{QStringLiteral("include_docs"), QStringLiteral("true")},
-                          {QStringLiteral("attachments"), QStringLiteral("true")}};
-    const QByteArray body = QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson(QJsonDocument::Compact);
-    connection->send("POST", QStringLiteral("_all_docs"), query, body,
-                     [ids, assetDirectory, perRecord, result](const CloudResponse &response) {
-        if (response.error) {
-            result(response.error);
-            return;
-        }
-        QHash<QString, QJsonObject> rowByName;
-        const QJsonArray rows = response.json.toObject().value(QStringLiteral("rows")).toArray();
-        for (const QJsonValue &row : rows)
-            rowByName.insert(row.toObject().value(QStringLiteral("key")).toString(), row.toObject());
-
+    // Documents come with attachment stubs; each chunk's pictures start downloading as soon as
+    // the chunk arrives, while the other chunks are still being looked up.
+    auto rowByName = std::make_shared<QHash<QString, QJsonObject>>();
+    const auto downloader = AssetDownloader::create(connection, assetDirectory);
+    auto deliver = [ids, rowByName, assetDirectory, perRecord, result](const AssetDownloader::Outcome &downloads) {
         for (const CloudRecordID &id : ids) {
-            const auto found = rowByName.constFind(id.recordName());
-            if (!id.hasValidName() || id.zoneName() != CloudRecordID::defaultZoneName || found == rowByName.cend()) {
+            const auto found = rowByName->constFind(id.recordName());
+            if (!isFetchable(id) || found == rowByName->cend()) {
                 perRecord(id, std::nullopt, unknownItem(id));
                 continue;
             }
@@ -56,12 +53,34 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
                 perRecord(id, std::nullopt, unknownItem(id));
                 continue;
             }
-            auto decoded = CloudRecordCoder::decode(document, assetDirectory);
+            if (const auto failed = downloads.errorsByRecord.constFind(id.recordName()); failed != downloads.errorsByRecord.cend()) {
+                perRecord(id, std::nullopt, *failed);
+                continue;
+            }
+            auto decoded = CloudRecordCoder::decode(document, assetDirectory, downloads.assetsByRecord.value(id.recordName()));
             if (const auto *error = std::get_if<CloudError>(&decoded))
                 perRecord(id, std::nullopt, *error);
             else
                 perRecord(id, std::get<CloudRecord>(decoded), std::nullopt);
         }
         result(std::nullopt);
-    });
+    };
+    KeysLookup::start(
+        connection, keys, true,
+        [rowByName, downloader](const QJsonArray &rows) {
+            QList<QJsonObject> documents;
+            for (const QJsonValue &row : rows) {
+                const QJsonObject object = row.toObject();
+                rowByName->insert(object.value(QStringLiteral("key")).toString(), object);
+                if (!object.contains(QStringLiteral("error")) && object.value(QStringLiteral("doc")).isObject())
+                    documents.append(object.value(QStringLiteral("doc")).toObject());
+            }
+            downloader->add(documents);
+        },
+        [downloader, deliver, result](const std::optional<CloudError> &error) {
+            if (error)
+                result(error); // downloads already running end unseen; their files go with them
+            else
+                downloader->finish(deliver);
+        });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
+#include "platform/cloud/KeysLookup.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +13,7 @@ namespace {
 
 struct ModifyState {
     QPointer<CloudConnection> connection;
+    QString displayUrl;
     CloudCallbacks::PerRecord perRecord;
     CloudCallbacks::ModifyResult result;
     QList<CloudRecord> pending;      // records to write, in order
@@ -30,11 +32,6 @@ struct ModifyState {
     }
 };
 
-QByteArray json(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
 void write(const std::shared_ptr<ModifyState> &state)
 {
     QByteArray body = QByteArrayLiteral("{\"docs\":[");
@@ -49,6 +46,10 @@ void write(const std::shared_ptr<ModifyState> &state)
                             [state](const CloudResponse &response) {
         if (response.error) {
             state->result({}, response.error);
+            return;
+        }
+        if (!response.json.isArray()) {
+            state->result({}, CloudConnection::unreadableAnswer(state->displayUrl));
             return;
         }
         const QJsonArray answers = response.json.toArray();
@@ -87,6 +88,7 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
 {
     auto state = std::make_shared<ModifyState>();
     state->connection = connection;
+    state->displayUrl = connection->account().displayUrl();
     state->perRecord = perRecord ? std::move(perRecord) : [](const auto &, const auto &, const auto &) {};
     state->result = std::move(result);
 
@@ -122,25 +124,27 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
         return;
     }
 
-    QJsonArray keys;
+    QStringList keys;
     for (const CloudRecord &record : std::as_const(state->pending))
         keys.append(record.recordID().recordName());
-    connection->send("POST", QStringLiteral("_all_docs"), {}, json({{QStringLiteral("keys"), keys}}),
-                     [state, hook = std::move(revisionsReadHook)](const CloudResponse &response) {
-        if (response.error) {
-            state->result({}, response.error);
+    auto revisions = std::make_shared<QHash<QString, QString>>();
+    KeysLookup::start(
+        connection, keys, false,
+        [revisions](const QJsonArray &rows) {
+            for (const QJsonValue &row : rows) {
+                const QJsonObject value = row.toObject().value(QStringLiteral("value")).toObject();
+                // A deleted document is written again without a revision, which revives it.
+                if (!value.value(QStringLiteral("deleted")).toBool() && value.value(QStringLiteral("rev")).isString())
+                    revisions->insert(row.toObject().value(QStringLiteral("key")).toString(), value.value(QStringLiteral("rev")).toString());
+            }
+        },
+        [state, revisions, hook = std::move(revisionsReadHook)](const std::optional<CloudError> &error) {
+        if (error) {
+            state->result({}, error);
             return;
         }
-        QHash<QString, QString> revisions;
-        const QJsonArray rows = response.json.toObject().value(QStringLiteral("rows")).toArray();
-        for (const QJsonValue &row : rows) {
-            const QJsonObject value = row.toObject().value(QStringLiteral("value")).toObject();
-            // A deleted document is written again without a revision, which revives it.
-            if (!value.value(QStringLiteral("deleted")).toBool() && value.value(QStringLiteral("rev")).isString())
-                revisions.insert(row.toObject().value(QStringLiteral("key")).toString(), value.value(QStringLiteral("rev")).toString());
-        }
         for (CloudRecordCoder::EncodedDocument &encoded : state->documents) {
-            const QString rev = revisions.value(encoded.document.value(QStringLiteral("_id")).toString());
+            const QString rev = revisions->value(encoded.document.value(QStringLiteral("_id")).toString());
             if (!rev.isEmpty())
                 encoded.document.insert(QStringLiteral("_rev"), rev);
         }

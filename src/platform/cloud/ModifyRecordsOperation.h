@@ -5,7 +5,7 @@
 class CloudConnection;
 
 // One modify request: writes every record over the server copy without a version check. It
-// reads the current revisions (POST _all_docs with keys), then writes all documents in one
+// reads the current revisions (POST _all_docs with keys, in chunks side by side), then writes all documents in one
 // POST _bulk_docs. A record that cannot be encoded (bad name, another zone, unreadable asset)
 // fails alone; a document the server refuses fails alone with its error (a write that lost a
 // race against another writer is "server record changed"). perRecord is called once per

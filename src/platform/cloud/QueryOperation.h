@@ -5,11 +5,12 @@
 class CloudConnection;
 
 // One query for every record of a type, in one answer without a page limit
-// (GET _all_docs?include_docs=true&attachments=true, matched on "recordType"). Each matched
-// record's assets are written to files in `assetDirectory` before recordMatched is called for
-// it; records are handed over one at a time, all before result. A record whose assets cannot
-// be decoded or written is reported through recordMatched with the error. Worker thread only;
-// callbacks there.
+// (GET _all_docs?include_docs=true, matched on "recordType"), then each matched record's
+// pictures downloaded into files in `assetDirectory` through AssetDownloader, all before the
+// first record is handed over. Records are handed over one at a time, all before result. A
+// record whose picture cannot be downloaded, decoded or written is reported through
+// recordMatched with the error. A success answer without a list of rows is the request's error.
+// Worker thread only; callbacks there.
 class QueryOperation
 {
 public:
