@@ -1,0 +1,116 @@
+// Renders one screen to a PNG without a display: the offscreen platform and the software
+// renderer, an in-memory store seeded with a mock state, and the chosen locale.
+
+#include "ScreenshotOptions.h"
+
+#include "QmlEngineSetup.h"
+#include "platform/Localization.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPalette>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQmlExtensionPlugin>
+#include <QQuickWindow>
+#include <QTextStream>
+#include <QThread>
+
+Q_IMPORT_QML_PLUGIN(StashlinePlugin)
+
+namespace {
+
+QString hostSource(const QString &screen)
+{
+    QString content;
+    if (screen == QLatin1String("about"))
+        content = QStringLiteral("AboutView { anchors.fill: parent; feedbackEmail: \"support@quellmar.com\"; "
+                                 "appStoreURL: \"https://apps.quellmar.com/app/stashline\" }");
+    return QStringLiteral("import QtQuick\nimport Stashline\n"
+                          "Window { id: host; color: Theme.windowBackground\n%1\n}\n")
+        .arg(content);
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x1e, 0x1e, 0x1e));
+    palette.setColor(QPalette::WindowText, QColor(0xec, 0xec, 0xec));
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::AlternateBase, QColor(0x32, 0x32, 0x32));
+    palette.setColor(QPalette::Text, QColor(0xec, 0xec, 0xec));
+    palette.setColor(QPalette::Button, QColor(0x32, 0x32, 0x32));
+    palette.setColor(QPalette::ButtonText, QColor(0xec, 0xec, 0xec));
+    palette.setColor(QPalette::Highlight, QColor(0x0a, 0x84, 0xff));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8a, 0x8a));
+    return palette;
+}
+
+void settle(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    QString error;
+    const std::optional<ScreenshotOptions> options = ScreenshotOptions::parse(arguments, &error);
+    QTextStream err(stderr);
+    if (!options) {
+        err << "stashline-shot: " << error << "\n"
+            << "usage: stashline-shot --screen list|history|about|add|edit|panel "
+               "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark]\n";
+        return 2;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stashline"));
+    QApplication::setApplicationVersion(QStringLiteral(STASHLINE_VERSION));
+    const QLocale locale(options->locale);
+    QLocale::setDefault(locale);
+    Localization::install(locale);
+    if (options->dark)
+        QApplication::setPalette(darkPalette());
+    QmlEngineSetup::applyStyle();
+
+    QQmlEngine engine;
+    QmlEngineSetup::install(engine);
+    QQmlComponent component(&engine);
+    component.setData(hostSource(options->screen).toUtf8(), QUrl(QStringLiteral("qrc:/stashline-shot/Host.qml")));
+    if (component.isError()) {
+        err << "stashline-shot: " << component.errorString() << "\n";
+        return 1;
+    }
+    QObject *root = component.create();
+    auto *window = qobject_cast<QQuickWindow *>(root);
+    if (!window) {
+        err << "stashline-shot: the screen could not be built: " << component.errorString() << "\n";
+        return 1;
+    }
+    window->resize(options->effectiveSize());
+    window->show();
+    settle(600);
+
+    const QImage image = window->grabWindow();
+    if (image.isNull() || !image.save(options->outputPath, "PNG")) {
+        err << "stashline-shot: could not write " << options->outputPath << "\n";
+        return 1;
+    }
+    delete root;
+    return 0;
+}
