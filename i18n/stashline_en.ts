@@ -7,6 +7,18 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="share.favorites.title">
+        <source>Favorites</source>
+        <translation>Favorites</translation>
+    </message>
+    <message id="date.today">
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>Yesterday</translation>
+    </message>
     <!-- screens -->
     <message id="tab.shares">
         <source>Stash</source>

@@ -7,6 +7,18 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="share.favorites.title">
+        <source>Favorites</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message id="date.today">
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
     <!-- screens -->
     <message id="tab.shares">
         <source>Stash</source>

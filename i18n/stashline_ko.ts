@@ -7,6 +7,18 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="share.favorites.title">
+        <source>Favorites</source>
+        <translation>즐겨찾기</translation>
+    </message>
+    <message id="date.today">
+        <source>Today</source>
+        <translation>오늘</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>어제</translation>
+    </message>
     <!-- screens -->
     <message id="tab.shares">
         <source>Stash</source>

@@ -7,6 +7,18 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="share.favorites.title">
+        <source>Favorites</source>
+        <translation>我的最愛</translation>
+    </message>
+    <message id="date.today">
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
     <!-- screens -->
     <message id="tab.shares">
         <source>Stash</source>

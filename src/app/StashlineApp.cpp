@@ -1,6 +1,9 @@
 #include "StashlineApp.h"
 
+#include "PreviewSyncManager.h"
+#include "SyncManagerProvider.h"
 #include "demo/MockState.h"
+#include "model/ShareListViewModel.h"
 #include "store/PersistenceController.h"
 
 StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironment &environment, QObject *parent)
@@ -8,9 +11,26 @@ StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironme
 {
     if (!m_launchMode.usesInMemoryStore()) {
         m_container = &PersistenceController::sharedContainer();
+        m_viewModelFactory = [context = &m_container->viewContext()] {
+            return std::make_unique<ShareListViewModel>(*context, Calendar::current(),
+                                                        SyncManagerProvider::cloudSyncManager());
+        };
         return;
     }
     m_container = &PersistenceController::previewContainer();
     if (m_launchMode.mockState)
         MockState::populateMockState(*m_launchMode.mockState, m_container->viewContext());
+    m_viewModelFactory = [context = &m_container->viewContext()] {
+        return std::make_unique<ShareListViewModel>(*context, Calendar::current(),
+                                                    std::make_shared<PreviewSyncManager>());
+    };
+}
+
+StashlineApp::~StashlineApp() = default;
+
+ShareListViewModel &StashlineApp::viewModel()
+{
+    if (!m_viewModel)
+        m_viewModel = m_viewModelFactory();
+    return *m_viewModel;
 }

@@ -4,17 +4,26 @@
 
 #include <QObject>
 
-class PersistentContainer;
+#include <functional>
+#include <memory>
 
-// The application entry: decides the launch mode and picks the store every later step works on.
-// One per process, built on the main thread before any window exists.
+class PersistentContainer;
+class ShareListViewModel;
+
+// The application entry: decides the launch mode, picks the store every later step works on and
+// composes the one list model that every scene shows. One per process, built on the main thread
+// before any window exists.
 class StashlineApp : public QObject
 {
     Q_OBJECT
 public:
     // Normal run: the on-disk store (opened here; an unloadable store stops the process).
     // Test or UI-test run: the in-memory store, seeded with the mock state's demo items.
+    // Stores the list model's factory: a normal run gives the model the process-wide cloud sync
+    // interface (SyncManagerProvider), a test or UI-test run a new PreviewSyncManager; both use
+    // the container's main context and the user's current calendar. Nothing is built yet.
     StashlineApp(const QStringList &arguments, const QProcessEnvironment &environment, QObject *parent = nullptr);
+    ~StashlineApp() override;
 
     const LaunchMode &launchMode() const { return m_launchMode; }
     bool isUITesting() const { return m_launchMode.isUITesting; }
@@ -22,7 +31,13 @@ public:
     const std::optional<QString> &mockState() const { return m_launchMode.mockState; }
     PersistentContainer &container() const { return *m_container; }
 
+    // The one list model, built by the stored factory on first use and kept as long as the
+    // application object. Main thread.
+    ShareListViewModel &viewModel();
+
 private:
     LaunchMode m_launchMode;
     PersistentContainer *m_container = nullptr;
+    std::function<std::unique_ptr<ShareListViewModel>()> m_viewModelFactory;
+    std::unique_ptr<ShareListViewModel> m_viewModel;
 };

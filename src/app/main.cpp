@@ -1,7 +1,7 @@
 #include "StashlineApp.h"
 
+#include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
-#include "platform/PersistentContainer.h"
 #include "store/ShareItem.h"
 
 #include <QApplication>
@@ -13,13 +13,11 @@ Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 namespace {
 
-QStringList liveTitles(ManagedObjectContext &context)
+QStringList liveTitles(const ShareListViewModel &viewModel)
 {
-    FetchRequest request = ShareItem::fetchRequest();
-    request.predicate = ShareItem::notMarkedForDeletionPredicate();
     QStringList titles;
-    for (ManagedObject *object : context.execute(request).objects)
-        titles.append(static_cast<ShareItem *>(object)->title());
+    for (const ShareItem *item : viewModel.shares())
+        titles.append(item->title());
     return titles;
 }
 
@@ -34,11 +32,12 @@ int main(int argc, char *argv[])
     Localization::install(QLocale());
 
     StashlineApp app(QApplication::arguments(), QProcessEnvironment::systemEnvironment());
-    ManagedObjectContext &context = app.container().viewContext();
+    ShareListViewModel &viewModel = app.viewModel();
+    viewModel.loadShares();
 
-    QStringListModel titles(liveTitles(context));
-    QObject::connect(&context, &ManagedObjectContext::didSave, &titles,
-                     [&titles, &context] { titles.setStringList(liveTitles(context)); });
+    QStringListModel titles(liveTitles(viewModel));
+    QObject::connect(&viewModel, &ShareListViewModel::sharesChanged, &titles,
+                     [&titles, &viewModel] { titles.setStringList(liveTitles(viewModel)); });
 
     QQmlApplicationEngine engine;
     engine.setInitialProperties({{QStringLiteral("titles"), QVariant::fromValue(&titles)}});

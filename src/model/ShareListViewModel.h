@@ -1,0 +1,148 @@
+#pragma once
+
+#include "Calendar.h"
+#include "ShareSection.h"
+#include "ShareSectionListModel.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QUuid>
+
+#include <functional>
+#include <memory>
+
+class ManagedObjectContext;
+class ShareItem;
+class SyncManagerProtocol;
+
+// The one observable model behind every screen: the live items of the main context, cut into
+// recent day sections (today and the three calendar days before it), one section of older
+// favourites and history day sections of older items; the state of the cloud download for the
+// list banner; and every operation that changes items.
+//
+// Every assignment of a published field (shares, isSyncingFromCloud,
+// lastCloudSyncErrorMessage, the three section lists, hasHistory) emits its change signal,
+// even when the value stays the same, so screens redraw from state. The section lists are
+// also offered as flattened list models for virtualized list views.
+//
+// Construction reads nothing; the first loadShares comes from the list screen. The model
+// reloads after every successful save of its context and follows the cloud notifications;
+// these three subscriptions deliver on the main event loop and end with the model.
+//
+// Main thread only, except loadShares, which may be called from any thread. No operation
+// reports failure to its caller: a failed fetch empties the lists, a failed save prints
+// "Failed to save context: " and the error on standard output and keeps the changes.
+class ShareListViewModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int shareCount READ shareCount NOTIFY sharesChanged)
+    Q_PROPERTY(bool isSyncingFromCloud READ isSyncingFromCloud NOTIFY isSyncingFromCloudChanged)
+    Q_PROPERTY(QString lastCloudSyncErrorMessage READ lastCloudSyncErrorMessage NOTIFY lastCloudSyncErrorMessageChanged)
+    Q_PROPERTY(bool hasHistory READ hasHistory NOTIFY hasHistoryChanged)
+    Q_PROPERTY(ShareSectionListModel *recentModel READ recentModel CONSTANT)
+    Q_PROPERTY(ShareSectionListModel *favoritesModel READ favoritesModel CONSTANT)
+    Q_PROPERTY(ShareSectionListModel *historyModel READ historyModel CONSTANT)
+
+public:
+    // The current instant; injected so tests fix "now".
+    using Clock = std::function<QDateTime()>;
+
+    // `context` and `syncManager` must outlive the model (the model shares ownership of the
+    // sync interface). A null clock means the system clock.
+    ShareListViewModel(ManagedObjectContext &context, const Calendar &calendar,
+                       std::shared_ptr<SyncManagerProtocol> syncManager, Clock clock = {}, QObject *parent = nullptr);
+    ~ShareListViewModel() override;
+
+    // Published state.
+    const QList<ShareItem *> &shares() const { return m_shares; }
+    int shareCount() const { return int(m_shares.size()); }
+    bool isSyncingFromCloud() const { return m_isSyncingFromCloud; }
+    // Null when absent; never empty when present.
+    QString lastCloudSyncErrorMessage() const { return m_lastCloudSyncErrorMessage; }
+    const QList<ShareSection> &recentSections() const { return m_recentSections; }
+    const QList<ShareSection> &favoriteSections() const { return m_favoriteSections; }
+    const QList<ShareSection> &historySections() const { return m_historySections; }
+    bool hasHistory() const { return m_hasHistory; }
+
+    ShareSectionListModel *recentModel() const { return m_recentModel; }
+    ShareSectionListModel *favoritesModel() const { return m_favoritesModel; }
+    ShareSectionListModel *historyModel() const { return m_historyModel; }
+
+    ManagedObjectContext &context() const { return m_context; }
+    const Calendar &calendar() const { return m_calendar; }
+    SyncManagerProtocol &syncManager() const { return *m_syncManager; }
+
+    // Reloads every live item (newest createdAt first), fills in legacy items without content
+    // and rebuilds the sections. From another thread the work is posted to the main thread and
+    // the call returns at once.
+    Q_INVOKABLE void loadShares();
+
+    // Day sections of `items`, newest day first, titled "date.today", "date.yesterday" or the
+    // locale's abbreviated date; items newest first, equal dates in input order. An item
+    // without createdAt counts as created at `now`. Empty input gives no sections.
+    static QList<ShareSection> makeDaySections(const QList<ShareItem *> &items, const Calendar &calendar,
+                                               const QDateTime &now);
+
+    // The editing operations. Each writes its fields and marks the item pending, saves, queues
+    // an upload on the main queue and reloads, so the reload is published before the upload
+    // request runs. Null items are ignored.
+    void addShare(const QString &title, const QString &content, const QString &contentType, const QUuid &imageUUID,
+                  bool isFavorite);
+    void updateShare(ShareItem *item, const QString &title, const QString &content, const QString &contentType,
+                     const QUuid &imageUUID, bool isFavorite);
+    Q_INVOKABLE void toggleFavorite(ShareItem *item);
+    // Soft delete: the items are marked and hidden at once; the sync engine removes them later.
+    // An empty list does nothing.
+    void deleteShares(const QList<ShareItem *> &items);
+    Q_INVOKABLE void deleteShare(ShareItem *item) { deleteShares({item}); }
+    // Clears the banner error and hands the item to the sync interface; writes and saves nothing.
+    Q_INVOKABLE void retryShare(ShareItem *item);
+    // Starts a cloud download unless one is running; the finish notification ends it.
+    Q_INVOKABLE void syncFromCloud();
+    // syncFromCloud, then loadShares; does not wait for the download.
+    Q_INVOKABLE void refresh();
+    // Saves the context when it has changes; a failure prints one line and keeps the changes.
+    void saveContext();
+
+signals:
+    void sharesChanged();
+    void isSyncingFromCloudChanged();
+    void lastCloudSyncErrorMessageChanged();
+    void recentSectionsChanged();
+    void favoriteSectionsChanged();
+    void historySectionsChanged();
+    void hasHistoryChanged();
+
+private:
+    void setupSubscriptions();
+    void loadSharesOnMainThread();
+    bool migrateLegacyContent();
+    void rebuildSections();
+    void finishEdit();
+
+    void setShares(QList<ShareItem *> shares);
+    void setIsSyncingFromCloud(bool isSyncing);
+    void setLastCloudSyncErrorMessage(const QString &message);
+    void setRecentSections(QList<ShareSection> sections);
+    void setFavoriteSections(QList<ShareSection> sections);
+    void setHistorySections(QList<ShareSection> sections);
+    void setHasHistory(bool hasHistory);
+
+    QList<ShareItem *> m_shares;
+    bool m_isSyncingFromCloud = false;
+    QString m_lastCloudSyncErrorMessage;
+    ManagedObjectContext &m_context;
+    Calendar m_calendar;
+    std::shared_ptr<SyncManagerProtocol> m_syncManager;
+    QList<quint64> m_cancellables; // notification observer tokens
+    QList<ShareSection> m_recentSections;
+    QList<ShareSection> m_favoriteSections;
+    QList<ShareSection> m_historySections;
+    bool m_hasHistory = false;
+
+    Clock m_clock;
+    ShareSectionListModel *m_recentModel;
+    ShareSectionListModel *m_favoritesModel;
+    ShareSectionListModel *m_historyModel;
+};

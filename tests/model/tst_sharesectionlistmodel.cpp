@@ -1,0 +1,109 @@
+#include "model/ShareSectionListModel.h"
+#include "store/PersistenceController.h"
+#include "store/ShareItem.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+
+class TestShareSectionListModel : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<PersistentContainer> m_container;
+    QHash<QString, ShareItem *> m_items;
+
+    // "Today:a,b|Mar 5, 2024:c"; items are made once per name.
+    QList<ShareSection> sections(const QString &spec)
+    {
+        QList<ShareSection> result;
+        for (const QString &part : spec.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            ShareSection section{part.section(QLatin1Char(':'), 0, 0), part.section(QLatin1Char(':'), 0, 0), {}};
+            for (const QString &name : part.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                if (!m_items.contains(name)) {
+                    m_items.insert(name, ShareItem::insert(m_container->viewContext()));
+                    m_items.value(name)->setTitle(name);
+                }
+                section.shares.append(m_items.value(name));
+            }
+            result.append(section);
+        }
+        return result;
+    }
+
+    static QString rows(const ShareSectionListModel &model)
+    {
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QModelIndex index = model.index(row);
+            texts.append((index.data(ShareSectionListModel::IsHeaderRole).toBool() ? QStringLiteral("#") : QString())
+                         + index.data(Qt::DisplayRole).toString());
+        }
+        return texts.join(QLatin1Char(' '));
+    }
+
+private slots:
+    void init()
+    {
+        std::optional<StoreError> error;
+        m_container = PersistenceController::openInMemoryContainer(&error);
+        m_items.clear();
+    }
+
+    void update_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("changes"); // "-first..last" removed, "+first..last" inserted
+        QTest::addColumn<QString>("rows");
+
+        QTest::newRow("first load") << "" << "Today:a,b|Mar 5:c" << "+0..4" << "#Today a b #Mar 5 c";
+        QTest::newRow("nothing changed") << "Today:a,b|Mar 5:c" << "Today:a,b|Mar 5:c" << "" << "#Today a b #Mar 5 c";
+        QTest::newRow("added on top") << "Today:a,b|Mar 5:c" << "Today:n,a,b|Mar 5:c" << "+1..1" << "#Today n a b #Mar 5 c";
+        QTest::newRow("new day on top") << "Yesterday:a" << "Today:n|Yesterday:a" << "+0..1" << "#Today n #Yesterday a";
+        QTest::newRow("one deleted") << "Today:a,b|Mar 5:c" << "Today:a|Mar 5:c" << "-2..2" << "#Today a #Mar 5 c";
+        QTest::newRow("last of a day deleted") << "Today:a|Mar 5:c|Mar 1:d" << "Today:a|Mar 1:d" << "-2..3" << "#Today a #Mar 1 d";
+        QTest::newRow("day renamed at midnight") << "Today:a|Yesterday:b" << "Yesterday:a|Mar 5:b" << "-0..3 +0..3"
+                                                 << "#Yesterday a #Mar 5 b";
+        QTest::newRow("all gone") << "Today:a|Mar 5:c" << "" << "-0..3" << "";
+    }
+
+    void update()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, changes);
+        QFETCH(QString, rows);
+        ShareSectionListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setSections(sections(before));
+
+        QStringList seen;
+        connect(&model, &QAbstractItemModel::rowsRemoved, this,
+                [&seen](const QModelIndex &, int first, int last) { seen.append(QStringLiteral("-%1..%2").arg(first).arg(last)); });
+        connect(&model, &QAbstractItemModel::rowsInserted, this,
+                [&seen](const QModelIndex &, int first, int last) { seen.append(QStringLiteral("+%1..%2").arg(first).arg(last)); });
+        connect(&model, &QAbstractItemModel::modelReset, this, [&seen] { seen.append(QStringLiteral("reset")); });
+        model.setSections(sections(after));
+        QCOMPARE(seen.join(QLatin1Char(' ')), changes);
+        QCOMPARE(TestShareSectionListModel::rows(model), rows);
+        QCOMPARE(model.sectionCount(), int(sections(after).size()));
+    }
+
+    void rolesServeDelegates()
+    {
+        ShareSectionListModel model;
+        model.setSections(sections(QStringLiteral("Favorites:a")));
+        QCOMPARE(model.roleNames().value(ShareSectionListModel::ItemRole), QByteArray("item"));
+        const QModelIndex header = model.index(0);
+        const QModelIndex item = model.index(1);
+        QCOMPARE(header.data(ShareSectionListModel::ItemRole).value<QObject *>(), nullptr);
+        QCOMPARE(item.data(ShareSectionListModel::ItemRole).value<QObject *>(), m_items.value(QStringLiteral("a")));
+        QCOMPARE(item.data(ShareSectionListModel::SectionIdRole).toString(), QStringLiteral("Favorites"));
+        QCOMPARE(model.itemAt(1), m_items.value(QStringLiteral("a")));
+        QCOMPARE(model.itemAt(7), nullptr);
+        QVERIFY(!model.index(5).data(ShareSectionListModel::ItemRole).isValid());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShareSectionListModel)
+#include "tst_sharesectionlistmodel.moc"
