@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QUuid>
+#include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
 // The screens' view of the image store: loads the picture of an item's image identifier.
@@ -16,7 +17,7 @@ class ShareImages : public QObject
 public:
     explicit ShareImages(QObject *parent = nullptr);
 
-    // The picture stored under `uuid`; a null image for a null identifier or a missing or
-    // unreadable file (nothing is reported).
-    Q_INVOKABLE static QImage load(const QUuid &uuid);
+    // The picture stored under `uuid` (a QUuid or its text); a null image for a null or
+    // malformed identifier or a missing or unreadable file (nothing is reported).
+    Q_INVOKABLE static QImage load(const QVariant &uuid);
 };

@@ -6,6 +6,10 @@ Image {
     property string name
     property color color: Theme.primary
     property real size: 16
+    // When set, the icon is painted with a gradient from `color` (top leading) to this colour
+    // (bottom trailing).
+    property color gradientEndColor: "transparent"
+    readonly property bool hasGradient: gradientEndColor.a > 0
 
     width: size
     height: size
@@ -14,6 +18,7 @@ Image {
     fillMode: Image.PreserveAspectFit
     smooth: true
     asynchronous: false
-    source: name.length > 0 ? "image://symbol/" + name + "?color=" + encodeURIComponent(color.toString()) : ""
+    source: name.length > 0 ? "image://symbol/" + name + "?color=" + encodeURIComponent(color.toString())
+                              + (hasGradient ? "&to=" + encodeURIComponent(gradientEndColor.toString()) : "") : ""
     Accessible.ignored: true
 }

@@ -3,6 +3,7 @@
 #include "SymbolCatalogue.h"
 
 #include <QColor>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QUrlQuery>
@@ -37,7 +38,18 @@ QImage SymbolImageProvider::requestImage(const QString &id, QSize *size, const Q
         return image;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setOpacity(color.alphaF());
+    const QColor gradientEnd(query.queryItemValue(QStringLiteral("to"), QUrl::FullyDecoded));
+    if (!gradientEnd.isValid()) {
+        painter.setOpacity(color.alphaF());
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(target)));
+        return image;
+    }
+    // The shape in any colour, then the gradient painted into it only.
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(target)));
+    QLinearGradient gradient(QPointF(0, 0), QPointF(target.width(), target.height()));
+    gradient.setColorAt(0, color);
+    gradient.setColorAt(1, gradientEnd);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(image.rect(), gradient);
     return image;
 }

@@ -2,8 +2,9 @@
 
 #include <QQuickImageProvider>
 
-// Serves "image://symbol/<name>?color=<#rrggbb or #aarrggbb>" to QML: the icon of the system
-// icon name <name> (SymbolCatalogue) rendered at the requested size in that colour. An unknown
+// Serves "image://symbol/<name>?color=<#rrggbb or #aarrggbb>[&to=<colour>]" to QML: the icon of
+// the system icon name <name> (SymbolCatalogue) rendered at the requested size in that colour,
+// or with a linear gradient from top leading "color" to bottom trailing "to". An unknown
 // name or an unparseable colour gives a transparent image of the requested size, never a
 // crash. Called by the QML engine on its image threads; reads only immutable data.
 class SymbolImageProvider : public QQuickImageProvider

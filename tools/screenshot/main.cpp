@@ -4,7 +4,10 @@
 #include "ScreenshotOptions.h"
 
 #include "QmlEngineSetup.h"
+#include "app/StashlineApp.h"
+#include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
+#include "store/ShareItem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +16,7 @@
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 
@@ -20,14 +24,34 @@ Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 namespace {
 
-QString hostSource(const QString &screen)
+QString hostSource(const ScreenshotOptions &options)
 {
+    const QString scope = options.mockState == QLatin1String("FAVORITES") ? QStringLiteral("favorites")
+                                                                         : QStringLiteral("recent");
     QString content;
-    if (screen == QLatin1String("about"))
-        content = QStringLiteral("AboutView { anchors.fill: parent; feedbackEmail: \"support@quellmar.com\"; "
-                                 "appStoreURL: \"https://apps.quellmar.com/app/stashline\" }");
+    if (options.screen == QLatin1String("about")) {
+        content = QStringLiteral("ContentView { id: screen; anchors.fill: parent; viewModel: host.viewModel\n"
+                                 "  Component.onCompleted: tabBar.currentIndex = 2 }\n"
+                                 "property var tabBar: null\n");
+        content = QStringLiteral("AboutView { anchors.fill: parent; feedbackEmail: \"support@quellmar.com\"\n"
+                                 "  appStoreURL: \"https://apps.quellmar.com/app/stashline\"\n"
+                                 "  termsOfUseURL: \"https://apps.quellmar.com/legal/standard-eula/\" }");
+    } else if (options.screen == QLatin1String("history")) {
+        content = QStringLiteral("HistoryView { anchors.fill: parent; viewModel: host.viewModel }");
+    } else {
+        QString after;
+        if (options.screen == QLatin1String("add"))
+            after = QStringLiteral("screen.showAddSheet()");
+        else if (options.screen == QLatin1String("edit"))
+            after = QStringLiteral("if (host.firstItem) screen.openEditor(host.firstItem)");
+        content = QStringLiteral("ShareListView { id: screen; anchors.fill: parent; viewModel: host.viewModel\n"
+                                 "  selectedScope: \"%1\"\n"
+                                 "  Component.onCompleted: Qt.callLater(function() { %2 }) }")
+                      .arg(scope, after);
+    }
     return QStringLiteral("import QtQuick\nimport Stashline\n"
-                          "Window { id: host; color: Theme.windowBackground\n%1\n}\n")
+                          "Window { id: host; color: Theme.windowBackground\n"
+                          "required property var viewModel\nproperty var firstItem: null\n%1\n}\n")
         .arg(content);
 }
 
@@ -78,25 +102,42 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    // Pictures go to a directory of this run, never to the user's.
+    QTemporaryDir groupDirectory;
+    if (qEnvironmentVariableIsEmpty("STASHLINE_GROUP_DIR"))
+        qputenv("STASHLINE_GROUP_DIR", groupDirectory.path().toLocal8Bit());
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stashline"));
     QApplication::setApplicationVersion(QStringLiteral(STASHLINE_VERSION));
     const QLocale locale(options->locale);
     QLocale::setDefault(locale);
-    Localization::install(locale);
+    if (!Localization::install(locale))
+        err << "stashline-shot: no translation for " << options->locale << "\n";
     if (options->dark)
         QApplication::setPalette(darkPalette());
     QmlEngineSetup::applyStyle();
 
+    // A UI-test run: the in-memory store seeded with the mock state, and a sync interface that
+    // never reaches the cloud.
+    StashlineApp app({QStringLiteral("stashline-shot"), QStringLiteral("-UI_TESTING"), QStringLiteral("-mockState"),
+                      options->mockState},
+                     QProcessEnvironment());
+    ShareListViewModel &viewModel = app.viewModel();
+    viewModel.loadShares();
+    ShareItem *firstItem = viewModel.shares().isEmpty() ? nullptr : viewModel.shares().first();
+
     QQmlEngine engine;
     QmlEngineSetup::install(engine);
     QQmlComponent component(&engine);
-    component.setData(hostSource(options->screen).toUtf8(), QUrl(QStringLiteral("qrc:/stashline-shot/Host.qml")));
+    component.setData(hostSource(*options).toUtf8(), QUrl(QStringLiteral("qrc:/stashline-shot/Host.qml")));
     if (component.isError()) {
         err << "stashline-shot: " << component.errorString() << "\n";
         return 1;
     }
-    QObject *root = component.create();
+    QObject *root = component.createWithInitialProperties(
+        {{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)},
+         {QStringLiteral("firstItem"), QVariant::fromValue(static_cast<QObject *>(firstItem))}});
     auto *window = qobject_cast<QQuickWindow *>(root);
     if (!window) {
         err << "stashline-shot: the screen could not be built: " << component.errorString() << "\n";

@@ -1,0 +1,57 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Stashline
+
+// The delete confirmation: a modal dialog with a destructive Delete and a Cancel. It holds the
+// items it will delete; either button empties that list and closes the dialog.
+Dialog {
+    id: dialog
+    objectName: "deleteConfirmation"
+
+    property var viewModel
+    property var itemsToDelete: []
+
+    function ask(items) {
+        itemsToDelete = items
+        open()
+    }
+    function confirm() {
+        const items = itemsToDelete
+        itemsToDelete = []
+        for (let index = 0; index < items.length; ++index)
+            viewModel.deleteShare(items[index])
+        close()
+    }
+    function cancel() {
+        itemsToDelete = []
+        close()
+    }
+
+    modal: true
+    anchors.centerIn: Overlay.overlay
+    width: Math.min(380, parent ? parent.width - 40 : 380)
+    title: qsTrId("general.delete.confirmation.title")
+    closePolicy: Popup.CloseOnEscape
+    onRejected: itemsToDelete = []
+
+    contentItem: Label {
+        text: qsTrId("general.delete.confirmation.message")
+        wrapMode: Text.Wrap
+        color: Theme.secondary
+    }
+
+    footer: DialogButtonBox {
+        Button {
+            objectName: "deleteCancelButton"
+            text: qsTrId("general.cancel")
+            onClicked: dialog.cancel()
+        }
+        Button {
+            objectName: "deleteConfirmButton"
+            text: qsTrId("general.delete")
+            palette.buttonText: Theme.red
+            onClicked: dialog.confirm()
+        }
+    }
+}
