@@ -35,7 +35,8 @@ Dialog {
     closePolicy: Popup.CloseOnEscape
     onRejected: itemsToDelete = []
 
-    contentItem: Label {
+    contentItem: Text {
+        width: dialog.availableWidth
         text: qsTrId("general.delete.confirmation.message")
         wrapMode: Text.Wrap
         color: Theme.secondary

@@ -19,7 +19,16 @@ Item {
             closeRequested()
     }
 
-    Component.onCompleted: draft.loadFromItem(item)
+    // The fields are seeded once, from the item the page was opened for.
+    property bool isSeeded: false
+    function seed() {
+        if (!isSeeded && item) {
+            isSeeded = true
+            draft.loadFromItem(item)
+        }
+    }
+    onItemChanged: seed()
+    Component.onCompleted: seed()
 
     Shortcut {
         sequences: [StandardKey.Save]
@@ -71,6 +80,7 @@ Item {
                 subtitle: qsTrId("share.edit.subtitle")
             }
             ComposerCard {
+                id: card
                 width: parent.width
                 draft: page.draft
             }
