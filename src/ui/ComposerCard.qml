@@ -107,7 +107,8 @@ Rectangle {
                 objectName: "titleField"
                 width: parent.width
                 text: card.draft.title
-                onTextChanged: if (text !== card.draft.title) card.draft.title = text
+                // Only the user's edits go back to the draft, never the binding's own updates.
+                onTextEdited: card.draft.title = text
                 placeholderText: qsTrId("share.extension.title.placeholder")
                 Accessible.name: qsTrId("share.composer.title.label")
                 font.pixelSize: Theme.title3Size
@@ -147,7 +148,7 @@ Rectangle {
                     width: parent.width - 16
                     height: parent.height - 16
                     text: card.draft.content
-                    onTextChanged: if (text !== card.draft.content) card.draft.content = text
+                    onTextChanged: if (activeFocus && text !== card.draft.content) card.draft.content = text
                     textFormat: TextEdit.PlainText
                     wrapMode: TextEdit.Wrap
                     font.pixelSize: 14

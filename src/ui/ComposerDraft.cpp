@@ -66,8 +66,9 @@ bool ComposerDraft::canSave() const
     return !ShareInputRules::isNothingToSaveOnEdit(m_title, m_content, hasImage());
 }
 
-void ComposerDraft::loadFromItem(ShareItem *item)
+void ComposerDraft::loadFromItem(QObject *itemObject)
 {
+    auto *item = qobject_cast<ShareItem *>(itemObject);
     if (!item)
         return;
     setTitle(item->title());
@@ -140,8 +141,9 @@ QUuid ComposerDraft::storeAttachedImage() const
     return ImageManager::shared().saveImage(m_selectedImage).value_or(QUuid());
 }
 
-bool ComposerDraft::add(ShareListViewModel *model)
+bool ComposerDraft::add(QObject *modelObject)
 {
+    auto *model = qobject_cast<ShareListViewModel *>(modelObject);
     if (!model || !canAdd())
         return false;
     const QString title = ShareInputRules::trimmed(m_title);
@@ -152,8 +154,10 @@ bool ComposerDraft::add(ShareListViewModel *model)
     return true;
 }
 
-bool ComposerDraft::save(ShareListViewModel *model, ShareItem *item)
+bool ComposerDraft::save(QObject *modelObject, QObject *itemObject)
 {
+    auto *model = qobject_cast<ShareListViewModel *>(modelObject);
+    auto *item = qobject_cast<ShareItem *>(itemObject);
     if (!model || !item || !canSave())
         return false;
     const QString title = ShareInputRules::trimmed(m_title);

@@ -46,9 +46,11 @@ public:
     // Save: any of trimmed title, trimmed content or an attached image.
     bool canSave() const;
 
-    // Seeds the draft from `item` for the edit page: its title, content, favourite flag and the
-    // picture of its image identifier (none when the file is missing).
-    Q_INVOKABLE void loadFromItem(ShareItem *item);
+    // Seeds the draft from `item` (a ShareItem) for the edit page: its title, content, favourite
+    // flag and the picture of its image identifier (none when the file is missing). Anything
+    // else changes nothing. The model and item arguments below are QObjects for the same
+    // reason: QML hands them over as plain objects.
+    Q_INVOKABLE void loadFromItem(QObject *item);
 
     // A picked file: marks the selection present, then decodes the file; returns false and
     // keeps the current image when it cannot be read or decoded.
@@ -64,11 +66,11 @@ public:
 
     // Add: hands the trimmed input to `model.addShare` (storing the image first) and returns
     // true; false, touching nothing, when there is nothing to add.
-    Q_INVOKABLE bool add(ShareListViewModel *model);
+    Q_INVOKABLE bool add(QObject *model);
     // Save: hands the trimmed input to `model.updateShare` for `item` and returns true; false,
     // touching nothing, when there is nothing to save. A picture picked here is stored as a
     // new file; the one the item had is kept by its identifier; no picture clears it.
-    Q_INVOKABLE bool save(ShareListViewModel *model, ShareItem *item);
+    Q_INVOKABLE bool save(QObject *model, QObject *item);
 
 signals:
     void titleChanged();

@@ -19,8 +19,7 @@ Dialog {
     function confirm() {
         const items = itemsToDelete
         itemsToDelete = []
-        for (let index = 0; index < items.length; ++index)
-            viewModel.deleteShare(items[index])
+        ShareListActions.deleteShares(viewModel, items)
         close()
     }
     function cancel() {

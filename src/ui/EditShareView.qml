@@ -19,16 +19,21 @@ Item {
             closeRequested()
     }
 
-    // The fields are seeded once, from the item the page was opened for.
+    // The fields are seeded once, from the item the page was opened for, when the page and its
+    // draft are complete (a navigation stack may hand the item over before that).
     property bool isSeeded: false
+    property bool isComplete: false
     function seed() {
-        if (!isSeeded && item) {
+        if (isComplete && !isSeeded && item) {
             isSeeded = true
             draft.loadFromItem(item)
         }
     }
     onItemChanged: seed()
-    Component.onCompleted: seed()
+    Component.onCompleted: {
+        isComplete = true
+        seed()
+    }
 
     Shortcut {
         sequences: [StandardKey.Save]

@@ -12,6 +12,7 @@ Item {
     required property var viewModel
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
     readonly property alias navigation: stack
+    readonly property alias deleteDialog: deleteConfirmation
 
     function requestDelete(share) { deleteConfirmation.ask([share]) }
     function openEditor(share) { stack.push(editPage, { item: share }) }
@@ -80,14 +81,20 @@ Item {
                     }
                 }
 
-                delegate: Loader {
+                // The model's "item" role would clash with Loader.item, so the row wraps its loader.
+                delegate: Item {
                     id: rowLoader
                     required property bool isHeader
                     required property string sectionTitle
                     required property var item
                     required property int index
                     width: list.width
-                    sourceComponent: isHeader ? sectionHeader : shareCard
+                    height: rowContent.height
+                    Loader {
+                        id: rowContent
+                        width: parent.width
+                        sourceComponent: rowLoader.isHeader ? sectionHeader : shareCard
+                    }
 
                     Component {
                         id: sectionHeader
@@ -115,7 +122,7 @@ Item {
                                 showsTrashButton: true
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
-                                onRetryRequested: screen.viewModel.retryShare(rowLoader.item)
+                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
                             }
                         }
                     }

@@ -17,6 +17,8 @@ Item {
     readonly property bool showingAddShareSheet: addSheet.opened
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
     readonly property alias navigation: stack
+    readonly property alias deleteDialog: deleteConfirmation
+    readonly property alias addSheetPopup: addSheet
 
     function initialScope(args) {
         const index = args.indexOf("-mockState")
@@ -179,14 +181,20 @@ Item {
                     }
                 }
 
-                delegate: Loader {
+                // The model's "item" role would clash with Loader.item, so the row wraps its loader.
+                delegate: Item {
                     id: rowLoader
                     required property bool isHeader
                     required property string sectionTitle
                     required property var item
                     required property int index
                     width: list.width
-                    sourceComponent: isHeader ? sectionHeader : shareCard
+                    height: rowContent.height
+                    Loader {
+                        id: rowContent
+                        width: parent.width
+                        sourceComponent: rowLoader.isHeader ? sectionHeader : shareCard
+                    }
 
                     Component {
                         id: sectionHeader
@@ -209,8 +217,8 @@ Item {
                                 share: rowLoader.item
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
-                                onFavoriteRequested: screen.viewModel.toggleFavorite(rowLoader.item)
-                                onRetryRequested: screen.viewModel.retryShare(rowLoader.item)
+                                onFavoriteRequested: ShareListActions.toggleFavorite(screen.viewModel, rowLoader.item)
+                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
                             }
                         }
                     }
