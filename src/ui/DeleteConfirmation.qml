@@ -34,14 +34,27 @@ Dialog {
     closePolicy: Popup.CloseOnEscape
     onRejected: itemsToDelete = []
 
-    contentItem: Text {
-        width: dialog.availableWidth
-        text: qsTrId("general.delete.confirmation.message")
-        wrapMode: Text.Wrap
-        color: Theme.secondary
+    contentItem: Item {
+        // The dialog's width is fixed; the message wraps inside it.
+        implicitWidth: 300
+        implicitHeight: message.implicitHeight
+        Text {
+            id: message
+            width: parent.width
+            text: qsTrId("general.delete.confirmation.message")
+            wrapMode: Text.Wrap
+            color: Theme.secondary
+        }
     }
 
-    footer: DialogButtonBox {
+    footer: Item {
+        implicitHeight: buttons.implicitHeight + 24
+        Row {
+            id: buttons
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 8
         Button {
             objectName: "deleteCancelButton"
             text: qsTrId("general.cancel")
@@ -52,6 +65,7 @@ Dialog {
             text: qsTrId("general.delete")
             palette.buttonText: Theme.red
             onClicked: dialog.confirm()
+        }
         }
     }
 }

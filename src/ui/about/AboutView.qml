@@ -40,15 +40,18 @@ Item {
         }
     }
 
-    ScrollView {
+    Flickable {
         id: scroll
         anchors.fill: parent
-        ScrollBar.vertical.policy: ScrollBar.AlwaysOn
-        contentWidth: availableWidth
+        contentWidth: width
+        contentHeight: page.height
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
 
         Item {
-            width: scroll.availableWidth
-            implicitHeight: Math.max(scroll.availableHeight, column.implicitHeight + 44 + 96)
+            id: page
+            width: scroll.width
+            height: Math.max(scroll.height, column.implicitHeight + 44 + 96)
 
             ColumnLayout {
                 id: column
