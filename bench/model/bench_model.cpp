@@ -1,7 +1,7 @@
 // List model benchmarks: loadShares (fetch, legacy step and sections) over 100, 1,000 and
 // 10,000 stored items spread over 60 days, and the process's peak memory with 10,000 loaded.
-#include "model/ShareListViewModel.h"
 #include "Services/SyncManagerProtocol.h"
+#include "model/ShareListViewModel.h"
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
@@ -73,7 +73,8 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QTemporaryDir directory;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const Calendar calendar(QTimeZone("Europe/Berlin"), QLocale(QLocale::English, QLocale::UnitedStates));
+    const Calendar calendar(QTimeZone("Europe/Berlin"),
+                            QLocale(QLocale::English, QLocale::UnitedStates));
 
     for (int count : {100, 1000, 10000}) {
         const QString path = directory.filePath(QStringLiteral("Stashline-%1.sqlite").arg(count));
@@ -81,20 +82,31 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "could not fill the store\n");
             return 1;
         }
+        // A first load in a freshly opened store materializes every record (best of 3).
+        double first = 1e300;
+        for (int run = 0; run < 3; ++run) {
+            std::optional<StoreError> error;
+            auto fresh = PersistenceController::openOnDiskContainer(path, &error);
+            ShareListViewModel model(fresh->viewContext(), calendar,
+                                     std::make_shared<IdleSyncManager>(), [now] { return now; });
+            QElapsedTimer timer;
+            timer.start();
+            model.loadShares();
+            first = std::min(first, double(timer.nsecsElapsed()) / 1e6);
+            if (model.shares().size() != count) {
+                std::fprintf(stderr, "loaded %lld of %d\n", qlonglong(model.shares().size()),
+                             count);
+                return 1;
+            }
+        }
+
+        // Later loads find the records in the context: the reload after every save.
         std::optional<StoreError> error;
         auto container = PersistenceController::openOnDiskContainer(path, &error);
-        ShareListViewModel model(container->viewContext(), calendar, std::make_shared<IdleSyncManager>(),
-                                 [now] { return now; });
-
-        // The first load materializes every record; later loads find them in the context.
-        QElapsedTimer timer;
-        timer.start();
+        ShareListViewModel model(container->viewContext(), calendar,
+                                 std::make_shared<IdleSyncManager>(), [now] { return now; });
         model.loadShares();
-        const double first = double(timer.nsecsElapsed()) / 1e6;
-        if (model.shares().size() != count) {
-            std::fprintf(stderr, "loaded %lld of %d\n", qlonglong(model.shares().size()), count);
-            return 1;
-        }
+        QElapsedTimer timer;
         double best = 1e300;
         for (int run = 0; run < 10; ++run) {
             timer.restart();

@@ -121,9 +121,9 @@ private slots:
         QFETCH(QString, favorites);
         QFETCH(QString, history);
         m_now = berlinTime(now);
-        for (const QString &spec : items) {
-            const QString when = spec.section(QLatin1Char('='), 1);
-            addItem(spec.section(QLatin1Char('='), 0, 0), QString(when).remove(QLatin1Char('*')), when.endsWith(QLatin1Char('*')));
+        for (const QString &entry : items) {
+            const QString when = entry.section(QLatin1Char('='), 1);
+            addItem(entry.section(QLatin1Char('='), 0, 0), QString(when).remove(QLatin1Char('*')), when.endsWith(QLatin1Char('*')));
         }
         QVERIFY(!context().save());
 

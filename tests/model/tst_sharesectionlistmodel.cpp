@@ -13,10 +13,10 @@ private:
     QHash<QString, ShareItem *> m_items;
 
     // "Today:a,b|Mar 5, 2024:c"; items are made once per name.
-    QList<ShareSection> sections(const QString &spec)
+    QList<ShareSection> sections(const QString &layout)
     {
         QList<ShareSection> result;
-        for (const QString &part : spec.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        for (const QString &part : layout.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
             ShareSection section{part.section(QLatin1Char(':'), 0, 0), part.section(QLatin1Char(':'), 0, 0), {}};
             for (const QString &name : part.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 if (!m_items.contains(name)) {
