@@ -32,6 +32,17 @@ Item {
         }
     }
     Component {
+        id: bannerComponent
+        SyncBanner {
+            width: 600
+            viewModel: QtObject {
+                property bool isSyncingFromCloud: false
+                property string lastCloudSyncErrorMessage: ""
+                function refresh() {}
+            }
+        }
+    }
+    Component {
         id: badgeComponent
         SyncStatusIcon {}
     }
@@ -219,6 +230,24 @@ Item {
             compare(Fixture.downloadCount(), downloads + 1)
             Fixture.postSyncFinish("")
             tryCompare(banner, "state", "none")
+        }
+
+        function test_bannerState_data() {
+            return [
+                { tag: "syncing wins over an old error", syncing: true, error: "old", state: "syncing" },
+                { tag: "syncing", syncing: true, error: "", state: "syncing" },
+                { tag: "error", syncing: false, error: "offline", state: "failed" },
+                { tag: "nothing", syncing: false, error: "", state: "none" }
+            ]
+        }
+        function test_bannerState(data) {
+            const banner = createTemporaryObject(bannerComponent, root)
+            banner.viewModel.isSyncingFromCloud = data.syncing
+            banner.viewModel.lastCloudSyncErrorMessage = data.error
+            compare(banner.state, data.state)
+            compare(findChild(banner, "syncingBanner").visible, data.state === "syncing")
+            compare(findChild(banner, "failedBanner").visible, data.state === "failed")
+            compare(banner.visible, data.state !== "none")
         }
 
         function test_badgePresses_data() {
