@@ -15,6 +15,10 @@ std::optional<ScreenshotOptions> ScreenshotOptions::parse(const QStringList &arg
             options.dark = true;
             continue;
         }
+        if (flag == QLatin1String("--extra-items")) {
+            options.extraItems = true;
+            continue;
+        }
         if (index + 1 >= arguments.size()) {
             *error = QStringLiteral("missing value after %1").arg(flag);
             return std::nullopt;

@@ -8,7 +8,7 @@
 
 // The command line of the screenshot tool:
 //   --screen list|history|about|add|edit|panel  --mock-state FULL|FAVORITES|EMPTY
-//   --locale ja_JP  --out shot.png  [--size 960x720]  [--dark]
+//   --locale ja_JP  --out shot.png  [--size 960x720]  [--dark]  [--extra-items]
 struct ScreenshotOptions
 {
     QString screen;
@@ -17,6 +17,7 @@ struct ScreenshotOptions
     QString outputPath;
     std::optional<QSize> size;
     bool dark = false;
+    bool extraItems = false; // adds a note, an image item and older items in every sync state
 
     static const QStringList screens;
 

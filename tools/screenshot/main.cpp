@@ -7,10 +7,13 @@
 #include "app/StashlineApp.h"
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
+#include "platform/PersistentContainer.h"
+#include "store/ImageManager.h"
 #include "store/ShareItem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QPalette>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -71,6 +74,48 @@ QPalette darkPalette()
     return palette;
 }
 
+// A note waiting to upload, an image item whose upload failed, and older items syncing and
+// synced, so every row state can be looked at.
+void addExtraItems(ManagedObjectContext &context)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QImage picture(640, 400, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, 640, 400);
+    gradient.setColorAt(0, QColor(0x30, 0xe3, 0xd5));
+    gradient.setColorAt(1, QColor(0x08, 0x12, 0x5d));
+    painter.fillRect(picture.rect(), gradient);
+    painter.end();
+    const std::optional<QUuid> imageUUID = ImageManager::shared().saveImage(picture);
+
+    struct Extra {
+        QString title, content, type;
+        int status;
+        int ageHours;
+        bool favorite;
+        bool image;
+    };
+    const QList<Extra> extras = {
+        {QString(), QStringLiteral("Pick up the parcel before Friday"), QStringLiteral("text"), 0, 1, false, false},
+        {QStringLiteral("Whiteboard"), QStringLiteral(""), QStringLiteral("image"), 3, 3, true, true},
+        {QStringLiteral("Conference notes"), QStringLiteral("Talks worth watching again"), QStringLiteral("text"), 1, 24 * 5, false, false},
+        {QStringLiteral("<b>Markup</b> stays text"), QStringLiteral("https://example.org/"), QStringLiteral("url"), 2, 24 * 9, false, false},
+    };
+    for (const Extra &extra : extras) {
+        ShareItem *item = ShareItem::insert(context);
+        item->setUuid(QUuid::createUuid());
+        item->setTitle(extra.title);
+        item->setContent(extra.content);
+        item->setContentType(extra.type);
+        item->setCreatedAt(now.addSecs(-3600LL * extra.ageHours));
+        item->setSyncStatusValue(qint16(extra.status));
+        item->setIsFavorite(extra.favorite);
+        if (extra.image && imageUUID)
+            item->setImageUUID(*imageUUID);
+    }
+    context.save();
+}
+
 void settle(int milliseconds)
 {
     QElapsedTimer timer;
@@ -98,7 +143,8 @@ int main(int argc, char *argv[])
     if (!options) {
         err << "stashline-shot: " << error << "\n"
             << "usage: stashline-shot --screen list|history|about|add|edit|panel "
-               "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark]\n";
+               "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark] "
+               "[--extra-items]\n";
         return 2;
     }
 
@@ -124,6 +170,8 @@ int main(int argc, char *argv[])
                       options->mockState},
                      QProcessEnvironment());
     ShareListViewModel &viewModel = app.viewModel();
+    if (options->extraItems)
+        addExtraItems(app.container().viewContext());
     viewModel.loadShares();
     ShareItem *firstItem = viewModel.shares().isEmpty() ? nullptr : viewModel.shares().first();
 

@@ -29,14 +29,24 @@ Item {
             Qt.openUrlExternally(link)
     }
 
+    // The window background under a diagonal gradient: aqua at 8 % (top leading), clear, navy at
+    // 4 % (bottom trailing).
     Rectangle {
         anchors.fill: parent
         color: Theme.windowBackground
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0.0; color: Theme.withOpacity(BrandPalette.paletteAqua, 0.08) }
-            GradientStop { position: 0.5; color: "transparent" }
-            GradientStop { position: 1.0; color: Theme.withOpacity(BrandPalette.paletteNavy, 0.04) }
+        clip: true
+        Rectangle {
+            readonly property real diagonal: Math.sqrt(parent.width * parent.width + parent.height * parent.height)
+            anchors.centerIn: parent
+            width: diagonal
+            height: diagonal
+            rotation: 45
+            gradient: Gradient {
+                orientation: Gradient.Horizontal
+                GradientStop { position: 0.0; color: Theme.withOpacity(BrandPalette.paletteAqua, 0.08) }
+                GradientStop { position: 0.5; color: "transparent" }
+                GradientStop { position: 1.0; color: Theme.withOpacity(BrandPalette.paletteNavy, 0.04) }
+            }
         }
     }
 
