@@ -28,8 +28,10 @@ Dialog {
     }
 
     modal: true
-    anchors.centerIn: Overlay.overlay
-    width: Math.min(380, parent ? parent.width - 40 : 380)
+    parent: Overlay.overlay
+    x: parent ? Math.round((parent.width - width) / 2) : 0
+    y: parent ? Math.round((parent.height - height) / 2) : 0
+    width: 380
     title: qsTrId("general.delete.confirmation.title")
     closePolicy: Popup.CloseOnEscape
     onRejected: itemsToDelete = []
