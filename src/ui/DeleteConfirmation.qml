@@ -35,6 +35,29 @@ Dialog {
     title: qsTrId("general.delete.confirmation.title")
     closePolicy: Popup.CloseOnEscape
     onRejected: itemsToDelete = []
+    padding: 20
+    topPadding: 8
+
+    background: Rectangle {
+        radius: 14
+        color: Theme.controlBackground
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.primary, 0.12)
+    }
+    header: Item {
+        implicitHeight: heading.implicitHeight + 28
+        Text {
+            id: heading
+            x: 20
+            y: 20
+            width: parent.width - 40
+            text: dialog.title
+            font.pixelSize: Theme.bodySize + 2
+            font.weight: Font.DemiBold
+            color: Theme.primary
+            wrapMode: Text.Wrap
+        }
+    }
 
     contentItem: Item {
         // The dialog's width is fixed; the message wraps inside it.
@@ -50,11 +73,11 @@ Dialog {
     }
 
     footer: Item {
-        implicitHeight: buttons.implicitHeight + 24
+        implicitHeight: buttons.implicitHeight + 32
         Row {
             id: buttons
             anchors.right: parent.right
-            anchors.rightMargin: 12
+            anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
             spacing: 8
         Button {
