@@ -151,25 +151,38 @@ Item {
             }
         }
 
-        ShareURLPreview {
+        // The link preview sits 2 points lower, the image 4.
+        Item {
             width: parent.width
+            height: preview.height + 2
             visible: row.hasLink
-            url: row.linkURL
+            ShareURLPreview {
+                id: preview
+                y: 2
+                width: parent.width
+                url: row.linkURL
+            }
         }
 
-        FillImage {
-            objectName: "shareRowImage"
-            visible: hasImage
+        Item {
             width: parent.width
-            height: hasImage ? Math.max(160, Math.min(240, width / Math.max(imageAspectRatio, 0.01))) : 0
-            image: row.image
-            radius: 16
-            Rectangle {
-                anchors.fill: parent
+            height: rowImage.height + 4
+            visible: rowImage.hasImage
+            FillImage {
+                id: rowImage
+                objectName: "shareRowImage"
+                y: 4
+                width: parent.width
+                height: hasImage ? Math.max(160, Math.min(240, width / Math.max(imageAspectRatio, 0.01))) : 0
+                image: row.image
                 radius: 16
-                color: "transparent"
-                border.width: 1
-                border.color: Theme.withOpacity(Theme.primary, 0.08)
+                Rectangle {
+                    anchors.fill: parent
+                    radius: 16
+                    color: "transparent"
+                    border.width: 1
+                    border.color: Theme.withOpacity(Theme.primary, 0.08)
+                }
             }
         }
     }
