@@ -320,6 +320,24 @@ Item {
             compare(opened, "https://www.example.com/news/today")
         }
 
+        function test_copyText_data() {
+            return [
+                { tag: "link", title: "Article", content: "https://example.com/a", type: "url", copied: "https://example.com/a" },
+                { tag: "note", title: "Title", content: "The note", type: "text", copied: "The note" },
+                { tag: "title only", title: "Only a title", content: "", type: "text", copied: "Only a title" }
+            ]
+        }
+        function test_copyText(data) {
+            Fixture.addItem(data.title, data.content, data.type, 2, 0, false)
+            const screen = makeList()
+            tryVerify(function() { return cards(screen).length === 1 })
+            const card = cards(screen)[0]
+            compare(card.copyText(), data.copied)
+            card.forceActiveFocus()
+            keySequence(StandardKey.Copy)
+            compare(Clipboard.text(), data.copied)
+        }
+
         function test_historyDeleteFromCornerButton() {
             Fixture.addItem("Last week", "", "text", 2, 8, false)
             Fixture.addItem("Old favourite", "", "text", 2, 8, true)

@@ -3,6 +3,7 @@
 #include "store/ImageManager.h"
 #include "store/PersistenceController.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -143,6 +144,27 @@ private slots:
         draft.removeImage();
         QVERIFY(!draft.hasImage());
         QVERIFY(!draft.hasSelectedItem());
+    }
+
+    void pasteAndDropAttachPictures()
+    {
+        ComposerDraft draft;
+        QGuiApplication::clipboard()->setText(QStringLiteral("only text"));
+        QVERIFY(!draft.pasteImageFromClipboard());
+        QVERIFY(!draft.hasImage());
+
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        QGuiApplication::clipboard()->setImage(picture);
+        QVERIFY(draft.pasteImageFromClipboard());
+        QVERIFY(draft.hasImage());
+        QVERIFY(draft.hasSelectedItem());
+        QVERIFY(draft.canAdd());
+
+        const QString dropped = writeImage(QStringLiteral("drop.png"), Qt::cyan);
+        QVERIFY(draft.dropImageFiles({QUrl::fromLocalFile(writeBytes(QStringLiteral("x.txt"), "text")),
+                                      QUrl::fromLocalFile(dropped)}));
+        QCOMPARE(draft.selectedImage().pixelColor(1, 1), QColor(Qt::cyan));
     }
 
     void editSaveRules_data()
