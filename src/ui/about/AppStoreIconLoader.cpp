@@ -116,18 +116,16 @@ void AppStoreIconLoader::fetchArtwork(const QString &artworkURL, const QPointer<
     QNetworkReply *reply = get(url);
     connect(reply, &QNetworkReply::finished, this, [this, reply, artworkURL, receiver, hasReceiver, completion] {
         reply->deleteLater();
-        if (hasReceiver && !receiver)
-            return;
-        if (isTransportError(reply)) {
-            completion(std::nullopt);
-            return;
-        }
+        const bool receiverGone = hasReceiver && !receiver;
         QImage image;
-        if (!image.loadFromData(reply->readAll())) {
-            completion(std::nullopt);
+        if (isTransportError(reply) || !image.loadFromData(reply->readAll())) {
+            if (!receiverGone)
+                completion(std::nullopt);
             return;
         }
+        // A decoded icon is kept even when the view that asked is gone.
         m_imageCache.insert(artworkURL, new QImage(image), 1);
-        completion(image);
+        if (!receiverGone)
+            completion(image);
     });
 }
