@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>Die Cloud-Kontodatei %1 ist ungültig: Sie braucht ein JSON-Objekt mit „url“.</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>Ablage</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>Neueste</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>Notizen, Links und Bilder für deine anderen Geräte.</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>Wird mit der Cloud synchronisiert …</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>Download aus der Cloud fehlgeschlagen</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>Noch nichts gespeichert. Füge eine Notiz, einen Link oder ein Bild hinzu, um es auf all deinen Geräten zu haben.</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>Neues Objekt</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>Aus der Cloud laden</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>Kein Favorit mehr</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>Dieses Objekt löschen?</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>Es wird von all deinen Geräten entfernt. Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>Objekte, die älter als ein paar Tage sind, nach Speichertag.</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>Noch kein Verlauf</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>Ohne Titel</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>Gespeichertes Bild</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>Zurück bis %1</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>Gespeichert am %1</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>Nicht synchronisiert</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>Schreib eine Notiz, füge einen Link ein oder hänge ein Bild an. Es erscheint gleich auf deinen anderen Geräten.</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>Titel (optional)</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>Notiz schreiben oder Link einfügen</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>Als Favorit markieren</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>Bild hier ablegen</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>Objekt bearbeiten</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>Ändere Titel, Inhalt, Bild oder Favoritenmarkierung.</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>Zuletzt synchronisiert</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline hält eine kurze Liste von Notizen, Links und Bildern auf all deinen Geräten aktuell.</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - Support</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>Stashline teilen</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>Per E-Mail senden</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>Bewertung schreiben</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>Datenschutzerklärung</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>Nutzungsbedingungen</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>Weitere Apps</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>Alle Apps ansehen</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>The cloud account file %1 is not valid: it needs a JSON object with "url".</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>Stash</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>Recent</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>Notes, links and images to take along to your other devices.</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>Syncing with the cloud…</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>Couldn't download from the cloud</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>New Item</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>Download from the cloud</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>Favorite</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>Unfavorite</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>Delete this item?</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>It will be removed from all your devices. This can't be undone.</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>Items older than a few days, by the day they were saved.</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>No history yet</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>Saved image</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>Return before %1</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>Waiting</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>Syncing</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>Synced</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>Not synced</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>Optional title</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>Type a note or paste a link</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>Choose Image</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>Mark as favorite</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>Remove image</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>Drop an image here</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>Edit Item</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>Change the title, the content, the image or the favorite mark.</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>Created</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>Last synced</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline keeps a short list of notes, links and images in step on all your devices.</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>Send Feedback</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - Support</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>Share Stashline</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>Copy Link</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>Send by E-mail</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>Write a Review</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>Help Center</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>Privacy Policy</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>Terms of Use</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>More Apps</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>View All Apps</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

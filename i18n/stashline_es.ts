@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>El archivo de la cuenta en la nube %1 no es válido: necesita un objeto JSON con "url".</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>Guardados</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>Recientes</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>Notas, enlaces e imágenes para llevar a tus otros dispositivos.</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>Sincronizando con la nube…</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>No se pudo descargar de la nube</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>Aún no hay nada guardado. Añade una nota, un enlace o una imagen para tenerlos en todos tus dispositivos.</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>Nuevo elemento</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>Descargar de la nube</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>Favorito</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>¿Eliminar este elemento?</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>Se eliminará de todos tus dispositivos. No se puede deshacer.</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>Elementos de hace más de unos días, por el día en que se guardaron.</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>Todavía no hay historial</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>Imagen guardada</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>Devolver antes del %1</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>Guardado el %1</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>Sincronizando</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>Sin sincronizar</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>Escribe una nota, pega un enlace o adjunta una imagen. Aparecerá enseguida en tus otros dispositivos.</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>Título opcional</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>Contenido</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>Escribe una nota o pega un enlace</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>Elegir imagen</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>Marcar como favorito</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>Quitar imagen</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>Suelta una imagen aquí</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>Editar elemento</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>Cambia el título, el contenido, la imagen o la marca de favorito.</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>Creado</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>Última sincronización</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline mantiene una lista corta de notas, enlaces e imágenes al día en todos tus dispositivos.</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>Enviar comentarios</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - Soporte</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>Compartir Stashline</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>Enviar por correo</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>Escribir una reseña</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>Centro de ayuda</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>Política de privacidad</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>Condiciones de uso</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>Más apps</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>Ver todas las apps</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

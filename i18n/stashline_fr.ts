@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>Le fichier du compte cloud %1 n’est pas valide : il doit contenir un objet JSON avec « url ».</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>Éléments</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>Récents</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>Notes, liens et images à emporter sur vos autres appareils.</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>Synchronisation avec le cloud…</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>Impossible de télécharger depuis le cloud</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>Rien d'enregistré pour l'instant. Ajoutez une note, un lien ou une image pour les retrouver sur tous vos appareils.</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>Nouvel élément</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>Télécharger depuis le cloud</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>Supprimer cet élément ?</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>Il sera supprimé de tous vos appareils. Cette action est irréversible.</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>Éléments de plus de quelques jours, classés par jour d'enregistrement.</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>Pas encore d'historique</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>Image enregistrée</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>Lien</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>À rendre avant le %1</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>Enregistré le %1</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>Synchronisé</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>Non synchronisé</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>Écrivez une note, collez un lien ou joignez une image. Elle apparaîtra sous peu sur vos autres appareils.</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>Titre facultatif</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>Saisissez une note ou collez un lien</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>Marquer comme favori</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>Retirer l'image</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>Déposez une image ici</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>Modifier l'élément</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>Modifiez le titre, le contenu, l'image ou le favori.</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>Créé le</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>Dernière synchronisation</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline garde une courte liste de notes, de liens et d'images à jour sur tous vos appareils.</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>Envoyer un commentaire</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - Assistance</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>Partager Stashline</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>Envoyer par e-mail</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>Rédiger un avis</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>Centre d'aide</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>Conditions d'utilisation</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>Autres apps</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>Voir</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>Voir toutes les apps</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>클라우드 계정 파일 %1이(가) 올바르지 않습니다. "url"이 있는 JSON 객체가 필요합니다.</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>보관함</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>최근 항목</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>다른 기기로 가져갈 메모, 링크, 이미지입니다.</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>클라우드와 동기화 중…</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>클라우드에서 다운로드하지 못했습니다</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>아직 저장된 항목이 없습니다. 메모, 링크 또는 이미지를 추가하면 모든 기기에서 볼 수 있습니다.</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>새 항목</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>클라우드에서 다운로드</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>즐겨찾기</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>즐겨찾기 해제</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>이 항목을 삭제할까요?</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>모든 기기에서 삭제되며 되돌릴 수 없습니다.</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>며칠 지난 항목을 저장한 날짜별로 보여 줍니다.</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>아직 기록이 없습니다</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>제목 없음</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>저장된 이미지</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>메모</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>링크</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>이미지</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>%1까지 반납</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>%1에 저장</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>대기 중</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>동기화 중</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>동기화됨</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>동기화 실패</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>재시도</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>메모를 쓰거나 링크를 붙여 넣거나 이미지를 첨부하세요. 곧 다른 기기에도 나타납니다.</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>제목(선택 사항)</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>내용</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>메모를 입력하거나 링크를 붙여 넣으세요</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>이미지</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>이미지 선택</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>즐겨찾기로 표시</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>이미지 제거</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>이미지</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>여기에 이미지를 놓으세요</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>항목 편집</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>제목, 내용, 이미지 또는 즐겨찾기를 변경하세요.</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>생성일</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>마지막 동기화</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline은 메모, 링크, 이미지의 짧은 목록을 모든 기기에서 맞춰 줍니다.</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>피드백 보내기</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - 지원</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>Stashline 공유</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>링크 복사</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>이메일로 보내기</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>리뷰 작성</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>도움말 센터</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>개인정보 처리방침</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>이용 약관</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>다른 앱</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>모든 앱 보기</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

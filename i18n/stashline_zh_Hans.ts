@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>云账户文件 %1 无效：需要一个包含“url”的 JSON 对象。</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>收藏夹</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>最近</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>要带到其他设备上的笔记、链接和图片。</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>正在与云端同步…</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>无法从云端下载</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>重试</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>还没有保存任何内容。添加笔记、链接或图片，即可在所有设备上使用。</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>新建项目</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>从云端下载</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>收藏</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>取消收藏</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>删除此项目？</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>它将从你的所有设备中移除，且无法撤销。</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>几天前的项目，按保存日期排列。</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>暂无历史记录</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>已保存的图片</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>笔记</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>链接</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>图片</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>请在 %1 前归还</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>保存于 %1</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>同步中</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>已同步</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>同步失败</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>写下笔记、粘贴链接或附加图片，很快就会出现在你的其他设备上。</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>标题（可选）</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>输入笔记或粘贴链接</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>图片</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>选择图片</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>标为收藏</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>移除图片</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>图片</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>将图片拖到这里</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>编辑项目</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>更改标题、内容、图片或收藏标记。</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>上次同步</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline 让笔记、链接和图片的简短列表在你的所有设备上保持同步。</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - 支持</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>分享 Stashline</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>复制链接</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>通过邮件发送</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>撰写评论</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>帮助中心</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>隐私政策</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>使用条款</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>更多应用</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>查看</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>查看所有应用</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

@@ -151,5 +151,269 @@
         <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
         <translation>雲端帳號檔案 %1 無效：需要一個包含「url」的 JSON 物件。</translation>
     </message>
+    <message id="tab.shares">
+        <source>Stash</source>
+        <translation>收藏夾</translation>
+    </message>
+    <message id="tab.history">
+        <source>History</source>
+        <translation>歷史</translation>
+    </message>
+    <message id="tab.about">
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message id="share.list.title.recent">
+        <source>Recent</source>
+        <translation>最近</translation>
+    </message>
+    <message id="share.list.header.subtitle">
+        <source>Notes, links and images to take along to your other devices.</source>
+        <translation>要帶到其他裝置上的筆記、連結和圖片。</translation>
+    </message>
+    <message id="share.sync.banner.syncing">
+        <source>Syncing with the cloud…</source>
+        <translation>正在與雲端同步…</translation>
+    </message>
+    <message id="share.sync.banner.failed">
+        <source>Couldn't download from the cloud</source>
+        <translation>無法從雲端下載</translation>
+    </message>
+    <message id="share.sync.download.retry">
+        <source>Try Again</source>
+        <translation>重試</translation>
+    </message>
+    <message id="share.list.empty.message">
+        <source>Nothing saved yet. Add a note, a link or an image to have it on all your devices.</source>
+        <translation>尚未儲存任何內容。加入筆記、連結或圖片，即可在所有裝置上使用。</translation>
+    </message>
+    <message id="share.list.add.accessibility">
+        <source>New Item</source>
+        <translation>新增項目</translation>
+    </message>
+    <message id="share.list.download.accessibility">
+        <source>Download from the cloud</source>
+        <translation>從雲端下載</translation>
+    </message>
+    <message id="Favorite">
+        <source>Favorite</source>
+        <translation>收藏</translation>
+    </message>
+    <message id="Unfavorite">
+        <source>Unfavorite</source>
+        <translation>取消收藏</translation>
+    </message>
+    <message id="general.delete">
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message id="general.delete.confirmation.title">
+        <source>Delete this item?</source>
+        <translation>刪除此項目？</translation>
+    </message>
+    <message id="general.delete.confirmation.message">
+        <source>It will be removed from all your devices. This can't be undone.</source>
+        <translation>它將從你的所有裝置中移除，且無法復原。</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="general.add">
+        <source>Add</source>
+        <translation>加入</translation>
+    </message>
+    <message id="general.save">
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message id="general.copy">
+        <source>Copy</source>
+        <translation>拷貝</translation>
+    </message>
+    <message id="general.open">
+        <source>Open</source>
+        <translation>打開</translation>
+    </message>
+    <message id="general.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message id="share.history.title">
+        <source>History</source>
+        <translation>歷史</translation>
+    </message>
+    <message id="share.history.subtitle">
+        <source>Items older than a few days, by the day they were saved.</source>
+        <translation>幾天前的項目，依儲存日期排列。</translation>
+    </message>
+    <message id="share.history.empty">
+        <source>No history yet</source>
+        <translation>尚無歷史記錄</translation>
+    </message>
+    <message id="share.item.untitled">
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message id="share.row.image.memory">
+        <source>Saved image</source>
+        <translation>已儲存的圖片</translation>
+    </message>
+    <message id="share.row.type.note">
+        <source>Note</source>
+        <translation>筆記</translation>
+    </message>
+    <message id="share.row.type.link">
+        <source>Link</source>
+        <translation>連結</translation>
+    </message>
+    <message id="share.row.type.image">
+        <source>Image</source>
+        <translation>圖片</translation>
+    </message>
+    <message id="share.row.return.before %1">
+        <source>Return before %1</source>
+        <translation>請在 %1 前歸還</translation>
+    </message>
+    <message id="share.row.saved %1">
+        <source>Saved %1</source>
+        <translation>儲存於 %1</translation>
+    </message>
+    <message id="share.sync.status.pending">
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message id="share.sync.status.syncing">
+        <source>Syncing</source>
+        <translation>同步中</translation>
+    </message>
+    <message id="share.sync.status.synced">
+        <source>Synced</source>
+        <translation>已同步</translation>
+    </message>
+    <message id="share.sync.status.failed">
+        <source>Not synced</source>
+        <translation>同步失敗</translation>
+    </message>
+    <message id="share.sync.retry">
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message id="share.composer.subtitle">
+        <source>Write a note, paste a link or attach an image. It appears on your other devices in a moment.</source>
+        <translation>寫下筆記、貼上連結或附加圖片，很快就會出現在你的其他裝置上。</translation>
+    </message>
+    <message id="share.composer.title.label">
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message id="share.extension.title.placeholder">
+        <source>Optional title</source>
+        <translation>標題（選填）</translation>
+    </message>
+    <message id="share.composer.content.label">
+        <source>Content</source>
+        <translation>內容</translation>
+    </message>
+    <message id="share.list.quickAdd.placeholder">
+        <source>Type a note or paste a link</source>
+        <translation>輸入筆記或貼上連結</translation>
+    </message>
+    <message id="share.composer.image.label">
+        <source>Image</source>
+        <translation>圖片</translation>
+    </message>
+    <message id="share.list.add.image">
+        <source>Choose Image</source>
+        <translation>選擇圖片</translation>
+    </message>
+    <message id="share.composer.favorite.accessibility">
+        <source>Mark as favorite</source>
+        <translation>標為收藏</translation>
+    </message>
+    <message id="share.composer.removeImage.accessibility">
+        <source>Remove image</source>
+        <translation>移除圖片</translation>
+    </message>
+    <message id="share.composer.imageFilter">
+        <source>Images</source>
+        <translation>圖片</translation>
+    </message>
+    <message id="share.composer.drop.hint">
+        <source>Drop an image here</source>
+        <translation>將圖片拖到這裡</translation>
+    </message>
+    <message id="share.edit.title">
+        <source>Edit Item</source>
+        <translation>編輯項目</translation>
+    </message>
+    <message id="share.edit.subtitle">
+        <source>Change the title, the content, the image or the favorite mark.</source>
+        <translation>變更標題、內容、圖片或收藏標記。</translation>
+    </message>
+    <message id="share.edit.created_at">
+        <source>Created</source>
+        <translation>建立時間</translation>
+    </message>
+    <message id="share.edit.last_edited">
+        <source>Last synced</source>
+        <translation>上次同步</translation>
+    </message>
+    <message id="about.description">
+        <source>Stashline keeps a short list of notes, links and images in step on all your devices.</source>
+        <translation>Stashline 讓筆記、連結和圖片的簡短清單在你的所有裝置上保持同步。</translation>
+    </message>
+    <message id="about.feedback">
+        <source>Send Feedback</source>
+        <translation>傳送意見回饋</translation>
+    </message>
+    <message id="about.feedback.subject">
+        <source>Stashline - Support</source>
+        <translation>Stashline - 支援</translation>
+    </message>
+    <message id="about.shareApp">
+        <source>Share Stashline</source>
+        <translation>分享 Stashline</translation>
+    </message>
+    <message id="about.share.copyLink">
+        <source>Copy Link</source>
+        <translation>拷貝連結</translation>
+    </message>
+    <message id="about.share.email">
+        <source>Send by E-mail</source>
+        <translation>透過郵件傳送</translation>
+    </message>
+    <message id="about.writeReview">
+        <source>Write a Review</source>
+        <translation>撰寫評論</translation>
+    </message>
+    <message id="about.helpCenter">
+        <source>Help Center</source>
+        <translation>說明中心</translation>
+    </message>
+    <message id="about.privacyPolicy">
+        <source>Privacy Policy</source>
+        <translation>隱私權政策</translation>
+    </message>
+    <message id="about.termsOfUse">
+        <source>Terms of Use</source>
+        <translation>使用條款</translation>
+    </message>
+    <message id="about.otherApps">
+        <source>More Apps</source>
+        <translation>更多 App</translation>
+    </message>
+    <message id="about.view">
+        <source>View</source>
+        <translation>查看</translation>
+    </message>
+    <message id="about.viewAllApps">
+        <source>View All Apps</source>
+        <translation>查看所有 App</translation>
+    </message>
+    <message id="Stashline %1">
+        <source>Stashline %1</source>
+        <translation>Stashline %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "model/ShareListViewModel.h"
+#include "store/ShareItem.h"
+
+#include <QImage>
+#include <QObject>
+#include <QUrl>
+#include <QUuid>
+#include <QtQml/qqmlregistration.h>
+
+// The input of the add sheet and the edit page: title, content, favourite flag and the attached
+// image, with the rules that decide when Add or Save may be pressed and what they hand to the
+// list model. Picking, pasting or dropping a picture that cannot be read or decoded leaves the
+// current attachment as it was. Nothing is written to the image store before Add or Save.
+// Main thread.
+class ComposerDraft : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
+    Q_PROPERTY(QString content READ content WRITE setContent NOTIFY contentChanged)
+    Q_PROPERTY(bool isFavorite READ isFavorite WRITE setIsFavorite NOTIFY isFavoriteChanged)
+    Q_PROPERTY(QImage selectedImage READ selectedImage NOTIFY selectedImageChanged)
+    Q_PROPERTY(bool hasImage READ hasImage NOTIFY selectedImageChanged)
+    Q_PROPERTY(bool hasSelectedItem READ hasSelectedItem NOTIFY hasSelectedItemChanged)
+    Q_PROPERTY(bool canAdd READ canAdd NOTIFY inputChanged)
+    Q_PROPERTY(bool canSave READ canSave NOTIFY inputChanged)
+
+public:
+    explicit ComposerDraft(QObject *parent = nullptr);
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+    QString content() const { return m_content; }
+    void setContent(const QString &content);
+    bool isFavorite() const { return m_isFavorite; }
+    void setIsFavorite(bool isFavorite);
+    QImage selectedImage() const { return m_selectedImage; }
+    bool hasImage() const { return !m_selectedImage.isNull(); }
+    // A picture was picked, pasted or dropped here (the picker's selection is present).
+    bool hasSelectedItem() const { return m_hasSelectedItem; }
+
+    // Add: trimmed content not empty, or an image attached; the title plays no part.
+    bool canAdd() const;
+    // Save: any of trimmed title, trimmed content or an attached image.
+    bool canSave() const;
+
+    // Seeds the draft from `item` (a ShareItem) for the edit page: its title, content, favourite
+    // flag and the picture of its image identifier (none when the file is missing). Anything
+    // else changes nothing. The model and item arguments below are QObjects for the same
+    // reason: QML hands them over as plain objects.
+    Q_INVOKABLE void loadFromItem(QObject *item);
+
+    // A picked file: marks the selection present, then decodes the file; returns false and
+    // keeps the current image when it cannot be read or decoded.
+    Q_INVOKABLE bool pickImageFile(const QUrl &fileUrl);
+    // A picked picture already decoded (paste); a null image changes nothing and returns false.
+    bool pickImage(const QImage &image);
+    // The clipboard's picture, if it holds one; false otherwise (the caller pastes text).
+    Q_INVOKABLE bool pasteImageFromClipboard();
+    // The first of `urls` that is a local file decoding as a picture; false when none does.
+    Q_INVOKABLE bool dropImageFiles(const QList<QUrl> &urls);
+    // Clears the image and the selection together.
+    Q_INVOKABLE void removeImage();
+
+    // Add: hands the trimmed input to `model.addShare` (storing the image first) and returns
+    // true; false, touching nothing, when there is nothing to add.
+    Q_INVOKABLE bool add(QObject *model);
+    // Save: hands the trimmed input to `model.updateShare` for `item` and returns true; false,
+    // touching nothing, when there is nothing to save. A picture picked here is stored as a
+    // new file; the one the item had is kept by its identifier; no picture clears it.
+    Q_INVOKABLE bool save(QObject *model, QObject *item);
+
+signals:
+    void titleChanged();
+    void contentChanged();
+    void isFavoriteChanged();
+    void selectedImageChanged();
+    void hasSelectedItemChanged();
+    void inputChanged();
+
+private:
+    void setSelectedImage(const QImage &image);
+    void setHasSelectedItem(bool hasSelectedItem);
+    QUuid storeAttachedImage() const;
+
+    QString m_title;
+    QString m_content;
+    bool m_isFavorite = false;
+    QImage m_selectedImage;
+    bool m_hasSelectedItem = false;
+    QUuid m_originalImageUUID;
+};

@@ -1,0 +1,87 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Stashline
+
+// The main window's content: three tabs, shares, history and About, in that order, the first
+// shown at start. Each tab keeps its own state when another is shown.
+Item {
+    id: content
+    objectName: "contentView"
+
+    required property var viewModel
+
+    // The links the About tab is given.
+    readonly property string feedbackEmail: "support@quellmar.com"
+    readonly property url appStoreURL: "https://apps.quellmar.com/app/stashline/id6741862039"
+    readonly property url reviewURL: "https://apps.quellmar.com/app/stashline/id6741862039?action=write-review"
+    readonly property url developerURL: "https://apps.quellmar.com/developer/quellmar/id1765021183"
+    readonly property url termsOfUseURL: "https://apps.quellmar.com/legal/standard-eula/"
+
+    readonly property alias currentIndex: tabs.currentIndex
+    readonly property var tabTags: ["stash-line", "history", "about"]
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TabBar {
+            id: tabs
+            objectName: "tabBar"
+            Layout.fillWidth: true
+            currentIndex: 0
+            palette.highlight: Theme.accent
+            Repeater {
+                model: [
+                    { key: "tab.shares", icon: "list.bullet" },
+                    { key: "tab.history", icon: "clock.arrow.trianglehead.counterclockwise.rotate.90" },
+                    { key: "tab.about", icon: "info.circle" }
+                ]
+                delegate: TabButton {
+                    required property var modelData
+                    required property int index
+                    objectName: "tab_" + content.tabTags[index]
+                    text: qsTrId(modelData.key)
+                    icon.source: "image://symbol/" + modelData.icon + "?color=" + encodeURIComponent((tabs.currentIndex === index ? Theme.accent : Theme.secondary).toString())
+                    icon.width: 16
+                    icon.height: 16
+                    display: AbstractButton.TextBesideIcon
+                    Accessible.name: text
+                }
+            }
+        }
+
+        StackLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: tabs.currentIndex
+
+            ShareListView {
+                viewModel: content.viewModel
+            }
+            HistoryView {
+                viewModel: content.viewModel
+            }
+            AboutView {
+                feedbackEmail: content.feedbackEmail
+                appStoreURL: content.appStoreURL
+                reviewURL: content.reviewURL
+                developerURL: content.developerURL
+                termsOfUseURL: content.termsOfUseURL
+            }
+        }
+    }
+
+    Shortcut {
+        sequences: ["Ctrl+1"]
+        onActivated: tabs.currentIndex = 0
+    }
+    Shortcut {
+        sequences: ["Ctrl+2"]
+        onActivated: tabs.currentIndex = 1
+    }
+    Shortcut {
+        sequences: ["Ctrl+3"]
+        onActivated: tabs.currentIndex = 2
+    }
+}

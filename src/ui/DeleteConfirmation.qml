@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Stashline
+
+// The delete confirmation: a modal dialog with a destructive Delete and a Cancel. It holds the
+// items it will delete; either button empties that list and closes the dialog.
+Dialog {
+    id: dialog
+    objectName: "deleteConfirmation"
+
+    property var viewModel
+    property var itemsToDelete: []
+
+    function ask(items) {
+        itemsToDelete = items
+        open()
+    }
+    function confirm() {
+        const items = itemsToDelete
+        itemsToDelete = []
+        ShareListActions.deleteShares(viewModel, items)
+        close()
+    }
+    function cancel() {
+        itemsToDelete = []
+        close()
+    }
+
+    modal: true
+    parent: Overlay.overlay
+    x: parent ? Math.round((parent.width - width) / 2) : 0
+    y: parent ? Math.round((parent.height - height) / 2) : 0
+    width: 380
+    title: qsTrId("general.delete.confirmation.title")
+    closePolicy: Popup.CloseOnEscape
+    onRejected: itemsToDelete = []
+    padding: 20
+    topPadding: 8
+
+    background: Rectangle {
+        radius: 14
+        color: Theme.controlBackground
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.primary, 0.12)
+    }
+    header: Item {
+        implicitHeight: heading.implicitHeight + 28
+        Text {
+            id: heading
+            x: 20
+            y: 20
+            width: parent.width - 40
+            text: dialog.title
+            font.pixelSize: Theme.bodySize + 2
+            font.weight: Font.DemiBold
+            color: Theme.primary
+            wrapMode: Text.Wrap
+        }
+    }
+
+    contentItem: Item {
+        // The dialog's width is fixed; the message wraps inside it.
+        implicitWidth: 300
+        implicitHeight: message.implicitHeight
+        Text {
+            id: message
+            width: parent.width
+            text: qsTrId("general.delete.confirmation.message")
+            wrapMode: Text.Wrap
+            color: Theme.secondary
+        }
+    }
+
+    footer: Item {
+        implicitHeight: buttons.implicitHeight + 32
+        Row {
+            id: buttons
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 8
+        Button {
+            objectName: "deleteCancelButton"
+            text: qsTrId("general.cancel")
+            onClicked: dialog.cancel()
+        }
+        Button {
+            objectName: "deleteConfirmButton"
+            text: qsTrId("general.delete")
+            palette.buttonText: Theme.red
+            onClicked: dialog.confirm()
+        }
+        }
+    }
+}

@@ -1,0 +1,146 @@
+import QtQuick
+import QtQuick.Controls
+import Stashline
+
+// The history tab: items past the recent window that are not favourites, one section per day.
+// Cards open the edit page on this tab's own navigation stack; a corner trash button or the
+// context menu asks to delete after confirmation. It starts no loading of its own.
+Item {
+    id: screen
+    objectName: "historyView"
+
+    required property var viewModel
+    readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
+    readonly property alias navigation: stack
+    readonly property alias deleteDialog: deleteConfirmation
+
+    function requestDelete(share) { deleteConfirmation.ask([share]) }
+    function openEditor(share) { stack.push(editPage, { item: share }) }
+
+    ScreenBackdrop { anchors.fill: parent }
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        initialItem: listPage
+    }
+
+    Component {
+        id: listPage
+        Item {
+            ListView {
+                id: list
+                objectName: "historyList"
+                anchors.fill: parent
+                model: screen.viewModel.historyModel
+                clip: true
+                reuseItems: true
+                keyNavigationEnabled: true
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
+
+                header: Column {
+                    width: list.width
+                    topPadding: 20
+                    bottomPadding: 24
+                    spacing: 4
+                    Text {
+                        x: 24
+                        width: parent.width - 48
+                        text: qsTrId("share.history.title")
+                        font.pixelSize: 28
+                        font.bold: true
+                        color: Theme.primary
+                        wrapMode: Text.Wrap
+                    }
+                    Text {
+                        x: 24
+                        width: parent.width - 48
+                        text: qsTrId("share.history.subtitle")
+                        font.pixelSize: Theme.bodySize
+                        color: Theme.secondary
+                        wrapMode: Text.Wrap
+                    }
+                }
+
+                footer: Item {
+                    width: list.width
+                    height: emptyText.visible ? emptyText.implicitHeight + 128 + 40 : 40
+                    Text {
+                        id: emptyText
+                        objectName: "historyEmpty"
+                        visible: screen.viewModel.historyModel.isEmpty
+                        y: 64
+                        x: 24
+                        width: parent.width - 48
+                        horizontalAlignment: Text.AlignHCenter
+                        text: qsTrId("share.history.empty")
+                        font.pixelSize: Theme.bodySize
+                        color: Theme.secondary
+                        wrapMode: Text.Wrap
+                    }
+                }
+
+                // The model's "item" role would clash with Loader.item, so the row wraps its loader.
+                delegate: Item {
+                    id: rowLoader
+                    required property bool isHeader
+                    required property string sectionTitle
+                    required property var item
+                    required property int index
+                    width: list.width
+                    height: rowContent.height
+                    Loader {
+                        id: rowContent
+                        width: parent.width
+                        sourceComponent: rowLoader.isHeader ? sectionHeader : shareCard
+                    }
+
+                    Component {
+                        id: sectionHeader
+                        SectionHeader {
+                            width: rowLoader.width
+                            title: rowLoader.sectionTitle
+                            isFirst: rowLoader.index === 0
+                            ruleOpacity: 0.06
+                            titleSize: Theme.bodySize
+                        }
+                    }
+                    Component {
+                        id: shareCard
+                        Item {
+                            width: rowLoader.width
+                            height: card.height + 10
+                            ShareCard {
+                                id: card
+                                objectName: "historyCard"
+                                x: 24
+                                width: parent.width - 48
+                                share: rowLoader.item
+                                contentInset: 12
+                                offersFavorite: false
+                                showsTrashButton: true
+                                onOpenRequested: screen.openEditor(rowLoader.item)
+                                onDeleteRequested: screen.requestDelete(rowLoader.item)
+                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: editPage
+        EditShareView {
+            viewModel: screen.viewModel
+            onCloseRequested: stack.pop()
+        }
+    }
+
+    DeleteConfirmation {
+        id: deleteConfirmation
+        viewModel: screen.viewModel
+    }
+}

@@ -1,0 +1,23 @@
+import QtQuick
+import QtQuick.Controls
+import Stashline
+
+// The application's main window: ContentView at 960 by 720, titled "Stashline".
+ApplicationWindow {
+    id: window
+    objectName: "mainWindow"
+    required property var viewModel
+
+    width: 960
+    height: 720
+    minimumWidth: 480
+    minimumHeight: 420
+    visible: true
+    title: qsTrId("Stashline")
+    color: Theme.windowBackground
+
+    ContentView {
+        anchors.fill: parent
+        viewModel: window.viewModel
+    }
+}

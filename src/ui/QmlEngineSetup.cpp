@@ -1,0 +1,19 @@
+#include "QmlEngineSetup.h"
+
+#include "SymbolImageProvider.h"
+
+#include <QQmlEngine>
+#include <QQuickStyle>
+
+void QmlEngineSetup::applyStyle()
+{
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+}
+
+void QmlEngineSetup::install(QQmlEngine &engine)
+{
+    // The module lives under this resource prefix; Qt 6.4 does not search it by default.
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    if (!engine.imageProvider(SymbolImageProvider::providerId))
+        engine.addImageProvider(SymbolImageProvider::providerId, new SymbolImageProvider);
+}

@@ -1,0 +1,144 @@
+import QtQuick
+import QtQuick.Controls
+import Stashline
+
+// A list card around a ShareRow: rounded 22, control background, hairline outline and a faint
+// shadow. Activating it (click, Return) asks to open the item; right click or the menu key
+// opens its context menu (favourite, copy, delete); Delete asks to delete it.
+AbstractButton {
+    id: card
+
+    required property var share
+    property bool offersFavorite: true
+    property bool showsTrashButton: false
+    property real contentInset: 0
+
+    signal openRequested()
+    signal deleteRequested()
+    signal favoriteRequested()
+    signal retryRequested()
+
+    // The text "Copy" puts on the clipboard: the link, else the content, else the title.
+    function copyText() {
+        if (!share)
+            return ""
+        if (share.contentKindName === "url" && share.linkURL.toString().length > 0)
+            return share.linkURL.toString()
+        return share.content.length > 0 ? share.content : share.title
+    }
+    function openContextMenu(x, y) {
+        contextMenu.popup(card, x, y)
+    }
+
+    implicitWidth: 400
+    implicitHeight: shareRow.implicitHeight + 2 * contentInset
+    padding: 0
+    hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: shareRow.titleText
+    Accessible.description: shareRow.secondaryText
+    onClicked: openRequested()
+
+    Keys.onReturnPressed: openRequested()
+    Keys.onEnterPressed: openRequested()
+    Keys.onDeletePressed: deleteRequested()
+    Keys.onMenuPressed: openContextMenu(24, 24)
+    Keys.onPressed: function(event) {
+        if (event.matches(StandardKey.Copy)) {
+            Clipboard.setText(copyText())
+            event.accepted = true
+        }
+    }
+
+    background: Item {
+        Rectangle {
+            // The faint shadow: black at 3.5 %, a little below the card.
+            anchors.fill: parent
+            anchors.topMargin: 2
+            anchors.bottomMargin: -2
+            radius: 22
+            color: Qt.rgba(0, 0, 0, 0.035)
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: 22
+            color: Theme.controlBackground
+            border.width: card.activeFocus ? 2 : 1
+            border.color: card.activeFocus ? Theme.withOpacity(Theme.accent, 0.7) : Theme.withOpacity(Theme.primary, 0.08)
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: 22
+            color: Theme.withOpacity(Theme.primary, card.down ? 0.04 : card.hovered ? 0.02 : 0)
+        }
+    }
+
+    contentItem: Item {
+        ShareRow {
+            id: shareRow
+            x: card.contentInset
+            y: card.contentInset
+            width: card.width - 2 * card.contentInset - (card.showsTrashButton ? 24 : 0)
+            height: implicitHeight
+            share: card.share
+            onRetry: card.retryRequested()
+        }
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.RightButton
+            onClicked: function(mouse) { card.openContextMenu(mouse.x, mouse.y) }
+        }
+        AbstractButton {
+            objectName: "cardTrashButton"
+            visible: card.showsTrashButton
+            anchors.top: parent.top
+            anchors.right: parent.right
+            anchors.topMargin: 2
+            anchors.rightMargin: 2
+            width: 28
+            height: 28
+            Accessible.name: qsTrId("general.delete")
+            onClicked: card.deleteRequested()
+            background: Rectangle {
+                radius: 14
+                color: parent.hovered ? Theme.withOpacity(Theme.red, 0.1) : "transparent"
+            }
+            hoverEnabled: true
+            contentItem: Item {
+                SymbolIcon {
+                    anchors.centerIn: parent
+                    name: "trash"
+                    size: 12
+                    color: Theme.secondary
+                }
+            }
+        }
+    }
+
+    Menu {
+        id: contextMenu
+        objectName: "cardContextMenu"
+        MenuItem {
+            objectName: "menuFavorite"
+            visible: card.offersFavorite
+            height: visible ? implicitHeight : 0
+            text: card.share && card.share.isFavorite ? qsTrId("Unfavorite") : qsTrId("Favorite")
+            icon.source: "image://symbol/" + (card.share && card.share.isFavorite ? "star.slash.fill" : "star.fill") + "?color=" + encodeURIComponent(Theme.primary.toString())
+            onTriggered: card.favoriteRequested()
+        }
+        MenuItem {
+            objectName: "menuCopy"
+            text: qsTrId("general.copy")
+            icon.source: "image://symbol/doc.on.doc?color=" + encodeURIComponent(Theme.primary.toString())
+            onTriggered: Clipboard.setText(card.copyText())
+        }
+        MenuItem {
+            objectName: "menuDelete"
+            text: qsTrId("general.delete")
+            icon.source: "image://symbol/trash?color=" + encodeURIComponent(Theme.red.toString())
+            palette.windowText: Theme.red
+            onTriggered: card.deleteRequested()
+        }
+    }
+}

@@ -1,0 +1,247 @@
+import QtQuick
+import QtQuick.Controls
+import Stashline
+
+// The main screen: recent items or older favourites as day sections of cards, the sync banner,
+// the scope chips and the empty state; the add sheet, the edit page (pushed on this screen's
+// own navigation stack) and the delete confirmation. It starts the first load and the cloud
+// pulls on start and whenever the application becomes active.
+Item {
+    id: screen
+    objectName: "shareListView"
+
+    required property var viewModel
+    // "recent" or "favorites"; favorites when launched with "-mockState FAVORITES" (any case).
+    property string selectedScope: initialScope(Qt.application.arguments)
+    readonly property var shownModel: selectedScope === "favorites" ? viewModel.favoritesModel : viewModel.recentModel
+    readonly property bool showingAddShareSheet: addSheet.opened
+    readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
+    readonly property alias navigation: stack
+    readonly property alias deleteDialog: deleteConfirmation
+    readonly property alias addSheetPopup: addSheet
+
+    function initialScope(args) {
+        const index = args.indexOf("-mockState")
+        if (index >= 0 && index + 1 < args.length && String(args[index + 1]).toUpperCase() === "FAVORITES")
+            return "favorites"
+        return "recent"
+    }
+    function showAddSheet() { addSheet.open() }
+    function requestDelete(share) { deleteConfirmation.ask([share]) }
+    function openEditor(share) {
+        stack.push(editPage, { item: share })
+    }
+    function refreshFromCloud() { viewModel.refresh() }
+
+    Component.onCompleted: Qt.callLater(function() {
+        screen.viewModel.loadShares()
+        screen.viewModel.syncFromCloud()
+    })
+
+    // The window becoming active (scene phase) and the application becoming active.
+    Connections {
+        target: screen.Window.window
+        function onActiveChanged() {
+            if (screen.Window.window.active) {
+                screen.viewModel.loadShares()
+                screen.viewModel.refresh()
+            }
+        }
+    }
+    Connections {
+        target: Qt.application
+        function onStateChanged() {
+            if (Qt.application.state === Qt.ApplicationActive)
+                screen.viewModel.refresh()
+        }
+    }
+
+    Shortcut {
+        sequences: [StandardKey.New]
+        enabled: screen.visible && stack.depth === 1
+        onActivated: screen.showAddSheet()
+    }
+    Shortcut {
+        sequences: [StandardKey.Refresh, "Ctrl+R"]
+        enabled: screen.visible
+        onActivated: screen.refreshFromCloud()
+    }
+
+    ScreenBackdrop { anchors.fill: parent }
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        initialItem: listPage
+    }
+
+    Component {
+        id: listPage
+        Item {
+            ListView {
+                id: list
+                objectName: "shareList"
+                anchors.fill: parent
+                model: screen.shownModel
+                clip: true
+                reuseItems: true
+                cacheBuffer: 400
+                keyNavigationEnabled: true
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
+
+                header: Column {
+                    width: list.width
+                    topPadding: 20
+                    bottomPadding: 16
+                    spacing: 26
+
+                    // Title, subtitle and the toolbar.
+                    Item {
+                        x: 24
+                        width: parent.width - 48
+                        height: headerColumn.implicitHeight + 4
+                        Column {
+                            id: headerColumn
+                            y: 4
+                            anchors.left: parent.left
+                            anchors.right: toolbar.left
+                            anchors.rightMargin: 12
+                            spacing: 4
+                            Text {
+                                objectName: "listTitle"
+                                width: parent.width
+                                text: qsTrId("share.list.title.recent")
+                                font.pixelSize: 34
+                                font.bold: true
+                                color: Theme.primary
+                                wrapMode: Text.Wrap
+                            }
+                            Text {
+                                width: parent.width
+                                text: qsTrId("share.list.header.subtitle")
+                                font.pixelSize: Theme.bodySize
+                                color: Theme.secondary
+                                wrapMode: Text.Wrap
+                            }
+                        }
+                        Row {
+                            id: toolbar
+                            anchors.right: parent.right
+                            y: 4
+                            spacing: 8
+                            ToolbarIconButton {
+                                objectName: "downloadButton"
+                                iconName: "icloud.and.arrow.down"
+                                accessibleName: qsTrId("share.list.download.accessibility")
+                                onClicked: screen.refreshFromCloud()
+                            }
+                            ToolbarIconButton {
+                                objectName: "addButton"
+                                iconName: "plus"
+                                accessibleName: qsTrId("share.list.add.accessibility")
+                                onClicked: screen.showAddSheet()
+                            }
+                        }
+                    }
+
+                    SyncBanner {
+                        x: 24
+                        width: parent.width - 48
+                        viewModel: screen.viewModel
+                    }
+
+                    // Scope chips.
+                    Row {
+                        x: 24
+                        spacing: 10
+                        Repeater {
+                            model: ["recent", "favorites"]
+                            delegate: ScopeChip {
+                                required property string modelData
+                                objectName: "scopeChip_" + modelData
+                                text: modelData === "favorites" ? qsTrId("share.favorites.title") : qsTrId("share.list.title.recent")
+                                selected: screen.selectedScope === modelData
+                                onClicked: screen.selectedScope = modelData
+                            }
+                        }
+                    }
+                }
+
+                footer: Item {
+                    width: list.width
+                    height: emptyState.visible ? emptyState.height + 40 : 40
+                    EmptyState {
+                        id: emptyState
+                        objectName: "emptyState"
+                        visible: screen.shownModel.isEmpty
+                        x: 24
+                        width: parent.width - 48
+                        onAddRequested: screen.showAddSheet()
+                    }
+                }
+
+                // The model's "item" role would clash with Loader.item, so the row wraps its loader.
+                delegate: Item {
+                    id: rowLoader
+                    required property bool isHeader
+                    required property string sectionTitle
+                    required property var item
+                    required property int index
+                    width: list.width
+                    height: rowContent.height
+                    Loader {
+                        id: rowContent
+                        width: parent.width
+                        sourceComponent: rowLoader.isHeader ? sectionHeader : shareCard
+                    }
+
+                    Component {
+                        id: sectionHeader
+                        SectionHeader {
+                            width: rowLoader.width
+                            title: rowLoader.sectionTitle
+                            isFirst: rowLoader.index === 0
+                        }
+                    }
+                    Component {
+                        id: shareCard
+                        Item {
+                            width: rowLoader.width
+                            height: card.height + 10
+                            ShareCard {
+                                id: card
+                                objectName: "shareCard"
+                                x: 24
+                                width: parent.width - 48
+                                share: rowLoader.item
+                                onOpenRequested: screen.openEditor(rowLoader.item)
+                                onDeleteRequested: screen.requestDelete(rowLoader.item)
+                                onFavoriteRequested: ShareListActions.toggleFavorite(screen.viewModel, rowLoader.item)
+                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: editPage
+        EditShareView {
+            viewModel: screen.viewModel
+            onCloseRequested: stack.pop()
+        }
+    }
+
+    AddShareView {
+        id: addSheet
+        viewModel: screen.viewModel
+    }
+
+    DeleteConfirmation {
+        id: deleteConfirmation
+        viewModel: screen.viewModel
+    }
+}

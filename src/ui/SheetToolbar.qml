@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Controls
+import Stashline
+
+// A toolbar with an optional leading button (Cancel or back), a centred title and an optional
+// trailing confirmation button.
+Rectangle {
+    id: bar
+    property string title
+    property string leadingText
+    property string leadingIcon
+    property string leadingObjectName
+    property string trailingText
+    property string trailingObjectName
+    property bool trailingEnabled: true
+    signal leadingClicked()
+    signal trailingClicked()
+
+    implicitHeight: 52
+    color: Theme.withOpacity(Theme.windowBackground, 0.92)
+    Rectangle {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 1
+        color: Theme.withOpacity(Theme.primary, 0.08)
+    }
+
+    Button {
+        objectName: bar.leadingObjectName
+        visible: bar.leadingText.length > 0
+        anchors.left: parent.left
+        anchors.leftMargin: 12
+        anchors.verticalCenter: parent.verticalCenter
+        text: bar.leadingText
+        flat: true
+        icon.source: bar.leadingIcon.length > 0 ? "image://symbol/" + bar.leadingIcon + "?color=" + encodeURIComponent(Theme.accent.toString()) : ""
+        Accessible.name: bar.leadingText
+        onClicked: bar.leadingClicked()
+    }
+    Text {
+        anchors.centerIn: parent
+        width: Math.min(implicitWidth, parent.width - 260)
+        text: bar.title
+        font.pixelSize: Theme.bodySize + 1
+        font.weight: Font.DemiBold
+        color: Theme.primary
+        elide: Text.ElideRight
+        horizontalAlignment: Text.AlignHCenter
+    }
+    Button {
+        objectName: bar.trailingObjectName
+        visible: bar.trailingText.length > 0
+        anchors.right: parent.right
+        anchors.rightMargin: 12
+        anchors.verticalCenter: parent.verticalCenter
+        text: bar.trailingText
+        highlighted: true
+        enabled: bar.trailingEnabled
+        Accessible.name: bar.trailingText
+        onClicked: bar.trailingClicked()
+    }
+}

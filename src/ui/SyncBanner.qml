@@ -1,0 +1,91 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Stashline
+
+// The cloud pass banner: the syncing row while a pass runs (it wins over an old error), else
+// the failure card with the error text and a retry button, else nothing.
+Item {
+    id: banner
+    objectName: "syncBanner"
+    required property var viewModel
+
+    readonly property string state: viewModel.isSyncingFromCloud ? "syncing"
+                                  : viewModel.lastCloudSyncErrorMessage.length > 0 ? "failed" : "none"
+
+    visible: state !== "none"
+    implicitHeight: state === "syncing" ? syncingRow.height : state === "failed" ? failedCard.height : 0
+
+    Rectangle {
+        id: syncingRow
+        objectName: "syncingBanner"
+        visible: banner.state === "syncing"
+        width: Math.min(banner.width, syncingContent.implicitWidth + 28)
+        height: syncingContent.implicitHeight + 20
+        radius: 12
+        color: Theme.withOpacity(Theme.primary, 0.04)
+        Row {
+            id: syncingContent
+            x: 14
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 10
+            BusyIndicator {
+                running: syncingRow.visible
+                width: 16
+                height: 16
+                padding: 0
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: qsTrId("share.sync.banner.syncing")
+                font.pixelSize: Theme.calloutSize
+                color: Theme.secondary
+            }
+        }
+    }
+
+    Rectangle {
+        id: failedCard
+        objectName: "failedBanner"
+        visible: banner.state === "failed"
+        width: banner.width
+        height: failedColumn.implicitHeight + 28
+        radius: 18
+        color: Theme.withOpacity(Theme.red, 0.06)
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.red, 0.12)
+        ColumnLayout {
+            id: failedColumn
+            x: 14
+            y: 14
+            width: parent.width - 28
+            spacing: 8
+            Text {
+                Layout.fillWidth: true
+                text: qsTrId("share.sync.banner.failed")
+                font.pixelSize: Theme.bodySize
+                font.weight: Font.DemiBold
+                color: Theme.primary
+                wrapMode: Text.Wrap
+            }
+            Text {
+                objectName: "failedBannerMessage"
+                Layout.fillWidth: true
+                text: banner.viewModel.lastCloudSyncErrorMessage
+                textFormat: Text.PlainText
+                font.pixelSize: Theme.calloutSize
+                color: Theme.secondary
+                wrapMode: Text.Wrap
+            }
+            Button {
+                objectName: "bannerRetryButton"
+                text: qsTrId("share.sync.download.retry")
+                highlighted: true
+                font.pixelSize: Theme.calloutSize
+                Accessible.name: text
+                onClicked: banner.viewModel.refresh()
+            }
+        }
+    }
+}

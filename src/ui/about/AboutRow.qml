@@ -1,0 +1,55 @@
+import QtQuick
+import QtQuick.Controls
+import Stashline
+
+// One row of an About card: a teal icon in a 38-point square and the row title; the whole row
+// is the hit area. A row without an action is shown as a plain label.
+AbstractButton {
+    id: row
+    property string iconName
+    property string titleText
+    property bool showsDivider: true
+    property bool hasAction: true
+
+    implicitWidth: 300
+    implicitHeight: Math.max(62, label.implicitHeight + 24)
+    leftPadding: 22
+    rightPadding: 18
+    hoverEnabled: true
+    focusPolicy: hasAction ? Qt.StrongFocus : Qt.NoFocus
+    Accessible.role: hasAction ? Accessible.Button : Accessible.StaticText
+    Accessible.name: titleText
+    opacity: enabled ? 1 : 0.45
+
+    background: Rectangle {
+        color: row.hasAction && (row.down || row.hovered) ? Theme.withOpacity(Theme.primary, row.down ? 0.06 : 0.03) : "transparent"
+        AboutRowDivider { isVisible: row.showsDivider }
+    }
+
+    contentItem: Row {
+        spacing: 18
+        Item {
+            width: 38
+            height: 38
+            anchors.verticalCenter: parent.verticalCenter
+            SymbolIcon {
+                anchors.centerIn: parent
+                name: row.iconName
+                size: 23
+                color: BrandPalette.paletteTeal
+            }
+        }
+        Text {
+            id: label
+            anchors.verticalCenter: parent.verticalCenter
+            width: row.availableWidth - 38 - 18
+            text: row.titleText
+            font.pixelSize: Theme.bodySize
+            color: Theme.primary
+            wrapMode: Text.Wrap
+        }
+    }
+
+    Keys.onReturnPressed: if (hasAction) clicked()
+    Keys.onSpacePressed: if (hasAction) clicked()
+}

@@ -1,0 +1,91 @@
+#include "ColorFromHex.h"
+#include "BrandPalette.h"
+#include "SymbolCatalogue.h"
+#include "SymbolImageProvider.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QSet>
+#include <QTest>
+
+class TestSymbolCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyIconTheScreensNameIsInTheTable()
+    {
+        const QStringList used = {"doc.plaintext.fill", "safari.fill", "photo.fill", "photo", "list.bullet",
+                                  "clock.arrow.circlepath", "clock.arrow.trianglehead.counterclockwise.rotate.90",
+                                  "info.circle", "tray.full", "star.fill", "star", "star.slash.fill", "trash", "plus",
+                                  "icloud.and.arrow.down", "icloud.and.arrow.up", "checkmark.icloud",
+                                  "exclamationmark.icloud", "sparkles", "envelope", "square.and.arrow.up",
+                                  "questionmark.circle", "lock.shield", "checkmark.seal", "app.fill",
+                                  "xmark.circle.fill", "chevron.right"};
+        for (const QString &name : used)
+            QVERIFY2(!SymbolCatalogue::shared().resourcePath(name).isEmpty(), qPrintable(name));
+    }
+
+    void tableIsOneToOneAndEveryFileIsThere()
+    {
+        const QHash<QString, QString> &entries = SymbolCatalogue::shared().entries();
+        QVERIFY(entries.size() >= 27);
+        QSet<QString> files;
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+            QVERIFY2(QFile::exists(it.value()), qPrintable(it.value()));
+            QVERIFY2(!files.contains(it.value()), qPrintable(it.key() + " shares " + it.value()));
+            files.insert(it.value());
+        }
+    }
+
+    void malformedTableLinesAreReported()
+    {
+        QStringList problems;
+        const auto entries = SymbolCatalogue::parseTable(
+            QStringLiteral("# comment\n\nstar outline/star\nbad line here\nx.y /etc/passwd\n"), &problems);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.value(QStringLiteral("star")), QStringLiteral(":/symbols/outline/star.svg"));
+        QCOMPARE(problems.size(), 2);
+    }
+
+    void providerTintsKnownIconsAndIsBlankForUnknownOnes()
+    {
+        SymbolImageProvider provider;
+        QSize size;
+        const QImage star = provider.requestImage(QStringLiteral("star.fill?color=%23ff0000"), &size, QSize(32, 32));
+        QCOMPARE(size, QSize(32, 32));
+        QCOMPARE(star.pixelColor(16, 16).red(), 255);
+        QCOMPARE(star.pixelColor(16, 16).green(), 0);
+        const QImage unknown = provider.requestImage(QStringLiteral("no.such.icon?color=red"), &size, QSize(16, 16));
+        QCOMPARE(unknown.size(), QSize(16, 16));
+        QCOMPARE(unknown.pixelColor(8, 8).alpha(), 0);
+    }
+
+    void colorFromHex_data()
+    {
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("navy") << "08125D" << QColor(0x08, 0x12, 0x5d);
+        QTest::newRow("teal") << "14B8A6" << QColor(0x14, 0xb8, 0xa6);
+        QTest::newRow("aqua lower case") << "30e3d5" << QColor(0x30, 0xe3, 0xd5);
+        QTest::newRow("not hexadecimal") << "zz" << QColor(0, 0, 0);
+    }
+    void colorFromHex()
+    {
+        QFETCH(QString, hex);
+        QFETCH(QColor, expected);
+        const QColor color = ::colorFromHex(hex);
+        QCOMPARE(color.rgb(), expected.rgb());
+        QCOMPARE(color.alphaF(), 1.0f);
+    }
+
+    void paletteColours()
+    {
+        QCOMPARE(BrandPalette::paletteNavy().name(), QStringLiteral("#08125d"));
+        QCOMPARE(BrandPalette::paletteTeal().name(), QStringLiteral("#14b8a6"));
+        QCOMPARE(BrandPalette::paletteAqua().name(), QStringLiteral("#30e3d5"));
+    }
+};
+
+QTEST_MAIN(TestSymbolCatalogue)
+#include "tst_symbolcatalogue.moc"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of the screenshot tool:
+//   --screen list|history|about|add|edit|panel  --mock-state FULL|FAVORITES|EMPTY
+//   --locale ja_JP  --out shot.png  [--size 960x720]  [--dark]  [--extra-items]
+struct ScreenshotOptions
+{
+    QString screen;
+    QString mockState = QStringLiteral("FULL");
+    QString locale = QStringLiteral("en_US");
+    QString outputPath;
+    std::optional<QSize> size;
+    bool dark = false;
+    bool extraItems = false; // adds a note, an image item and older items in every sync state
+
+    static const QStringList screens;
+
+    // The options, or none with a message in `error` for an unknown flag, a missing value, an
+    // unknown screen or mock state, or a size that is not "<width>x<height>".
+    static std::optional<ScreenshotOptions> parse(const QStringList &arguments, QString *error);
+
+    // The screen's own size: 360x420 for the panel, 960x720 for every other screen.
+    QSize effectiveSize() const;
+};
