@@ -415,5 +415,13 @@
         <source>Stashline %1</source>
         <translation>Stashline %1</translation>
     </message>
+    <message id="tray.open">
+        <source>Open Stashline</source>
+        <translation>Stashline 열기</translation>
+    </message>
+    <message id="tray.quit">
+        <source>Quit Stashline</source>
+        <translation>Stashline 종료</translation>
+    </message>
 </context>
 </TS>

@@ -415,5 +415,13 @@
         <source>Stashline %1</source>
         <translation>Stashline %1</translation>
     </message>
+    <message id="tray.open">
+        <source>Open Stashline</source>
+        <translation>打开 Stashline</translation>
+    </message>
+    <message id="tray.quit">
+        <source>Quit Stashline</source>
+        <translation>退出 Stashline</translation>
+    </message>
 </context>
 </TS>

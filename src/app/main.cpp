@@ -1,12 +1,24 @@
+#include "SingleInstance.h"
 #include "StashlineApp.h"
+#include "StashlineAppDelegate.h"
+#include "StashlineScenes.h"
+#include "TerminationSignals.h"
 
-#include "QmlEngineSetup.h"
+#include "Services/CloudContainerAdapter.h"
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
+#include "platform/MainQueue.h"
+#include "platform/PersistentContainer.h"
+#include "platform/cloud/CloudContainer.h"
+#include "platform/cloud/PushChannel.h"
+#include "store/PersistenceController.h"
 
 #include <QApplication>
-#include <QQmlApplicationEngine>
+#include <QNetworkReply>
 #include <QQmlExtensionPlugin>
+#include <QTimer>
+
+#include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
@@ -17,18 +29,46 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Stashline"));
     QApplication::setApplicationVersion(QStringLiteral(STASHLINE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.quellmar.Stashline"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/stashline/com.quellmar.Stashline.svg")));
     Localization::install(QLocale());
 
-    StashlineApp app(QApplication::arguments(), QProcessEnvironment::systemEnvironment());
-    ShareListViewModel &viewModel = app.viewModel();
+    const QStringList arguments = QApplication::arguments();
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    StashlineAppDelegate delegate; // connected before anything else starts
 
-    // The list screen starts the first load and the cloud pulls when it is shown.
-    QmlEngineSetup::applyStyle();
-    QQmlApplicationEngine engine;
-    QmlEngineSetup::install(engine);
-    engine.setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(&viewModel)}});
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Stashline/MainWindow.qml")));
-    if (engine.rootObjects().isEmpty())
+    // Two processes never share one store: a second launch on the same group directory hands
+    // over to the running one, which comes to the front.
+    std::unique_ptr<SingleInstance> instance;
+    if (!LaunchMode::parse(arguments, environment).usesInMemoryStore()) {
+        instance = std::make_unique<SingleInstance>(PersistenceController::storeDirectoryURL());
+        if (instance->start() == SingleInstance::Role::Secondary) {
+            std::printf("Stashline is already running; its window was brought to the front.\n");
+            return 0;
+        }
+    }
+
+    StashlineApp app(arguments, environment);
+    StashlineScenes scenes(app);
+    if (app.isUITesting()) {
+        ManagedObjectContext *context = &app.container().viewContext();
+        StashlineAppDelegate::setUITestLaunchHook(
+            [&scenes, context] { MainQueue::async([&scenes, context] { scenes.openUITestWindow(*context); }); });
+    }
+    if (!scenes.load())
         return 1;
+    if (instance)
+        QObject::connect(instance.get(), &SingleInstance::activationRequested, &scenes, &StashlineScenes::showMainWindow);
+
+    // Launch has finished once the event loop runs.
+    QTimer::singleShot(0, &delegate, [&delegate, arguments] { delegate.applicationDidFinishLaunching(arguments); });
+
+    // Quit (the tray menu, the last window without a tray, or the session ending) writes what
+    // is not saved yet and stops listening for pushes.
+    TerminationSignals::quitOnTermination();
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [&app] {
+        app.viewModel().saveContext();
+        if (PushChannel *channel = CloudContainerAdapter::shared().container().pushChannel())
+            channel->stop();
+    });
     return application.exec();
 }

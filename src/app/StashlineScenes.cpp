@@ -1,0 +1,162 @@
+#include "StashlineScenes.h"
+
+#include "PreviewSyncManager.h"
+#include "QmlEngineSetup.h"
+#include "StashlineApp.h"
+#include "SymbolCatalogue.h"
+#include "model/Calendar.h"
+#include "model/ShareListViewModel.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QMenu>
+#include <QPixmap>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QPainter>
+#include <QSystemTrayIcon>
+
+namespace {
+
+// The tray icon: the "tray.full" symbol, drawn in the palette's teal on the tray's size.
+QIcon trayIcon()
+{
+    QIcon icon;
+    const QByteArray svg = SymbolCatalogue::shared().tintedSvg(QStringLiteral("tray.full"), QStringLiteral("#14B8A6"));
+    QSvgRenderer renderer(svg);
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+StashlineScenes::StashlineScenes(StashlineApp &app, QObject *parent) : QObject(parent), m_app(app) {}
+
+StashlineScenes::~StashlineScenes()
+{
+    if (m_tray)
+        m_tray->hide();
+    m_engine.reset(); // the windows go before the models they show
+}
+
+QQuickWindow *StashlineScenes::createWindow(const QString &file, QObject *viewModel)
+{
+    if (!m_engine) {
+        static const bool styled = [] {
+            QmlEngineSetup::applyStyle();
+            return true;
+        }();
+        Q_UNUSED(styled);
+        m_engine = std::make_unique<QQmlApplicationEngine>();
+        QmlEngineSetup::install(*m_engine);
+    }
+    const qsizetype before = m_engine->rootObjects().size();
+    m_engine->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(viewModel)}});
+    m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Stashline/") + file));
+    if (m_engine->rootObjects().size() <= before)
+        return nullptr;
+    return qobject_cast<QQuickWindow *>(m_engine->rootObjects().constLast());
+}
+
+bool StashlineScenes::load()
+{
+    m_mainWindow = createWindow(QStringLiteral("MainWindow.qml"), &m_app.viewModel());
+    if (!m_mainWindow)
+        return false;
+    m_mainWindow->setIcon(QIcon(QStringLiteral(":/stashline/com.quellmar.Stashline.svg")));
+
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        return true;
+    }
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    m_tray = new QSystemTrayIcon(trayIcon(), this);
+    m_tray->setToolTip(qtTrId("Stashline"));
+    m_trayMenu = std::make_unique<QMenu>();
+    m_trayMenu->addAction(qtTrId("tray.open"), this, &StashlineScenes::showMainWindow);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(qtTrId("tray.quit"), qApp, &QCoreApplication::quit);
+    m_tray->setContextMenu(m_trayMenu.get());
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            showPanel();
+    });
+    m_tray->show();
+    return true;
+}
+
+void StashlineScenes::showMainWindow()
+{
+    bool anyVisible = false;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (!window->isVisible() || window == m_panelWindow)
+            continue;
+        anyVisible = true;
+        window->raise();
+        window->requestActivate();
+    }
+    if (!anyVisible && m_mainWindow) {
+        m_mainWindow->show();
+        m_mainWindow->raise();
+        m_mainWindow->requestActivate();
+    }
+}
+
+void StashlineScenes::showPanel()
+{
+    if (!m_panelWindow)
+        m_panelWindow = createWindow(QStringLiteral("PanelWindow.qml"), &m_app.viewModel());
+    if (!m_panelWindow)
+        return;
+    // Under the tray icon when the tray says where it is, else under the pointer.
+    QRect anchor = m_tray ? m_tray->geometry() : QRect();
+    if (!anchor.isValid())
+        anchor = QRect(QCursor::pos(), QSize(1, 1));
+    const QScreen *screen = QGuiApplication::screenAt(anchor.center());
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    QPoint position(anchor.center().x() - m_panelWindow->width() / 2, anchor.bottom() + 4);
+    if (position.y() + m_panelWindow->height() > available.bottom())
+        position.setY(anchor.top() - m_panelWindow->height() - 4);
+    position.setX(std::clamp(position.x(), available.left(), available.right() - m_panelWindow->width()));
+    position.setY(std::clamp(position.y(), available.top(), available.bottom() - m_panelWindow->height()));
+    m_panelWindow->setPosition(position);
+    m_panelWindow->show();
+    m_panelWindow->raise();
+    m_panelWindow->requestActivate();
+    showMainWindow();
+    emit panelShown();
+}
+
+void StashlineScenes::openUITestWindow(ManagedObjectContext &context)
+{
+    if (m_uiTestWindow) {
+        // A new window replaces the old one, which must not outlive its model.
+        m_uiTestWindow->close();
+        delete m_uiTestWindow.data();
+    }
+    m_uiTestModel = std::make_unique<ShareListViewModel>(context, Calendar::current(),
+                                                         std::make_shared<PreviewSyncManager>());
+    QQuickWindow *window = createWindow(QStringLiteral("UITestWindow.qml"), m_uiTestModel.get());
+    if (!window)
+        return;
+    window->setTitle(QStringLiteral("Stashline"));
+    window->resize(960, 720);
+    if (const QScreen *screen = window->screen()) {
+        const QRect available = screen->availableGeometry();
+        window->setPosition(available.center() - QPoint(480, 360));
+    }
+    window->show();
+    window->raise();
+    window->requestActivate();
+    m_uiTestWindow = window;
+}

@@ -1,0 +1,168 @@
+// The application shell: the UI-test window, the tray panel, the second-launch hand-over and a
+// clean quit, with the screens loaded headless.
+#include "app/SingleInstance.h"
+#include "app/StashlineApp.h"
+#include "app/StashlineAppDelegate.h"
+#include "app/StashlineScenes.h"
+#include "model/ShareListViewModel.h"
+#include "platform/MainQueue.h"
+#include "platform/PersistentContainer.h"
+#include "store/ShareItem.h"
+
+#include <QApplication>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QQmlExtensionPlugin>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+Q_IMPORT_QML_PLUGIN(StashlinePlugin)
+
+namespace {
+
+// The item named `name` in the visual tree under `root`.
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    if (root->objectName() == name)
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+// The titles the list screen of `window` shows, in order.
+QStringList shownTitles(QQuickWindow *window, const char *listName)
+{
+    QStringList titles;
+    QQuickItem *list = findItem(window->contentItem(), QLatin1String(listName));
+    if (!list)
+        return {QStringLiteral("<no list>")};
+    const QVariant model = list->property("model");
+    auto *rows = qvariant_cast<QAbstractItemModel *>(model);
+    if (!rows)
+        return {QStringLiteral("<no model>")};
+    const int itemRole = rows->roleNames().key("item");
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (auto *item = qvariant_cast<ShareItem *>(rows->index(row, 0).data(itemRole)))
+            titles.append(item->title());
+    }
+    return titles;
+}
+
+} // namespace
+
+class TestScenes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void uiTestRunOpensItsWindowAfterLaunch()
+    {
+        const QStringList arguments{QStringLiteral("stashline"), QStringLiteral("-UI_TESTING"),
+                                    QStringLiteral("-mockState"), QStringLiteral("FAVORITES")};
+        StashlineApp app(arguments, QProcessEnvironment());
+        StashlineScenes scenes(app);
+        ManagedObjectContext *context = &app.container().viewContext();
+        StashlineAppDelegate::setUITestLaunchHook(
+            [&scenes, context] { MainQueue::async([&scenes, context] { scenes.openUITestWindow(*context); }); });
+        QVERIFY(scenes.load());
+        QVERIFY(!scenes.hasTray()); // no tray host here: the main window alone
+        QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+
+        StashlineAppDelegate delegate;
+        delegate.applicationDidFinishLaunching(arguments);
+        QVERIFY(!scenes.uiTestWindow()); // opened from the main queue, after launch
+        QTRY_VERIFY(scenes.uiTestWindow());
+        QQuickWindow *window = scenes.uiTestWindow();
+        QCOMPARE(window->title(), QStringLiteral("Stashline"));
+        QCOMPARE(window->size(), QSize(960, 720));
+        QVERIFY(window->isVisible());
+        QVariant model = window->property("viewModel");
+        auto *uiTestModel = qvariant_cast<ShareListViewModel *>(model);
+        QVERIFY(uiTestModel);
+        QVERIFY(uiTestModel != &app.viewModel()); // a second model over the same store
+        QCOMPARE(&uiTestModel->context(), context);
+        QCOMPARE(context->execute(ShareItem::fetchRequest()).objects.size(), 2);
+        StashlineAppDelegate::setUITestLaunchHook({});
+    }
+
+    void panelShowsTheSameListAndFollowsIt()
+    {
+        StashlineApp app({QStringLiteral("stashline"), QStringLiteral("-UI_TESTING")}, QProcessEnvironment());
+        StashlineScenes scenes(app);
+        QVERIFY(scenes.load());
+        ShareListViewModel &model = app.viewModel();
+        model.addShare(QStringLiteral("first"), QString(), QStringLiteral("text"), {}, false);
+        QSignalSpy shown(&scenes, &StashlineScenes::panelShown);
+        scenes.showPanel();
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(scenes.panelWindow());
+        QCOMPARE(scenes.panelWindow()->size(), QSize(360, 420));
+        QTRY_COMPARE(shownTitles(scenes.panelWindow(), "shareList"), QStringList{QStringLiteral("first")});
+        // An item added through the main window's model shows in the panel too.
+        model.addShare(QStringLiteral("second"), QString(), QStringLiteral("text"), {}, false);
+        QTRY_COMPARE(shownTitles(scenes.panelWindow(), "shareList"),
+                     (QStringList{QStringLiteral("second"), QStringLiteral("first")}));
+        QCOMPARE(shownTitles(scenes.mainWindow(), "shareList"), shownTitles(scenes.panelWindow(), "shareList"));
+
+        // With every window hidden, showing the app brings the main window back.
+        scenes.mainWindow()->hide();
+        scenes.panelWindow()->hide();
+        scenes.showMainWindow();
+        QVERIFY(scenes.mainWindow()->isVisible());
+    }
+
+    void secondLaunchHandsOverAndQuitIsClean()
+    {
+        QTemporaryDir group;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), group.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.remove(QStringLiteral("STASHLINE_CLOUD_URL"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), group.filePath(QStringLiteral("config")));
+
+        QProcess first;
+        first.setProcessEnvironment(environment);
+        first.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
+        QVERIFY(first.waitForStarted());
+        // Up once its hand-over socket answers.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QLocalSocket probe;
+                probe.connectToServer(SingleInstance::serverName(group.path()));
+                return probe.waitForConnected(200);
+            }(),
+            20000);
+
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(second.readAllStandardOutput().contains("already running"));
+        QCOMPARE(first.state(), QProcess::Running);
+
+        // The session ending quits it the way Quit does.
+        ::kill(pid_t(first.processId()), SIGTERM);
+        QVERIFY(first.waitForFinished(20000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 0);
+
+        // The lock went with it: the next launch is the primary again.
+        SingleInstance again(group.path());
+        QCOMPARE(again.start(), SingleInstance::Role::Primary);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    TestScenes test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_scenes.moc"
