@@ -1,5 +1,7 @@
 // Two devices, each a process with its own group directory, signed in to one database on the
 // local test server: what one does shows up on the other, under server outages and crashes.
+#include "../cloud/CloudTestSupport.h"
+
 #include <QCryptographicHash>
 #include <QEventLoop>
 #include <QFile>
@@ -17,30 +19,7 @@
 
 namespace {
 
-QString fixtureServerUrl()
-{
-    QFile file(QStringLiteral(STASHLINE_CLOUD_SERVER_URL_FILE));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-}
-
-// One request with the credentials in `urlWithCredentials`; the HTTP status.
-int adminRequest(const QByteArray &verb, const QString &urlWithCredentials, QByteArray *answer = nullptr)
-{
-    const QUrl url(urlWithCredentials);
-    QNetworkAccessManager manager;
-    QNetworkRequest request(QUrl(url.toString(QUrl::RemoveUserInfo)));
-    request.setRawHeader("Authorization",
-                         "Basic " + (url.userName() + QLatin1Char(':') + url.password()).toUtf8().toBase64());
-    QNetworkReply *reply = manager.sendCustomRequest(request, verb);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    if (answer)
-        *answer = reply->readAll();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    delete reply;
-    return status;
-}
+using CloudTestSupport::adminRequest;
 
 QString newDatabase(const QString &server)
 {
@@ -154,7 +133,7 @@ class TestTwoDevices : public QObject
 private slots:
     void editsTravelThroughPushes()
     {
-        const QString database = newDatabase(fixtureServerUrl());
+        const QString database = newDatabase(CloudTestSupport::serverUrl());
         QVERIFY(!database.isEmpty());
         Device first(QStringLiteral("first"));
         Device second(QStringLiteral("second"));
@@ -179,7 +158,7 @@ private slots:
 
         // The cloud keeps the deletion as a record.
         QByteArray documents;
-        QCOMPARE(adminRequest("GET", database + QStringLiteral("/_all_docs?include_docs=true"), &documents), 200);
+        QCOMPARE(adminRequest("GET", database + QStringLiteral("/_all_docs?include_docs=true"), {}, &documents), 200);
         const QJsonArray rows = QJsonDocument::fromJson(documents)[QStringLiteral("rows")].toArray();
         QCOMPARE(rows.size(), 1);
         const QJsonObject fields = rows.first()[QStringLiteral("doc")][QStringLiteral("fields")].toObject();
@@ -189,7 +168,7 @@ private slots:
 
     void picturesArriveByteForByte()
     {
-        const QString database = newDatabase(fixtureServerUrl());
+        const QString database = newDatabase(CloudTestSupport::serverUrl());
         Device first(QStringLiteral("first"));
         Device second(QStringLiteral("second"));
         QVERIFY(first.start(database));
@@ -242,7 +221,7 @@ private slots:
 
     void killedDuringUploadLosesAndDuplicatesNothing()
     {
-        const QString database = newDatabase(fixtureServerUrl());
+        const QString database = newDatabase(CloudTestSupport::serverUrl());
         Device first(QStringLiteral("first"));
         QVERIFY(first.start(database));
         QCOMPARE(first.command("addmany 400 bulk-"), QByteArray("ok"));
