@@ -160,9 +160,10 @@ double deviceLatencyMedian(const QString &databaseUrl, int rounds)
     QProcess second;
     startDevice(first, firstGroup.path());
     startDevice(second, secondGroup.path());
-    command(first, "dump");
-    command(second, "dump");
-    QTest::qWait(500); // both push channels follow the feed
+    // Both push channels follow the feed before the clock starts.
+    if (!QTest::qWaitFor([&] { return command(first, "ready").startsWith("yes") && command(second, "ready").startsWith("yes"); },
+                         20000))
+        return -1;
 
     QList<double> latencies;
     for (int round = 0; round < rounds; ++round) {

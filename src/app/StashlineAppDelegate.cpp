@@ -1,7 +1,5 @@
 #include "StashlineAppDelegate.h"
 
-#include <QNetworkReply> // PushChannel.h compares a QPointer<QNetworkReply> inline
-
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
 #include "platform/cloud/CloudContainer.h"

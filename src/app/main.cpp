@@ -14,7 +14,6 @@
 #include "store/PersistenceController.h"
 
 #include <QApplication>
-#include <QNetworkReply>
 #include <QQmlExtensionPlugin>
 #include <QTimer>
 

@@ -5,11 +5,18 @@
 //
 //   add TITLE | addimage TITLE FILE | edit TITLE NEWTITLE | favorite TITLE | delete TITLE
 //   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | state | dump | quit
+//   ready: "yes" once the push channel follows the change feed and the subscription is saved,
+//          so a change written elsewhere from then on reaches this device as a push
 #include "app/StashlineApp.h"
 #include "app/StashlineAppDelegate.h"
+#include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
 #include "model/ShareListViewModel.h"
+#include "platform/MainQueue.h"
 #include "platform/PersistentContainer.h"
+#include "platform/cloud/CloudContainer.h"
+#include "platform/cloud/CloudDatabase.h"
+#include "platform/cloud/PushChannel.h"
 #include "store/ImageManager.h"
 #include "store/ShareItem.h"
 
@@ -82,6 +89,18 @@ int main(int argc, char *argv[])
     ManagedObjectContext &context = app.container().viewContext();
     ShareListViewModel &model = app.viewModel();
     model.loadShares();
+    bool feedOpen = false;
+    bool subscribed = false;
+    CloudContainer &cloud = CloudContainerAdapter::shared().container();
+    if (PushChannel *channel = cloud.pushChannel())
+        QObject::connect(channel, &PushChannel::feedOpened, &application, [&feedOpen] { feedOpen = true; },
+                         Qt::QueuedConnection);
+    cloud.privateCloudDatabase().saveSubscription(
+        CloudSubscription(CloudKitSyncManager::subscriptionID, QStringLiteral("ShareItem"), 7),
+        [&subscribed](const std::optional<CloudError> &error) {
+            const bool saved = !error;
+            MainQueue::async([&subscribed, saved] { subscribed = saved; });
+        });
     StashlineAppDelegate delegate;
     delegate.applicationDidFinishLaunching(QGuiApplication::arguments());
 
@@ -139,6 +158,9 @@ int main(int argc, char *argv[])
                 CloudKitSyncManager::shared().uploadPendingItems();
             } else if (command == QLatin1String("upload")) {
                 CloudKitSyncManager::shared().uploadPendingItems();
+            } else if (command == QLatin1String("ready")) {
+                answer(feedOpen && subscribed ? "yes" : "no");
+                continue;
             } else if (command == QLatin1String("state")) {
                 answer(QJsonDocument(QJsonObject{{QStringLiteral("error"), model.lastCloudSyncErrorMessage()},
                                                  {QStringLiteral("syncing"), model.isSyncingFromCloud()}})

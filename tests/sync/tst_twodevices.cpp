@@ -51,7 +51,10 @@ public:
         m_process.setProcessEnvironment(environment);
         m_process.setStandardErrorFile(m_group.filePath(QStringLiteral("device.log")), QIODevice::Append);
         m_process.start(QStringLiteral(STASHLINE_DEVICE), {});
-        return m_process.waitForStarted(10000) && command("dump").startsWith('[');
+        if (!m_process.waitForStarted(10000) || !command("dump").startsWith('['))
+            return false;
+        // Pushes reach it only once it follows the change feed.
+        return QTest::qWaitFor([this] { return command("ready") == "yes"; }, 20000);
     }
     bool restart() { return kill() && start(m_databaseUrl); }
 

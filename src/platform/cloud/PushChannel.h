@@ -5,11 +5,11 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
+#include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
 
 class CloudConnection;
-class QNetworkReply;
 class QTimer;
 
 // The push channel: follows the database's continuous change feed
