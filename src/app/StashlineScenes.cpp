@@ -85,7 +85,7 @@ bool StashlineScenes::load()
     m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->addAction(qtTrId("tray.open"), this, &StashlineScenes::showMainWindow);
     m_trayMenu->addSeparator();
-    m_trayMenu->addAction(qtTrId("tray.quit"), qApp, &QCoreApplication::quit);
+    m_trayMenu->addAction(qtTrId("tray.quit"), QCoreApplication::instance(), &QCoreApplication::quit);
     m_tray->setContextMenu(m_trayMenu.get());
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)

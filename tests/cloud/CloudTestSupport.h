@@ -5,6 +5,7 @@
 #include "platform/cloud/CloudError.h"
 #include "platform/cloud/CloudRecord.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QLoggingCategory>
@@ -77,7 +78,7 @@ struct Recorder {
     {
         return [this](const CloudRecordID &id, const std::optional<CloudRecord> &record, const std::optional<CloudError> &err) {
             QMutexLocker lock(&mutex);
-            if (QThread::currentThread() == qApp->thread())
+            if (QThread::currentThread() == QCoreApplication::instance()->thread())
                 onTestThread = true;
             items.append({id, record, err, done.load()});
         };
@@ -86,7 +87,7 @@ struct Recorder {
     {
         return [this](const std::optional<CloudError> &err) {
             QMutexLocker lock(&mutex);
-            if (QThread::currentThread() == qApp->thread())
+            if (QThread::currentThread() == QCoreApplication::instance()->thread())
                 onTestThread = true;
             error = err;
             ++resultCount;
@@ -97,7 +98,7 @@ struct Recorder {
     {
         return [this](const QList<CloudRecord> &records, const std::optional<CloudError> &err) {
             QMutexLocker lock(&mutex);
-            if (QThread::currentThread() == qApp->thread())
+            if (QThread::currentThread() == QCoreApplication::instance()->thread())
                 onTestThread = true;
             saved = records;
             error = err;

@@ -99,7 +99,7 @@ std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::en
         if (const auto *text = std::get_if<QString>(&value)) {
             field = {{typeKey, QStringLiteral("string")}, {valueKey, *text}};
         } else if (const auto *integer = std::get_if<qint64>(&value)) {
-            const bool exact = std::llabs(*integer) <= qint64(largestExactInteger);
+            const bool exact = *integer >= -qint64(largestExactInteger) && *integer <= qint64(largestExactInteger);
             field = {{typeKey, QStringLiteral("int64")},
                      {valueKey, exact ? QJsonValue(double(*integer)) : QJsonValue(QString::number(*integer))}};
         } else if (const auto *number = std::get_if<double>(&value)) {
