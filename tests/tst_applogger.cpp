@@ -28,10 +28,6 @@ private slots:
                                   << "[CloudKitSyncManager.cpp:427][handleNotification()] Received";
         QTest::newRow("error detail") << "a/b.cpp" << true << "The network is down"
                                       << "[b.cpp:427][handleNotification()] Received | ErrorDetail: The network is down";
-        QTest::newRow("empty error description") << "b.cpp" << true << ""
-                                                 << "[b.cpp:427][handleNotification()] Received | ErrorDetail: ";
-        QTest::newRow("path without slash") << "Manager.cpp" << false << ""
-                                            << "[Manager.cpp:427][handleNotification()] Received";
     }
     void composeLine()
     {
