@@ -1,9 +1,13 @@
 // Qt Quick tests of the screens: every tst_*.qml in this folder, with the Stashline module, the
-// icon provider and the test fixture.
+// icon provider and the fixture below.
 
+#include "../model/ModelTestSupport.h"
 #include "QmlEngineSetup.h"
-#include "ScreenTestFixture.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PersistentContainer.h"
+#include "store/PersistenceController.h"
 
+#include <QImage>
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
 #include <QTemporaryDir>
@@ -11,33 +15,92 @@
 
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
-class Setup : public QObject
+// What the screen tests drive, as the singleton "Fixture" of "StashlineTest": a list model over a
+// fresh in-memory store with a sync interface that counts its calls, items made to order, the
+// cloud notifications and a picture file. Pictures the screens store go to a directory of this run.
+class ScreenTestFixture : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(ShareListViewModel *viewModel READ viewModel NOTIFY viewModelChanged)
 
 public:
-    Setup()
+    ScreenTestFixture()
     {
-        // Pictures go to a directory of this run.
         qputenv("STASHLINE_GROUP_DIR", m_groupDirectory.path().toLocal8Bit());
         QmlEngineSetup::applyStyle();
     }
+
+    ShareListViewModel *viewModel() const { return m_model.get(); }
+
+    // A new empty store and model.
+    Q_INVOKABLE void reset()
+    {
+        m_model.reset();
+        m_container.reset();
+        std::optional<StoreError> error;
+        m_container = PersistenceController::openInMemoryContainer(&error);
+        Q_ASSERT(m_container);
+        m_sync = std::make_shared<RecordingSyncManager>();
+        m_model = std::make_unique<ShareListViewModel>(m_container->viewContext(), Calendar::current(), m_sync);
+        emit viewModelChanged();
+    }
+    // An item created `ageDays` ago (fractions allowed), saved and loaded.
+    Q_INVOKABLE QObject *addItem(const QString &title, const QString &content, const QString &contentType,
+                                 int syncStatus, double ageDays, bool isFavorite)
+    {
+        ShareItem *item = ShareItem::insert(m_container->viewContext());
+        item->setUuid(QUuid::createUuid());
+        item->setTitle(title);
+        item->setContent(content);
+        item->setContentType(contentType);
+        item->setCreatedAt(QDateTime::currentDateTime().addMSecs(qint64(-ageDays * 86400000.0)));
+        item->setSyncStatusValue(qint16(syncStatus));
+        item->setIsFavorite(isFavorite);
+        m_container->viewContext().save();
+        m_model->loadShares();
+        return item;
+    }
+    Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
+    Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
+    Q_INVOKABLE int downloadCount() const { return m_sync->downloads; }
+    Q_INVOKABLE void postSyncStart() { NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart); }
+    Q_INVOKABLE void postSyncFinish(const QString &errorMessage)
+    {
+        QVariantMap userInfo;
+        if (!errorMessage.isEmpty())
+            userInfo.insert(CloudSyncNotification::errorMessageKey, errorMessage);
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr, userInfo);
+    }
+    Q_INVOKABLE QUrl pictureFile() const
+    {
+        return QUrl::fromLocalFile(m_directory.filePath(QStringLiteral("picture.png")));
+    }
+
+signals:
+    void viewModelChanged();
 
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         QmlEngineSetup::install(*engine);
-        // Built here, once the application object exists.
-        if (!m_fixture)
-            m_fixture = std::make_unique<ScreenTestFixture>();
-        qmlRegisterSingletonInstance("StashlineTest", 1, 0, "Fixture", m_fixture.get());
+        // The store and the picture are made here, once the application object exists.
+        if (!m_model) {
+            QImage picture(60, 40, QImage::Format_RGB32);
+            picture.fill(QColor(0x14, 0xb8, 0xa6));
+            picture.save(m_directory.filePath(QStringLiteral("picture.png")), "PNG");
+            reset();
+        }
+        qmlRegisterSingletonInstance("StashlineTest", 1, 0, "Fixture", this);
     }
 
 private:
     QTemporaryDir m_groupDirectory;
-    std::unique_ptr<ScreenTestFixture> m_fixture;
+    QTemporaryDir m_directory;
+    std::unique_ptr<PersistentContainer> m_container;
+    std::shared_ptr<RecordingSyncManager> m_sync;
+    std::unique_ptr<ShareListViewModel> m_model;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(tst_screens, Setup)
+QUICK_TEST_MAIN_WITH_SETUP(tst_screens, ScreenTestFixture)
 
 #include "tst_screens.moc"

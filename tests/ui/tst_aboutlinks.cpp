@@ -15,17 +15,14 @@ private slots:
         QTest::newRow("zh-HK") << QStringList{"zh-HK"} << "zh-Hant/";
         QTest::newRow("zh-TW") << QStringList{"zh-TW"} << "zh-Hant/";
         QTest::newRow("Simplified Chinese") << QStringList{"zh-Hans-CN"} << "zh-Hans/";
-        QTest::newRow("bare zh falls through") << QStringList{"zh"} << "en-US/";
         QTest::newRow("zh-CN falls through") << QStringList{"zh-CN"} << "en-US/";
         QTest::newRow("Japanese") << QStringList{"ja-JP"} << "ja/";
         QTest::newRow("Korean") << QStringList{"ko"} << "ko/";
         QTest::newRow("German") << QStringList{"de-AT"} << "de-DE/";
         QTest::newRow("French") << QStringList{"fr-CA"} << "fr-FR/";
         QTest::newRow("Spanish") << QStringList{"es-ES"} << "es-MX/";
-        QTest::newRow("Portuguese") << QStringList{"pt-BR"} << "en-US/";
         QTest::newRow("only the first counts") << QStringList{"pt-BR", "ja"} << "en-US/";
         QTest::newRow("no languages") << QStringList{} << "en-US/";
-        QTest::newRow("case-sensitive") << QStringList{"JA"} << "en-US/";
     }
     void websiteSegment()
     {
@@ -44,28 +41,23 @@ private slots:
     {
         QCOMPARE(AboutLinks::appVersionText(QStringLiteral("2.3"), QStringLiteral("41")), QStringLiteral("2.3 (41)"));
         QCOMPARE(AboutLinks::appVersionText(std::nullopt, std::nullopt), QStringLiteral("1.0 (1)"));
-        QCOMPARE(AboutLinks::appVersionText(QStringLiteral("2.3"), std::nullopt), QStringLiteral("2.3 (1)"));
     }
 
     void feedbackMail()
     {
-        const QUrl url = AboutLinks::feedbackMailURL(QStringLiteral("help+app@example.com"),
-                                                     QStringLiteral("Stashline - Support"), QStringLiteral("2.3 (41)"),
-                                                     QStringLiteral("Debian 12"));
-        QVERIFY(url.isValid());
-        const QString text = url.toString(QUrl::FullyEncoded);
+        const QString text = AboutLinks::feedbackMailURL(QStringLiteral("help+app@example.com"),
+                                                         QStringLiteral("Stashline - Support"),
+                                                         QStringLiteral("2.3 (41)"), QStringLiteral("Debian 12"))
+                                 .toString(QUrl::FullyEncoded);
         QVERIFY2(text.startsWith(QStringLiteral("mailto:help+app@example.com?subject=Stashline%20-%20Support&body=")),
                  qPrintable(text));
         QVERIFY(!text.contains(QLatin1Char(' ')));
         const QString body = QUrl::fromPercentEncoding(text.section(QStringLiteral("&body="), 1).toUtf8());
         QCOMPARE(body, QStringLiteral("\n\n---\nApp: Stashline 2.3 (41)\nSystem: Debian 12"));
-    }
-
-    void emptySubjectFallsBack()
-    {
-        const QUrl url = AboutLinks::feedbackMailURL(QStringLiteral("a@b.c"), QString(), QStringLiteral("1"),
-                                                     QStringLiteral("x"));
-        QVERIFY(url.toString(QUrl::FullyEncoded).contains(QStringLiteral("subject=Stashline%20-%20Support&")));
+        // An empty subject falls back to the default one.
+        const QUrl fallback = AboutLinks::feedbackMailURL(QStringLiteral("a@b.c"), QString(), QStringLiteral("1"),
+                                                          QStringLiteral("x"));
+        QVERIFY(fallback.toString(QUrl::FullyEncoded).contains(QStringLiteral("?subject=Stashline%20-%20Support&")));
     }
 
     void reviewTarget()

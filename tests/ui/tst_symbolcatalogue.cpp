@@ -1,5 +1,4 @@
 #include "ColorFromHex.h"
-#include "BrandPalette.h"
 #include "SymbolCatalogue.h"
 #include "SymbolImageProvider.h"
 
@@ -29,7 +28,6 @@ private slots:
     void tableIsOneToOneAndEveryFileIsThere()
     {
         const QHash<QString, QString> &entries = SymbolCatalogue::shared().entries();
-        QVERIFY(entries.size() >= 27);
         QSet<QString> files;
         for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
             QVERIFY2(QFile::exists(it.value()), qPrintable(it.value()));
@@ -61,29 +59,11 @@ private slots:
         QCOMPARE(unknown.pixelColor(8, 8).alpha(), 0);
     }
 
-    void colorFromHex_data()
+    void colorFromHexReadsEitherCaseAndFallsBackToBlack()
     {
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("navy") << "08125D" << QColor(0x08, 0x12, 0x5d);
-        QTest::newRow("teal") << "14B8A6" << QColor(0x14, 0xb8, 0xa6);
-        QTest::newRow("aqua lower case") << "30e3d5" << QColor(0x30, 0xe3, 0xd5);
-        QTest::newRow("not hexadecimal") << "zz" << QColor(0, 0, 0);
-    }
-    void colorFromHex()
-    {
-        QFETCH(QString, hex);
-        QFETCH(QColor, expected);
-        const QColor color = ::colorFromHex(hex);
-        QCOMPARE(color.rgb(), expected.rgb());
-        QCOMPARE(color.alphaF(), 1.0f);
-    }
-
-    void paletteColours()
-    {
-        QCOMPARE(BrandPalette::paletteNavy().name(), QStringLiteral("#08125d"));
-        QCOMPARE(BrandPalette::paletteTeal().name(), QStringLiteral("#14b8a6"));
-        QCOMPARE(BrandPalette::paletteAqua().name(), QStringLiteral("#30e3d5"));
+        QCOMPARE(colorFromHex(QStringLiteral("08125D")).rgba(), qRgb(0x08, 0x12, 0x5d));
+        QCOMPARE(colorFromHex(QStringLiteral("30e3d5")).rgba(), qRgb(0x30, 0xe3, 0xd5));
+        QCOMPARE(colorFromHex(QStringLiteral("zz")).rgba(), qRgb(0, 0, 0));
     }
 };
 
