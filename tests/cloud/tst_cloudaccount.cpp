@@ -89,9 +89,9 @@ private slots:
 
         qputenv("STASHLINE_CLOUD_URL", "http://x:y@127.0.0.1:1/db");
         account = CloudAccount::load();
+        qunsetenv("STASHLINE_CLOUD_URL");
         QVERIFY(account.isValid());
         QCOMPARE(account.databaseName(), QStringLiteral("db"));
-        qunsetenv("STASHLINE_CLOUD_URL");
     }
 };
 

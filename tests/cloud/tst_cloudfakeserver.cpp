@@ -150,12 +150,17 @@ CloudRecord shareItem(const QString &name)
     return record;
 }
 
-QList<CloudRecordID> ids(const QStringList &names)
+// Fetches the records `names` through a container of its own; false when no result came.
+bool fetch(const CloudAccount &account, const QStringList &names, Recorder &recorder, const QString &assetDirectory = {})
 {
-    QList<CloudRecordID> result;
+    CloudContainer container(CloudContainer::defaultIdentifier, account);
+    if (!assetDirectory.isEmpty())
+        container.privateCloudDatabase().setAssetDirectory(assetDirectory);
+    QList<CloudRecordID> ids;
     for (const QString &name : names)
-        result.append(CloudRecordID(name));
-    return result;
+        ids.append(CloudRecordID(name));
+    container.privateCloudDatabase().fetchRecords(ids, recorder.perRecord(), recorder.result());
+    return recorder.wait(10000);
 }
 
 // False when `text` is empty or carries the password or the encoded credentials.
@@ -196,13 +201,8 @@ private slots:
         row("rows not a list", "fetch", {answer(200, R"({"rows": 5})")}, 4, "cannot be read");
         row("truncated body", "fetch", {"HTTP/1.1 200 OK\r\nContent-Length: 500\r\nConnection: close\r\n\r\n{\"rows\":["}, 4,
             "127.0.0.1");
-        row("401", "fetch", {answer(401, R"({"error":"unauthorized","reason":"Name or password is incorrect."})")}, 9,
-            "Name or password is incorrect");
-        row("403", "fetch", {answer(403, R"({"error":"forbidden","reason":"You are not allowed to access this db."})")}, 10,
-            "not allowed");
         row("404 database", "fetch", {answer(404, R"({"error":"not_found","reason":"Database does not exist."})")}, 15,
             "does not exist");
-        row("413", "fetch", {answer(413, R"({"error":"too_large"})")}, 27, "large");
         row("429", "fetch", {answer(429, "{}", "application/json", "Retry-After: 7\r\n")}, 7, "too many", 7);
         row("503 html, retry after", "fetch",
             {answer(503, "<html><body><h1>503 Service Unavailable</h1></body></html>", "text/html", "Retry-After: 30\r\n")}, 6,
@@ -213,9 +213,11 @@ private slots:
         row("modify revisions unreadable", "modify", {answer(200, R"({"total_rows":1})")}, 4, "cannot be read");
         row("modify write 413", "modify", {answer(200, revisions), answer(413, "<html>too big</html>", "text/html")}, 27, "large");
         row("modify write not a list", "modify", {answer(200, revisions), answer(201, R"({"ok":true})")}, 4, "cannot be read");
-        row("subscription 403", "subscription", {answer(403, "{}")}, 10, "may not");
+        row("subscription 403", "subscription", {answer(403, R"({"error":"forbidden","reason":"You are not allowed here."})")}, 10,
+            "/stash. (You are not allowed here.)");
         row("user without name", "user", {answer(200, R"({"userCtx":{"name":null}})")}, 9, "not signed in");
-        row("user 401", "user", {answer(401, "{}")}, 9, "password");
+        row("user 401", "user", {answer(401, R"({"error":"unauthorized","reason":"Name or password is incorrect."})")}, 9,
+            "user name or password. (Name or password is incorrect.)");
     }
     void requestFailures()
     {
@@ -237,7 +239,8 @@ private slots:
 
         Recorder recorder;
         if (operation == QLatin1String("fetch")) {
-            database.fetchRecords(ids({QStringLiteral("A"), QStringLiteral("B")}), recorder.perRecord(), recorder.result());
+            database.fetchRecords({CloudRecordID(QStringLiteral("A")), CloudRecordID(QStringLiteral("B"))}, recorder.perRecord(),
+                                  recorder.result());
         } else if (operation == QLatin1String("query")) {
             database.queryRecords(QStringLiteral("ShareItem"), recorder.perRecord(), recorder.result());
         } else if (operation == QLatin1String("modify")) {
@@ -346,12 +349,8 @@ private slots:
         FakeServer fake;
         fake.enqueue(answer(200, R"({"rows":[{"key":"A","doc":{"_id":"A","recordType":"ShareItem"}},)"
                                  R"({"key":"B","error":"forbidden","reason":"no"},{"key":"C","doc":{"fields":3}}]})"));
-        CloudContainer container(CloudContainer::defaultIdentifier, accountFor(fake.serverPort()));
-
         Recorder recorder;
-        container.privateCloudDatabase().fetchRecords(ids({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}),
-                                                      recorder.perRecord(), recorder.result());
-        QVERIFY(recorder.wait(10000));
+        QVERIFY(fetch(accountFor(fake.serverPort()), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, recorder));
         QCOMPARE(recorder.error, std::nullopt);
         QCOMPARE(recorder.items.size(), 3);
         const QList<int> codes{0, 10, 15}; // 0: the record arrives
@@ -388,12 +387,8 @@ private slots:
                                  R"("_attachments":{"imageAsset":{"content_type":"image/jpeg","stub":true,"length":5000}}}}]})"));
         fake.enqueue(download);
         QTemporaryDir directory;
-        CloudContainer container(CloudContainer::defaultIdentifier, accountFor(fake.serverPort()));
-        container.privateCloudDatabase().setAssetDirectory(directory.path());
-
         Recorder recorder;
-        container.privateCloudDatabase().fetchRecords(ids({QStringLiteral("B")}), recorder.perRecord(), recorder.result());
-        QVERIFY(recorder.wait(10000));
+        QVERIFY(fetch(accountFor(fake.serverPort()), {QStringLiteral("B")}, recorder, directory.path()));
         QCOMPARE(recorder.error, std::nullopt);
         QCOMPARE(fake.requests().size(), 2);
         QVERIFY2(fake.requests()[1].head.startsWith("GET /stash/B/imageAsset "), fake.requests()[1].head.constData());
@@ -448,10 +443,8 @@ private slots:
         LogCapture logs;
         FakeServer server(certificate, key);
         server.enqueue(answer(200, R"({"rows":[]})"));
-        CloudContainer container(CloudContainer::defaultIdentifier, accountFor(server.serverPort(), "https"));
         Recorder recorder;
-        container.privateCloudDatabase().fetchRecords(ids({QStringLiteral("A")}), recorder.perRecord(), recorder.result());
-        QVERIFY(recorder.wait(10000));
+        QVERIFY(fetch(accountFor(server.serverPort(), "https"), {QStringLiteral("A")}, recorder));
         if (code == 0) {
             QCOMPARE(recorder.error, std::nullopt);
             QCOMPARE(recorder.items.size(), 1);
@@ -467,26 +460,18 @@ private slots:
         verifyLogsKeepTheSecret(logs);
     }
 
-    void descriptionsAreTranslated_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("de") << "de_DE" << "nicht erreichbar";
-        QTest::newRow("zh_Hant") << "zh_TW" << "無法連線";
-    }
     void descriptionsAreTranslated()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, expected);
-        QVERIFY(Localization::install(QLocale(locale)));
         auto restore = qScopeGuard([] { Localization::install(QLocale(QStringLiteral("en_US"))); });
-        CloudContainer container(CloudContainer::defaultIdentifier, accountFor(closedPort()));
-        Recorder recorder;
-        container.privateCloudDatabase().fetchRecords(ids({QStringLiteral("A")}), recorder.perRecord(), recorder.result());
-        QVERIFY(recorder.wait(10000));
-        QVERIFY(recorder.error);
-        const QString description = recorder.error->localizedDescription();
-        QVERIFY2(description.contains(expected) && description.contains(QLatin1String("127.0.0.1")), qPrintable(description));
+        for (const auto &[locale, expected] : {std::pair("de_DE", "nicht erreichbar"), std::pair("zh_TW", "無法連線")}) {
+            QVERIFY(Localization::install(QLocale(QLatin1String(locale))));
+            Recorder recorder;
+            QVERIFY(fetch(accountFor(closedPort()), {QStringLiteral("A")}, recorder));
+            QVERIFY(recorder.error);
+            const QString description = recorder.error->localizedDescription();
+            QVERIFY2(description.contains(QString::fromUtf8(expected)) && description.contains(QLatin1String("127.0.0.1")),
+                     qPrintable(description));
+        }
     }
 };
 
