@@ -78,33 +78,31 @@ struct Recorder {
     {
         return [this](const CloudRecordID &id, const std::optional<CloudRecord> &record, const std::optional<CloudError> &err) {
             QMutexLocker lock(&mutex);
-            if (QThread::currentThread() == QCoreApplication::instance()->thread())
-                onTestThread = true;
+            noteThread();
             items.append({id, record, err, done.load()});
         };
     }
     auto result()
     {
-        return [this](const std::optional<CloudError> &err) {
-            QMutexLocker lock(&mutex);
-            if (QThread::currentThread() == QCoreApplication::instance()->thread())
-                onTestThread = true;
-            error = err;
-            ++resultCount;
-            done = true;
-        };
+        return [this](const std::optional<CloudError> &err) { finish({}, err); };
     }
     auto modifyResult()
     {
-        return [this](const QList<CloudRecord> &records, const std::optional<CloudError> &err) {
-            QMutexLocker lock(&mutex);
-            if (QThread::currentThread() == QCoreApplication::instance()->thread())
-                onTestThread = true;
-            saved = records;
-            error = err;
-            ++resultCount;
-            done = true;
-        };
+        return [this](const QList<CloudRecord> &records, const std::optional<CloudError> &err) { finish(records, err); };
+    }
+    void finish(const QList<CloudRecord> &records, const std::optional<CloudError> &err)
+    {
+        QMutexLocker lock(&mutex);
+        noteThread();
+        saved = records;
+        error = err;
+        ++resultCount;
+        done = true;
+    }
+    void noteThread()
+    {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread())
+            onTestThread = true;
     }
     bool wait(int milliseconds = 20000) const
     {

@@ -16,14 +16,6 @@ namespace {
 
 const QString key = QStringLiteral("field");
 
-// The document as the server hands it back: the sent bytes parsed again.
-QJsonObject overTheWire(const CloudRecordCoder::EncodedDocument &encoded)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(encoded.toJson(), &error);
-    return error.error == QJsonParseError::NoError ? document.object() : QJsonObject();
-}
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -50,7 +42,8 @@ bool sameValue(const CloudValue &a, const CloudValue &b)
     if (const auto *timestamp = std::get_if<QDateTime>(&a))
         return *timestamp == std::get<QDateTime>(b) && std::get<QDateTime>(b).timeSpec() == Qt::UTC;
     if (const auto *asset = std::get_if<CloudAsset>(&a))
-        return fileBytes(asset->fileURL()) == fileBytes(std::get<CloudAsset>(b).fileURL());
+        return asset->fileURL() != std::get<CloudAsset>(b).fileURL()
+            && fileBytes(asset->fileURL()) == fileBytes(std::get<CloudAsset>(b).fileURL());
     return a == b;
 }
 
@@ -69,31 +62,25 @@ private slots:
         QTest::addColumn<CloudValue>("value");
 
         const QString name = QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF");
-        QString huge;
-        for (int i = 0; i < 100000; ++i)
-            huge += QStringLiteral("line %1 \"quoted\" \\ \t\u0001 é 😀\n").arg(i);
-        QTest::newRow("string") << name << CloudValue(QStringLiteral("https://example.com/a?b=c&d"));
+        QByteArray picture(70000, Qt::Uninitialized);
+        for (int i = 0; i < picture.size(); ++i)
+            picture[i] = char(i * 7919 % 251);
+        QFile source(m_directory.filePath(QStringLiteral("source.jpg")));
+        QVERIFY(source.open(QIODevice::WriteOnly) && source.write(picture) == picture.size());
+
         QTest::newRow("empty string") << name << CloudValue(QString());
-        QTest::newRow("emoji and scripts") << QStringLiteral("名前-👍🏽") << CloudValue(QStringLiteral("👩‍👩‍👧 Grüße 東京 مرحبا"));
-        QTest::newRow("huge string") << name << CloudValue(huge);
-        QTest::newRow("int64 zero") << name << CloudValue(qint64(0));
-        QTest::newRow("int64 negative") << name << CloudValue(qint64(-42));
+        QTest::newRow("escapes, emoji and scripts")
+            << QStringLiteral("名前-👍🏽") << CloudValue(QStringLiteral("\"quoted\" \\ \t\u0001\n👩‍👩‍👧 Grüße 東京 مرحبا"));
         QTest::newRow("int64 2^53") << name << CloudValue(qint64(9007199254740992));
         QTest::newRow("int64 2^53+1") << name << CloudValue(qint64(9007199254740993));
-        QTest::newRow("int64 max") << name << CloudValue(std::numeric_limits<qint64>::max());
         QTest::newRow("int64 min") << name << CloudValue(std::numeric_limits<qint64>::min());
         QTest::newRow("double") << name << CloudValue(0.1);
-        QTest::newRow("double integral") << name << CloudValue(3.0);
         QTest::newRow("double negative zero") << name << CloudValue(-0.0);
-        QTest::newRow("double smallest") << name << CloudValue(std::numeric_limits<double>::denorm_min());
-        QTest::newRow("double largest") << name << CloudValue(std::numeric_limits<double>::max());
         QTest::newRow("double nan") << name << CloudValue(std::numeric_limits<double>::quiet_NaN());
         QTest::newRow("double infinity") << name << CloudValue(std::numeric_limits<double>::infinity());
         QTest::newRow("double minus infinity") << name << CloudValue(-std::numeric_limits<double>::infinity());
         QTest::newRow("timestamp ms") << name << CloudValue(QDateTime::fromMSecsSinceEpoch(1700000000123, Qt::UTC));
-        QTest::newRow("timestamp before 1970") << name << CloudValue(QDateTime::fromMSecsSinceEpoch(-1234567890987, Qt::UTC));
-        QTest::newRow("timestamp from other zone")
-            << name << CloudValue(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59, 999), Qt::OffsetFromUTC, 5 * 3600 + 1800).toUTC());
+        QTest::newRow("asset") << name << CloudValue(CloudAsset(source.fileName()));
     }
     void roundTrip()
     {
@@ -105,10 +92,12 @@ private slots:
         record.setString(QStringLiteral("other"), QStringLiteral("kept"));
         auto encoded = CloudRecordCoder::encode(record, QStringLiteral("device-1"));
         QVERIFY(std::holds_alternative<CloudRecordCoder::EncodedDocument>(encoded));
-        const QJsonObject document = overTheWire(std::get<CloudRecordCoder::EncodedDocument>(encoded));
-        QVERIFY(!document.isEmpty());
+        // The document as the server hands it back: the sent bytes parsed again.
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(std::get<CloudRecordCoder::EncodedDocument>(encoded).toJson(), &parseError);
+        QCOMPARE(parseError.error, QJsonParseError::NoError);
 
-        auto decoded = CloudRecordCoder::decode(document, m_directory.path());
+        auto decoded = CloudRecordCoder::decode(document.object(), m_directory.path());
         QVERIFY(std::holds_alternative<CloudRecord>(decoded));
         const CloudRecord back = std::get<CloudRecord>(decoded);
         QCOMPARE(back.recordID().recordName(), name);
@@ -119,78 +108,37 @@ private slots:
         QCOMPARE(typedReadings(back), 1); // read as any other type, the field is absent
     }
 
-    void assetRoundTrip()
-    {
-        QByteArray bytes(70000, Qt::Uninitialized);
-        for (int i = 0; i < bytes.size(); ++i)
-            bytes[i] = char(i * 7919 % 251);
-        const QString source = m_directory.filePath(QStringLiteral("source.jpg"));
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-
-        CloudRecord record(QStringLiteral("ShareItem"), CloudRecordID(QStringLiteral("IMG")));
-        record.setAsset(QStringLiteral("imageAsset"), CloudAsset(source));
-        auto encoded = CloudRecordCoder::encode(record, {});
-        QVERIFY(std::holds_alternative<CloudRecordCoder::EncodedDocument>(encoded));
-        const QJsonObject document = overTheWire(std::get<CloudRecordCoder::EncodedDocument>(encoded));
-        QCOMPARE(document.value(QStringLiteral("_attachments")).toObject().value(QStringLiteral("imageAsset")).toObject()
-                     .value(QStringLiteral("content_type")).toString(),
-                 QStringLiteral("image/jpeg"));
-
-        QString downloadedPath;
-        {
-            auto decoded = CloudRecordCoder::decode(document, m_directory.path());
-            QVERIFY(std::holds_alternative<CloudRecord>(decoded));
-            const auto asset = std::get<CloudRecord>(decoded).assetValue(QStringLiteral("imageAsset"));
-            QVERIFY(asset);
-            downloadedPath = asset->fileURL();
-            QVERIFY(downloadedPath != source);
-            QCOMPARE(fileBytes(downloadedPath), bytes);
-        }
-        QVERIFY2(!QFile::exists(downloadedPath), "the downloaded file goes with its last asset");
-        QVERIFY(QFile::exists(source));
-    }
-
     void oddDocuments_data()
     {
         QTest::addColumn<QByteArray>("document");
-        QTest::addColumn<QVariant>("expected"); // invalid: the field reads as absent
+        QTest::addColumn<QDateTime>("expected"); // invalid: the field reads as absent
         QTest::addColumn<int>("errorCode");     // 0: the document decodes
 
         auto withField = [](const QByteArray &field) {
             return R"({"_id":"R","recordType":"ShareItem","fields":{"field":)" + field + "}}";
         };
-        const QVariant absent;
-        QTest::newRow("no fields") << QByteArray(R"({"_id":"R","recordType":"ShareItem"})") << absent << 0;
+        const QDateTime absent;
         QTest::newRow("fields not an object") << QByteArray(R"({"_id":"R","fields":[1,2]})") << absent << 0;
-        QTest::newRow("field without type") << withField(R"({"value":"x"})") << absent << 0;
-        QTest::newRow("field not an object") << withField(R"("x")") << absent << 0;
         QTest::newRow("unknown type") << withField(R"({"type":"boolean","value":true})") << absent << 0;
         QTest::newRow("string holding a number") << withField(R"({"type":"string","value":5})") << absent << 0;
         QTest::newRow("int64 fraction") << withField(R"({"type":"int64","value":1.5})") << absent << 0;
         QTest::newRow("int64 beyond 2^53 as number") << withField(R"({"type":"int64","value":1e300})") << absent << 0;
         QTest::newRow("int64 text with junk") << withField(R"({"type":"int64","value":"12abc"})") << absent << 0;
-        QTest::newRow("int64 as exact text") << withField(R"({"type":"int64","value":"9007199254740993"})")
-                                             << QVariant(qint64(9007199254740993)) << 0;
         QTest::newRow("double as text") << withField(R"({"type":"double","value":"1.5"})") << absent << 0;
-        QTest::newRow("timestamp unparsable") << withField(R"({"type":"timestamp","value":"yesterday"})") << absent << 0;
         QTest::newRow("timestamp impossible date") << withField(R"({"type":"timestamp","value":"2023-02-30T10:00:00.000Z"})") << absent << 0;
-        QTest::newRow("timestamp as number") << withField(R"({"type":"timestamp","value":1700000000})") << absent << 0;
         QTest::newRow("timestamp with offset")
             << withField(R"({"type":"timestamp","value":"2023-11-15T00:13:20.123+02:00"})")
-            << QVariant(QDateTime::fromMSecsSinceEpoch(1700000000123, Qt::UTC)) << 0;
+            << QDateTime::fromMSecsSinceEpoch(1700000000123, Qt::UTC) << 0;
         QTest::newRow("asset without attachment") << withField(R"({"type":"asset","value":"field"})") << absent << 0;
         QTest::newRow("asset with bad base64")
             << QByteArray(R"({"_id":"R","fields":{"field":{"type":"asset","value":"field"}},"_attachments":{"field":{"data":"!!!"}}})")
             << absent << 1;
         QTest::newRow("no name") << QByteArray(R"({"recordType":"ShareItem","fields":{}})") << absent << 15;
-        QTest::newRow("name not text") << QByteArray(R"({"_id":7,"fields":{}})") << absent << 15;
     }
     void oddDocuments()
     {
         QFETCH(QByteArray, document);
-        QFETCH(QVariant, expected);
+        QFETCH(QDateTime, expected);
         QFETCH(int, errorCode);
 
         QJsonParseError parseError;
@@ -211,10 +159,7 @@ private slots:
             return;
         }
         QCOMPARE(typedReadings(record), 1);
-        if (expected.typeId() == QMetaType::LongLong)
-            QCOMPARE(record.int64Value(key), expected.toLongLong());
-        else
-            QCOMPARE(record.timestampValue(key), expected.toDateTime());
+        QCOMPARE(record.timestampValue(key), expected);
     }
 };
 

@@ -12,17 +12,9 @@ using namespace CloudTestSupport;
 
 namespace {
 
-PushChannel::Timing fastTiming()
-{
-    PushChannel::Timing timing;
-    timing.heartbeatMilliseconds = 300;
-    timing.readTimeoutMilliseconds = 1500;
-    timing.coalesceMilliseconds = 40;
-    timing.maximumCoalesceMilliseconds = 300;
-    timing.minimumBackoffMilliseconds = 100;
-    timing.maximumBackoffMilliseconds = 400;
-    return timing;
-}
+const PushChannel::Timing fastTiming{.heartbeatMilliseconds = 300, .readTimeoutMilliseconds = 1500, .coalesceMilliseconds = 40,
+                                     .maximumCoalesceMilliseconds = 300, .minimumBackoffMilliseconds = 100,
+                                     .maximumBackoffMilliseconds = 400};
 
 CloudRecord shareItem(const QString &name)
 {
@@ -58,7 +50,7 @@ private slots:
         QVERIFY(!url.isEmpty());
         CloudContainer mine(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(url));
         CloudContainer other(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(url));
-        mine.pushChannel()->setTiming(fastTiming());
+        mine.pushChannel()->setTiming(fastTiming);
         QVERIFY(subscribe(mine));
         QSignalSpy opened(mine.pushChannel(), &PushChannel::feedOpened);
         QSignalSpy pushes(mine.pushChannel(), &PushChannel::remoteNotificationReceived);
@@ -119,7 +111,7 @@ private slots:
         const QString port = readFile(portFile);
         CloudContainer mine(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile(urlFile)));
         mine.setRequestTimeout(2000);
-        mine.pushChannel()->setTiming(fastTiming());
+        mine.pushChannel()->setTiming(fastTiming);
         QVERIFY(subscribe(mine));
         QSignalSpy opened(mine.pushChannel(), &PushChannel::feedOpened);
         QSignalSpy pushes(mine.pushChannel(), &PushChannel::remoteNotificationReceived);
