@@ -10,13 +10,9 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("en_US") << "en_US" << "Mar 5, 2024";
         QTest::newRow("en_GB") << "en_GB" << "5 Mar 2024";
-        QTest::newRow("de_DE") << "de_DE" << "5. März 2024";
-        QTest::newRow("fr_FR") << "fr_FR" << "5 mars 2024";
         QTest::newRow("ja_JP") << "ja_JP" << "2024年3月5日";
         QTest::newRow("ko_KR") << "ko_KR" << "2024년 3월 5일";
-        QTest::newRow("zh_TW") << "zh_TW" << "2024年3月5日";
     }
 
     void abbreviatedDates()

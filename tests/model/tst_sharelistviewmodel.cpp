@@ -8,17 +8,29 @@
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 namespace {
 
-const QTimeZone berlin("Europe/Berlin");
-
 QDateTime berlinTime(const QString &text)
 {
     QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
-    time.setTimeZone(berlin);
+    time.setTimeZone(QTimeZone("Europe/Berlin"));
     return time;
+}
+
+// "Today: a, b | Yesterday: c", using the items' titles.
+QString describe(const QList<ShareSection> &sections)
+{
+    QStringList parts;
+    for (const ShareSection &section : sections) {
+        QStringList titles;
+        for (const ShareItem *item : section.shares)
+            titles.append(item->title());
+        parts.append(section.title + QStringLiteral(": ") + titles.join(QStringLiteral(", ")));
+    }
+    return parts.join(QStringLiteral(" | "));
 }
 
 } // namespace
@@ -29,24 +41,18 @@ class TestShareListViewModel : public QObject
 private:
     QTemporaryDir m_directory;
     std::unique_ptr<PersistentContainer> m_container;
-    QStringList m_log;
     std::shared_ptr<RecordingSyncManager> m_sync;
     QDateTime m_now;
     std::unique_ptr<ShareListViewModel> m_model;
 
     ManagedObjectContext &context() { return m_container->viewContext(); }
 
-    void openStore(bool onDisk)
+    // Changes the store file behind the model's back, through a second connection.
+    void executeOnStoreFile(const char *sql)
     {
-        m_model.reset();
-        m_container.reset();
-        std::optional<StoreError> error;
-        const QString path = m_directory.filePath(QStringLiteral("%1-%2.sqlite").arg(QString::fromLatin1(QTest::currentTestFunction()), QString::fromLatin1(QTest::currentDataTag())));
-        m_container = onDisk ? PersistenceController::openOnDiskContainer(path, &error)
-                             : PersistenceController::openInMemoryContainer(&error);
-        QVERIFY(m_container);
-        m_model = std::make_unique<ShareListViewModel>(context(), Calendar(berlin, QLocale(QLocale::English, QLocale::UnitedStates)),
-                                                       m_sync, [this] { return m_now; });
+        SqliteDatabase other;
+        QVERIFY(!other.open(m_container->persistentStoreDescription().path));
+        QVERIFY(!other.execute(sql));
     }
 
     // A stored item; `when` "-" means no creation date.
@@ -66,12 +72,20 @@ private slots:
         QVERIFY(Localization::install(QLocale(QLocale::English)));
     }
 
+    // Every test gets a store file of its own, so a second connection can change it underneath.
     void init()
     {
-        m_log.clear();
-        m_sync = std::make_shared<RecordingSyncManager>(&m_log);
+        m_model.reset();
+        m_container.reset();
+        m_sync = std::make_shared<RecordingSyncManager>();
         m_now = berlinTime(QStringLiteral("2024-03-13T10:00:00"));
-        openStore(false);
+        std::optional<StoreError> error;
+        m_container = PersistenceController::openOnDiskContainer(
+            m_directory.filePath(QStringLiteral("%1-%2.sqlite").arg(QTest::currentTestFunction(), QTest::currentDataTag())), &error);
+        QVERIFY(m_container);
+        m_model = std::make_unique<ShareListViewModel>(
+            context(), Calendar(QTimeZone("Europe/Berlin"), QLocale(QLocale::English, QLocale::UnitedStates)), m_sync,
+            [this] { return m_now; });
     }
 
     void sections_data()
@@ -93,24 +107,17 @@ private slots:
         QTest::newRow("old favourite versus today's")
             << now << QStringList{"old=2024-03-08T12:00:00*", "new=2024-03-13T08:00:00*"} << "Today: new" << "Favorites: old"
             << "";
-        QTest::newRow("only recent")
-            << now << QStringList{"c=2024-03-11T00:30:00", "a=2024-03-13T00:00:00", "b=2024-03-12T23:59:00"}
-            << "Today: a | Yesterday: b | Mar 11, 2024: c" << "" << "";
         QTest::newRow("only old favourites")
             << now << QStringList{"f2=2024-02-01T10:00:00*", "f1=2024-03-01T10:00:00*"} << "" << "Favorites: f1, f2" << "";
-        QTest::newRow("history days newest first")
-            << now << QStringList{"h1=2024-03-01T10:00:00", "h3=2024-03-05T08:00:00", "h2=2024-03-05T10:00:00"} << ""
-            << "" << "Mar 5, 2024: h2, h3 | Mar 1, 2024: h1";
-        // Clocks go forward on 31 March: 72 hours before today's midnight is 23:00 on the 29th.
+        // Clocks go forward on 31 March: 72 hours before today's midnight would be 23:00 on the 29th.
         QTest::newRow("clocks go forward inside the window")
             << "2024-04-02T10:00:00"
             << QStringList{"old=2024-03-29T23:30:00", "first=2024-03-30T00:00:00", "before=2024-03-31T01:30:00",
                            "after=2024-03-31T03:30:00"}
             << "Mar 31, 2024: after, before | Mar 30, 2024: first" << "" << "Mar 29, 2024: old";
-        // Clocks go back on 27 October: 72 hours before today's midnight is 01:00 on the 25th.
-        QTest::newRow("clocks go back inside the window")
-            << "2024-10-28T10:00:00" << QStringList{"new=2024-10-25T00:30:00", "old=2024-10-24T23:59:00"}
-            << "Oct 25, 2024: new" << "" << "Oct 24, 2024: old";
+        QTest::newRow("extreme dates")
+            << now << QStringList{"future=9999-12-31T23:59:59", "past=0001-01-01T00:00:00"} << "Dec 31, 9999: future"
+            << "" << "Jan 1, 0001: past";
     }
 
     void sections()
@@ -133,9 +140,6 @@ private slots:
         QCOMPARE(describe(m_model->favoriteSections()), favorites);
         QCOMPARE(describe(m_model->historySections()), history);
         QCOMPARE(m_model->hasHistory(), !history.isEmpty());
-        QCOMPARE(brokenInvariant(*m_model), QString());
-        if (!favorites.isEmpty())
-            QCOMPARE(m_model->favoriteSections().first().id, QStringLiteral("Favorites"));
     }
 
     void equalDatesKeepFetchOrder()
@@ -161,21 +165,6 @@ private slots:
         QCOMPARE(describe(m_model->favoriteSections()), QStringLiteral("Favoriten: c"));
     }
 
-    void everyAssignmentNotifiesInOrder()
-    {
-        QStringList emitted;
-        for (auto [signal, name] : {std::pair{&ShareListViewModel::sharesChanged, "shares"},
-                                    {&ShareListViewModel::recentSectionsChanged, "recent"},
-                                    {&ShareListViewModel::favoriteSectionsChanged, "favorites"},
-                                    {&ShareListViewModel::historySectionsChanged, "history"},
-                                    {&ShareListViewModel::hasHistoryChanged, "hasHistory"}})
-            connect(m_model.get(), signal, this, [&emitted, name] { emitted.append(QString::fromLatin1(name)); });
-        m_model->loadShares();
-        m_model->loadShares(); // nothing changed, still every field is assigned
-        const QStringList once{"shares", "recent", "favorites", "history", "hasHistory"};
-        QCOMPARE(emitted, once + once);
-    }
-
     void legacyContent_data()
     {
         QTest::addColumn<QString>("title"); // "<absent>" for none
@@ -185,7 +174,6 @@ private slots:
         QTest::addColumn<bool>("saves");
 
         QTest::newRow("word and link") << "Read https://example.com/a?b=1" << "https://example.com/a?b=1" << "url" << "Read" << true;
-        QTest::newRow("bare www host") << "www.example.org" << "http://www.example.org" << "url" << "example.org" << true;
         QTest::newRow("link only, www host") << "  https://www.news.example.com/x \n"
                                              << "https://www.news.example.com/x" << "url" << "news.example.com" << true;
         QTest::newRow("no link") << "Just a note" << "<absent>" << "text" << "Just a note" << false;
@@ -200,6 +188,7 @@ private slots:
         QFETCH(QString, newTitle);
         QFETCH(bool, saves);
         auto value = [](const QString &text) { return text == QLatin1String("<absent>") ? QString() : text; };
+        auto shown = [](const QString &text) { return text.isNull() ? QStringLiteral("<absent>") : text; };
 
         ShareItem *legacy = addItem(value(title), QStringLiteral("2024-03-13T08:00:00"));
         legacy->setContent(QString());
@@ -210,140 +199,92 @@ private slots:
 
         QSignalSpy saved(&context(), &ManagedObjectContext::didSave);
         m_model->loadShares();
-        QCOMPARE(legacy->content(), value(content));
-        QCOMPARE(legacy->content().isNull(), content == QLatin1String("<absent>"));
+        QCOMPARE(shown(legacy->content()), content);
         QCOMPARE(legacy->contentType(), contentType);
-        QCOMPARE(legacy->title(), value(newTitle));
-        QCOMPARE(legacy->title().isNull(), newTitle == QLatin1String("<absent>"));
+        QCOMPARE(shown(legacy->title()), newTitle);
         QCOMPARE(saved.count(), saves ? 1 : 0);
         QCOMPARE(withContent->title(), QStringLiteral("see example.com")); // present content is never touched
         QCOMPARE(withContent->content(), QStringLiteral(""));
     }
 
-    void notifications_data()
+    void finishNotification_data()
     {
         QTest::addColumn<QVariantMap>("userInfo");
         QTest::addColumn<QString>("error");
         QTest::newRow("no user info") << QVariantMap() << "old";
         QTest::newRow("empty text") << QVariantMap{{"errorMessage", QString()}} << "old";
         QTest::newRow("not text") << QVariantMap{{"errorMessage", 42}} << "old";
-        QTest::newRow("other key") << QVariantMap{{"message", "boom"}} << "old";
         QTest::newRow("error text") << QVariantMap{{"errorMessage", "boom"}} << "boom";
     }
 
-    void notifications()
+    void finishNotification()
     {
         QFETCH(QVariantMap, userInfo);
         QFETCH(QString, error);
         NotificationCenter &center = NotificationCenter::defaultCenter();
-        center.post(CloudSyncNotification::didFinish, nullptr, {{"errorMessage", "old"}});
-        QTRY_COMPARE(m_model->lastCloudSyncErrorMessage(), QStringLiteral("old"));
+        QSignalSpy syncing(m_model.get(), &ShareListViewModel::isSyncingFromCloudChanged);
+        // Posted from another thread, as the cloud layer may.
+        std::unique_ptr<QThread> poster(QThread::create([&] {
+            center.post(CloudSyncNotification::didStart);
+            center.post(CloudSyncNotification::didFinish, nullptr, {{"errorMessage", "old"}});
+            center.post(CloudSyncNotification::didFinish, nullptr, userInfo);
+        }));
+        poster->start();
+        poster->wait();
+        QTRY_COMPARE(syncing.count(), 3);
+        QVERIFY(!m_model->isSyncingFromCloud());
+        QCOMPARE(m_model->lastCloudSyncErrorMessage(), error);
 
         center.post(CloudSyncNotification::didStart);
         QTRY_VERIFY(m_model->isSyncingFromCloud());
-        QVERIFY(m_model->lastCloudSyncErrorMessage().isNull());
-        center.post(CloudSyncNotification::didFinish, nullptr, {{"errorMessage", "old"}});
-        QTRY_VERIFY(!m_model->isSyncingFromCloud());
-
-        // A pass posted from another thread, as the cloud layer may.
-        QThread *poster = QThread::create([&] {
-            center.post(CloudSyncNotification::didStart);
-            center.post(CloudSyncNotification::didFinish, nullptr, userInfo);
-        });
-        poster->start();
-        poster->wait();
-        delete poster;
-        QSignalSpy finished(m_model.get(), &ShareListViewModel::isSyncingFromCloudChanged);
-        QTRY_COMPARE(finished.count(), 2);
-        QVERIFY(!m_model->isSyncingFromCloud());
-        // The start cleared the text; only an error text sets it again.
-        QCOMPARE(m_model->lastCloudSyncErrorMessage(), error == QLatin1String("old") ? QString() : error);
-        QCOMPARE(m_model->lastCloudSyncErrorMessage().isNull(), error == QLatin1String("old"));
+        QVERIFY(m_model->lastCloudSyncErrorMessage().isNull()); // the start always clears it
     }
 
-    void finishWithoutErrorKeepsText()
-    {
-        NotificationCenter &center = NotificationCenter::defaultCenter();
-        center.post(CloudSyncNotification::didFinish, nullptr, {{"errorMessage", "old"}});
-        center.post(CloudSyncNotification::didFinish);
-        center.post(CloudSyncNotification::didFinish, nullptr, {{"errorMessage", ""}});
-        QTRY_VERIFY(!m_model->lastCloudSyncErrorMessage().isNull());
-        QCoreApplication::processEvents();
-        QCOMPARE(m_model->lastCloudSyncErrorMessage(), QStringLiteral("old"));
-    }
-
-    void addSavesReloadsThenUploads()
-    {
-        connect(&context(), &ManagedObjectContext::didSave, this, [this] { m_log.append(QStringLiteral("save")); });
-        connect(m_model.get(), &ShareListViewModel::recentSectionsChanged, this, [this] { m_log.append(QStringLiteral("reload")); });
-        QString sectionsAtUpload;
-        m_sync->onUpload = [&] { sectionsAtUpload = describe(m_model->recentSections()); };
-        m_now = berlinTime(QStringLiteral("2024-03-13T09:30:00"));
-
-        m_model->addShare(QStringLiteral("Link"), QStringLiteral("https://example.com"), QStringLiteral("url"), QUuid(), true);
-        QCOMPARE(m_log, (QStringList{"save", "reload"}));
-        QTRY_COMPARE(m_sync->uploads, 1);
-        QCOMPARE(m_log.first(2), (QStringList{"save", "reload"}));
-        QCOMPARE(m_log.last(), QStringLiteral("upload"));
-        QCOMPARE(sectionsAtUpload, QStringLiteral("Today: Link"));
-
-        ShareItem *item = m_model->shares().first();
-        QCOMPARE(item->createdAt(), m_now);
-        QVERIFY(item->isFavorite());
-        QCOMPARE(item->syncStatus(), ShareItem::SyncStatus::pending);
-        QCOMPARE(item->contentType(), QStringLiteral("url"));
-        QVERIFY(!item->uuid().isNull());
-        QVERIFY(!context().hasChanges());
-    }
-
-    void editsMarkPendingAndKeepDay()
+    // Every edit saves, publishes the reload, and only then runs the queued upload.
+    void editsSaveReloadThenUpload()
     {
         ShareItem *old = addItem(QStringLiteral("old"), QStringLiteral("2024-03-05T10:00:00"));
         old->setSyncStatus(ShareItem::SyncStatus::synced);
         QVERIFY(!context().save());
-        m_model->loadShares();
+        connect(&context(), &ManagedObjectContext::didSave, this, [this] { m_sync->log.append(QStringLiteral("save")); });
+        connect(m_model.get(), &ShareListViewModel::recentSectionsChanged, this,
+                [this] { m_sync->log.append(QStringLiteral("reload")); });
 
+        m_model->addShare(QStringLiteral("Link"), QStringLiteral("https://example.com"), QStringLiteral("url"), QUuid(), false);
+        QCOMPARE(m_sync->log, (QStringList{"save", "reload"}));
+        QCOMPARE(describe(m_model->recentSections()), QStringLiteral("Today: Link"));
+        QTRY_COMPARE(m_sync->log.last(), QStringLiteral("upload"));
+        ShareItem *added = m_model->shares().first();
+        QCOMPARE(added->createdAt(), m_now);
+        QVERIFY(!added->uuid().isNull());
+
+        // An edit keeps the item's day; two favourite toggles give the flag back, still pending.
         m_model->updateShare(old, QStringLiteral("edited"), QStringLiteral("text"), QStringLiteral("text"), QUuid(), false);
         QCOMPARE(describe(m_model->historySections()), QStringLiteral("Mar 5, 2024: edited"));
         QCOMPARE(old->syncStatus(), ShareItem::SyncStatus::pending);
-
         old->setSyncStatus(ShareItem::SyncStatus::synced);
         m_model->toggleFavorite(old);
         QCOMPARE(describe(m_model->favoriteSections()), QStringLiteral("Favorites: edited"));
         m_model->toggleFavorite(old);
         QVERIFY(!old->isFavorite());
         QCOMPARE(old->syncStatus(), ShareItem::SyncStatus::pending);
-        QTRY_COMPARE(m_sync->uploads, 3);
-    }
+        QTRY_COMPARE(m_sync->calls("upload"), 4);
 
-    void softDeleteKeepsRecordPending()
-    {
-        openStore(true);
-        ShareItem *kept = addItem(QStringLiteral("kept"), QStringLiteral("2024-03-01T10:00:00"));
-        ShareItem *gone = addItem(QStringLiteral("gone"), QStringLiteral("2024-03-02T10:00:00"));
-        gone->setSyncStatus(ShareItem::SyncStatus::synced);
-        QVERIFY(!context().save());
-        m_model->loadShares();
-        QVERIFY(m_model->hasHistory());
-        QCoreApplication::processEvents(); // the reload that follows the save
-
-        QSignalSpy reloads(m_model.get(), &ShareListViewModel::sharesChanged);
+        m_sync->log.clear();
         m_model->deleteShares({});
         QCoreApplication::processEvents();
-        QCOMPARE(reloads.count(), 0);
-        QCOMPARE(m_sync->uploads, 0);
+        QCOMPARE(m_sync->log, QStringList());
 
-        m_model->deleteShares({gone});
-        QCOMPARE(m_model->shares(), QList<ShareItem *>{kept});
-        QCOMPARE(describe(m_model->historySections()), QStringLiteral("Mar 1, 2024: kept"));
-        QTRY_COMPARE(m_sync->uploads, 1);
-
-        SqliteDatabase other;
-        QVERIFY(!other.open(m_container->persistentStoreDescription().path));
-        SqliteStatement row(other, "SELECT isMarkedForDeletion, syncStatus FROM ShareItem WHERE title = 'gone'");
-        QVERIFY(row.step());
-        QCOMPARE(row.columnInt64(0), 1);
-        QCOMPARE(row.columnInt64(1), 0);
+        // Deleting hides the item at once; its record stays, marked and pending, for the upload.
+        old->setSyncStatus(ShareItem::SyncStatus::synced);
+        m_model->deleteShares({old});
+        QCOMPARE(m_model->shares(), QList<ShareItem *>{added});
+        QVERIFY(!m_model->hasHistory());
+        QTRY_COMPARE(m_sync->calls("upload"), 1);
+        QVERIFY(!context().hasChanges());
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 2);
+        QVERIFY(old->isMarkedForDeletion());
+        QCOMPARE(old->syncStatus(), ShareItem::SyncStatus::pending);
     }
 
     void retryAndDownloads()
@@ -361,13 +302,8 @@ private slots:
 
         m_model->syncFromCloud();
         m_model->refresh();
-        QCOMPARE(m_sync->downloads, 1);
-        QVERIFY(m_model->isSyncingFromCloud());
+        QCOMPARE(m_sync->calls("download"), 1); // no second pass while one runs
         QCOMPARE(m_model->shares(), QList<ShareItem *>{item}); // refresh reloads at once
-        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
-        QTRY_VERIFY(!m_model->isSyncingFromCloud());
-        m_model->refresh();
-        QCOMPARE(m_sync->downloads, 2);
     }
 
     void loadFromWorkerThreadPublishesOnMainThread()
@@ -377,10 +313,9 @@ private slots:
         QThread *publishedOn = nullptr;
         connect(m_model.get(), &ShareListViewModel::sharesChanged, this,
                 [&publishedOn] { publishedOn = QThread::currentThread(); }, Qt::DirectConnection);
-        QThread *worker = QThread::create([this] { m_model->loadShares(); });
+        std::unique_ptr<QThread> worker(QThread::create([this] { m_model->loadShares(); }));
         worker->start();
         QVERIFY(worker->wait(10000));
-        delete worker;
         QVERIFY(m_model->shares().isEmpty()); // nothing happened inside the call
         QTRY_COMPARE(m_model->shares().size(), 1);
         QCOMPARE(publishedOn, QThread::currentThread());
@@ -388,55 +323,31 @@ private slots:
 
     void failedSaveKeepsChanges()
     {
-        openStore(true);
-        SqliteDatabase other;
-        QVERIFY(!other.open(m_container->persistentStoreDescription().path));
-        QVERIFY(!other.execute("CREATE TRIGGER refuse_insert BEFORE INSERT ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;"));
+        executeOnStoreFile("CREATE TRIGGER refuse_insert BEFORE INSERT ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;");
         StdoutCapture capture;
         m_model->addShare(QStringLiteral("t"), QStringLiteral("c"), QStringLiteral("text"), QUuid(), false);
         const QByteArray printed = capture.text();
         QVERIFY2(printed.startsWith("Failed to save context: ") && printed.contains("disk is full"), printed.constData());
         QCOMPARE(m_model->shares().size(), 1);
         QVERIFY(context().hasChanges());
-        QTRY_COMPARE(m_sync->uploads, 1); // the upload is still requested
+        QTRY_COMPARE(m_sync->calls("upload"), 1); // the upload is still requested
 
-        QVERIFY(!other.execute("DROP TRIGGER refuse_insert;"));
+        executeOnStoreFile("DROP TRIGGER refuse_insert;");
         m_model->saveContext();
         QVERIFY(!context().hasChanges());
     }
 
     void failedFetchEmptiesLists()
     {
-        openStore(true);
         addItem(QStringLiteral("a"), QStringLiteral("2024-03-01T08:00:00"));
         QVERIFY(!context().save());
         m_model->loadShares();
         QVERIFY(m_model->hasHistory());
-        SqliteDatabase other;
-        QVERIFY(!other.open(m_container->persistentStoreDescription().path));
-        QVERIFY(!other.execute("DROP TABLE ShareItem;"));
+        executeOnStoreFile("DROP TABLE ShareItem;");
         m_model->loadShares();
         QVERIFY(m_model->shares().isEmpty());
-        QVERIFY(m_model->historySections().isEmpty());
         QVERIFY(!m_model->hasHistory());
         QVERIFY(m_model->historyModel()->isEmpty());
-    }
-
-    void badInputLoads()
-    {
-        ShareItem *undated = addItem(QString(), QStringLiteral("-"));
-        undated->setContentType(QStringLiteral("🙂 anything"));
-        addItem(QString(1024 * 1024, QLatin1Char('t')), QStringLiteral("2024-03-01T08:00:00"), true);
-        addItem(QStringLiteral("far future"), QStringLiteral("9999-12-31T23:59:59"))->setSyncStatusValue(7);
-        addItem(QStringLiteral("far past"), QStringLiteral("0001-01-01T00:00:00"))->setSyncStatusValue(-3);
-        ShareItem *epoch = addItem(QStringLiteral("epoch"), QStringLiteral("-"));
-        epoch->setCreatedAt(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC));
-        QVERIFY(!context().save());
-        m_model->loadShares();
-        QCOMPARE(m_model->shares().size(), 5);
-        QCOMPARE(brokenInvariant(*m_model), QString());
-        QCOMPARE(m_model->recentSections().size(), 2); // the far future day and today
-        QCOMPARE(m_model->historySections().size(), 2);
     }
 };
 
