@@ -62,7 +62,7 @@ public:
     }
     Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
     Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
-    Q_INVOKABLE int downloadCount() const { return m_sync->downloads; }
+    Q_INVOKABLE int downloadCount() const { return m_sync->calls("download"); }
     Q_INVOKABLE void postSyncStart() { NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart); }
     Q_INVOKABLE void postSyncFinish(const QString &errorMessage)
     {
