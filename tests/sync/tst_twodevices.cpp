@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -173,6 +174,7 @@ private slots:
                                 "--pid-file", pidFile, "--url-file", urlFile};
         const QStringList stop{"stop", "--pid-file", pidFile};
         QCOMPARE(QProcess::execute(tool, start), 0);
+        const auto stopServer = qScopeGuard([&] { QProcess::execute(tool, stop); }); // after the device
         QFile urlSource(urlFile);
         QVERIFY(urlSource.open(QIODevice::ReadOnly));
         Device device(QStringLiteral("offline"));
@@ -190,8 +192,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(device.status("offline-note"), synced, patience);
         QCOMPARE(device.command("download"), QByteArray("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(device.command("state"), QByteArray("banner"), patience);
-        device.stop();
-        QProcess::execute(tool, stop);
     }
 
     void killedDuringUploadLosesAndDuplicatesNothing()
