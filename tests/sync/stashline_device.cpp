@@ -37,15 +37,6 @@ void answer(const QByteArray &line)
     std::fflush(stdout);
 }
 
-ShareItem *findLive(ShareListViewModel &model, const QString &title)
-{
-    for (ShareItem *item : model.shares()) {
-        if (item->title() == title)
-            return item;
-    }
-    return nullptr;
-}
-
 QByteArray dump(ManagedObjectContext &context)
 {
     QJsonArray items;
@@ -97,7 +88,9 @@ int main(int argc, char *argv[])
         const QString command = line.section(QLatin1Char(' '), 0, 0);
         const QString title = line.section(QLatin1Char(' '), 1, 1);
         const QString argument = line.section(QLatin1Char(' '), 2);
-        ShareItem *item = title.isEmpty() ? nullptr : findLive(model, title);
+        const QList<ShareItem *> live = model.shares();
+        const auto found = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->title() == title; });
+        ShareItem *item = found == live.end() ? nullptr : *found;
         if (command == QLatin1String("add")) {
             model.addShare(title, QStringLiteral("content of ") + title, QStringLiteral("text"), {}, false);
         } else if (command == QLatin1String("addimage")) {
