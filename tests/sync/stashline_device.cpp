@@ -1,12 +1,9 @@
-// One "device" for the two-device scenarios: the app's composition without screens (normal
-// run: on-disk store in STASHLINE_GROUP_DIR, the cloud engine on STASHLINE_CLOUD_URL, the push
-// channel), driven by one command per line on standard input. Every command answers with one
-// line: "ok", a JSON dump, or "error <text>".
-//
+// One "device" for the two-device scenarios: the app's composition without screens, driven by
+// one command a line on standard input, each answered by one line: "ok", JSON or "error <text>".
 //   add TITLE | addimage TITLE FILE | edit TITLE NEWTITLE | favorite TITLE | delete TITLE
-//   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | state | dump | quit
-//   ready: "yes" once the push channel follows the change feed and the subscription is saved,
-//          so a change written elsewhere from then on reaches this device as a push
+//   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | dump | quit
+//   state: "banner" and the sync error the list shows, if any
+//   ready: "yes" once the push channel follows the change feed and the subscription is saved
 #include "app/StashlineApp.h"
 #include "app/StashlineAppDelegate.h"
 #include "Services/CloudContainerAdapter.h"
@@ -40,32 +37,15 @@ void answer(const QByteArray &line)
     std::fflush(stdout);
 }
 
-QList<ShareItem *> allItems(ManagedObjectContext &context)
-{
-    QList<ShareItem *> items;
-    for (ManagedObject *object : context.execute(ShareItem::fetchRequest()).objects)
-        items.append(static_cast<ShareItem *>(object));
-    return items;
-}
-
-ShareItem *findLive(ShareListViewModel &model, const QString &title)
-{
-    for (ShareItem *item : model.shares()) {
-        if (item->title() == title)
-            return item;
-    }
-    return nullptr;
-}
-
 QByteArray dump(ManagedObjectContext &context)
 {
     QJsonArray items;
-    for (ShareItem *item : allItems(context)) {
+    for (ManagedObject *stored : context.execute(ShareItem::fetchRequest()).objects) {
+        auto *item = static_cast<ShareItem *>(stored);
         QJsonObject object{{QStringLiteral("title"), item->title()},
                            {QStringLiteral("uuid"), item->uuid().toString(QUuid::WithoutBraces)},
                            {QStringLiteral("status"), item->syncStatusValue()},
-                           {QStringLiteral("favorite"), item->isFavorite()},
-                           {QStringLiteral("marked"), item->isMarkedForDeletion()}};
+                           {QStringLiteral("favorite"), item->isFavorite()}};
         if (!item->imageUUID().isNull()) {
             QFile file(ImageManager::shared().imageFileURL(item->imageUUID()));
             if (file.open(QIODevice::ReadOnly))
@@ -104,6 +84,63 @@ int main(int argc, char *argv[])
     StashlineAppDelegate delegate;
     delegate.applicationDidFinishLaunching(QGuiApplication::arguments());
 
+    const auto execute = [&](const QString &line) -> QByteArray {
+        const QString command = line.section(QLatin1Char(' '), 0, 0);
+        const QString title = line.section(QLatin1Char(' '), 1, 1);
+        const QString argument = line.section(QLatin1Char(' '), 2);
+        const QList<ShareItem *> live = model.shares();
+        const auto found = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->title() == title; });
+        ShareItem *item = found == live.end() ? nullptr : *found;
+        if (command == QLatin1String("add")) {
+            model.addShare(title, QStringLiteral("content of ") + title, QStringLiteral("text"), {}, false);
+        } else if (command == QLatin1String("addimage")) {
+            const auto uuid = ImageManager::shared().saveImage(ImageManager::decodeImageFile(argument));
+            if (!uuid)
+                return "error picture";
+            model.addShare(title, QString(), QStringLiteral("image"), *uuid, false);
+        } else if (command == QLatin1String("edit") || command == QLatin1String("favorite")
+                   || command == QLatin1String("delete")) {
+            if (!item)
+                return "error no item " + title.toUtf8();
+            if (command == QLatin1String("edit"))
+                model.updateShare(item, argument, item->content(), item->contentType(), item->imageUUID(),
+                                  item->isFavorite());
+            else if (command == QLatin1String("favorite"))
+                model.toggleFavorite(item);
+            else
+                model.deleteShare(item);
+        } else if (command == QLatin1String("addmany")) {
+            for (int index = 0; index < title.toInt(); ++index) {
+                ShareItem *share = ShareItem::insert(context);
+                share->setTitle(argument + QString::number(index));
+                share->setContent(QStringLiteral("bulk"));
+            }
+            if (context.save())
+                return "error save";
+            CloudKitSyncManager::shared().uploadPendingItems();
+        } else if (command == QLatin1String("upload")) {
+            CloudKitSyncManager::shared().uploadPendingItems();
+        } else if (command == QLatin1String("retry")) {
+            for (ShareItem *share : model.shares()) {
+                if (share->syncStatus() == ShareItem::SyncStatus::failed)
+                    model.retryShare(share);
+            }
+        } else if (command == QLatin1String("download")) {
+            model.syncFromCloud();
+        } else if (command == QLatin1String("ready")) {
+            return feedOpen && subscribed ? "yes" : "no";
+        } else if (command == QLatin1String("state")) {
+            return "banner " + model.lastCloudSyncErrorMessage().toUtf8(); // the error the list shows
+        } else if (command == QLatin1String("dump")) {
+            return dump(context);
+        } else if (command == QLatin1String("quit")) {
+            QCoreApplication::quit();
+        } else {
+            return "error unknown command";
+        }
+        return "ok";
+    };
+
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray pending;
     QObject::connect(&input, &QSocketNotifier::activated, &application, [&] {
@@ -114,76 +151,8 @@ int main(int argc, char *argv[])
             return;
         }
         pending.append(buffer, count);
-        qsizetype end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromUtf8(pending.left(end));
-            pending.remove(0, end + 1);
-            const QString command = line.section(QLatin1Char(' '), 0, 0);
-            const QString title = line.section(QLatin1Char(' '), 1, 1);
-            const QString argument = line.section(QLatin1Char(' '), 2);
-            ShareItem *item = title.isEmpty() ? nullptr : findLive(model, title);
-            if (command == QLatin1String("add")) {
-                model.addShare(title, QStringLiteral("content of ") + title, QStringLiteral("text"), {}, false);
-            } else if (command == QLatin1String("addimage")) {
-                const auto uuid = ImageManager::shared().saveImage(ImageManager::decodeImageFile(argument));
-                if (!uuid) {
-                    answer("error picture");
-                    continue;
-                }
-                model.addShare(title, QString(), QStringLiteral("image"), *uuid, false);
-            } else if (command == QLatin1String("edit") || command == QLatin1String("favorite")
-                       || command == QLatin1String("delete")) {
-                if (!item) {
-                    answer("error no item " + title.toUtf8());
-                    continue;
-                }
-                if (command == QLatin1String("edit"))
-                    model.updateShare(item, argument, item->content(), item->contentType(), item->imageUUID(),
-                                      item->isFavorite());
-                else if (command == QLatin1String("favorite"))
-                    model.toggleFavorite(item);
-                else
-                    model.deleteShare(item);
-            } else if (command == QLatin1String("addmany")) {
-                const int total = title.toInt();
-                for (int index = 0; index < total; ++index) {
-                    ShareItem *share = ShareItem::insert(context);
-                    share->setTitle(argument + QString::number(index));
-                    share->setContent(QStringLiteral("bulk"));
-                }
-                if (context.save()) {
-                    answer("error save");
-                    continue;
-                }
-                CloudKitSyncManager::shared().uploadPendingItems();
-            } else if (command == QLatin1String("upload")) {
-                CloudKitSyncManager::shared().uploadPendingItems();
-            } else if (command == QLatin1String("ready")) {
-                answer(feedOpen && subscribed ? "yes" : "no");
-                continue;
-            } else if (command == QLatin1String("state")) {
-                answer(QJsonDocument(QJsonObject{{QStringLiteral("error"), model.lastCloudSyncErrorMessage()},
-                                                 {QStringLiteral("syncing"), model.isSyncingFromCloud()}})
-                           .toJson(QJsonDocument::Compact));
-                continue;
-            } else if (command == QLatin1String("retry")) {
-                for (ShareItem *share : model.shares()) {
-                    if (share->syncStatus() == ShareItem::SyncStatus::failed)
-                        model.retryShare(share);
-                }
-            } else if (command == QLatin1String("download")) {
-                model.syncFromCloud();
-            } else if (command == QLatin1String("dump")) {
-                answer(dump(context));
-                continue;
-            } else if (command == QLatin1String("quit")) {
-                QCoreApplication::quit();
-            } else {
-                answer("error unknown command");
-                continue;
-            }
-            answer("ok");
-        }
+        for (qsizetype end = 0; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
+            answer(execute(QString::fromUtf8(pending.left(end))));
     });
     return application.exec();
 }
