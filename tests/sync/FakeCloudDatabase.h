@@ -13,6 +13,7 @@ class FakeCloudDatabase : public CloudContainerProtocol, public CloudDatabasePro
 public:
     struct FetchAnswer {
         QSet<QString> missing;             // names the server says nothing about
+        QSet<QString> refused;             // names answered with an error of their own
         std::optional<CloudError> overall; // the whole fetch fails
     };
     struct QueryAnswer {
@@ -33,7 +34,7 @@ public:
     }
 
     std::optional<CloudError> modifyAnswer = unavailable();
-    FetchAnswer fetchAnswer{{}, unavailable()};
+    FetchAnswer fetchAnswer{{}, {}, unavailable()};
     QueryAnswer queryAnswer{{}, {}, unavailable()};
     std::optional<CloudError> subscriptionAnswer; // saved
 
@@ -70,7 +71,11 @@ public:
         fetchRequests.append(ids);
         answerLater([ids, answer = fetchAnswer, perRecord, completion] {
             for (const CloudRecordID &id : ids) {
-                if (!answer.overall && !answer.missing.contains(id.recordName()))
+                if (answer.overall || answer.missing.contains(id.recordName()))
+                    continue;
+                if (answer.refused.contains(id.recordName()))
+                    perRecord(id, std::nullopt, CloudError(CloudErrorCode::PermissionFailure, QStringLiteral("refused")));
+                else
                     perRecord(id, CloudRecord(QStringLiteral("ShareItem"), id), std::nullopt);
             }
             completion(answer.overall);

@@ -220,11 +220,15 @@ private slots:
             << std::optional(error(CloudErrorCode::PartialFailure)) << allFound << QList<int>{3, 3, 1}
             << failed(CloudErrorCode::PartialFailure);
         QTest::newRow("verification misses one record")
-            << accepted << FakeCloudDatabase::FetchAnswer{{name(2)}, std::nullopt} << QList<int>{2, 3, 1}
+            << accepted << FakeCloudDatabase::FetchAnswer{{name(2)}, {}, std::nullopt} << QList<int>{2, 3, 1}
             << QStringList{"CloudKit per-record fetch verification incomplete. verified=2 failed=0 missing=1",
                            "CloudKit per-record fetch verification missing record " + name(2)};
+        QTest::newRow("verification refuses one record")
+            << accepted << FakeCloudDatabase::FetchAnswer{{}, {name(1)}, std::nullopt} << QList<int>{3, 2, 1}
+            << QStringList{"CloudKit per-record fetch verification incomplete. verified=2 failed=1 missing=0",
+                           "CloudKit per-record fetch verification failed for " + name(1) + " | ErrorDetail: refused"};
         QTest::newRow("verification fails")
-            << accepted << FakeCloudDatabase::FetchAnswer{{}, error(CloudErrorCode::NetworkUnavailable)}
+            << accepted << FakeCloudDatabase::FetchAnswer{{}, {}, error(CloudErrorCode::NetworkUnavailable)}
             << QList<int>{3, 3, 1}
             << QStringList{"CloudKit fetch verification failed. Data likely stuck in cloudd local queue. | "
                            "ErrorDetail: error 3"};
