@@ -51,7 +51,6 @@ private slots:
             << "static void A::b(const QMap<QString, int>&, std::function<void(int, int)>)" << "b(_:_:)";
         QTest::newRow("lambda reports its function")
             << "CloudKitSyncManager::uploadPendingItems()::<lambda(const CloudResult&)>" << "uploadPendingItems()";
-        QTest::newRow("void parameter list") << "int main(void)" << "main()";
     }
     void functionName()
     {

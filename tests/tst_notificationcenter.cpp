@@ -39,14 +39,6 @@ private slots:
         center.post(QStringLiteral("StashlineCloudSyncDidFinish"));
         QCOMPARE(received.size(), 2);
     }
-
-    void asyncRunsAfterTheCallerReturned()
-    {
-        QStringList order;
-        MainQueue::async([&order] { order.append(QStringLiteral("queued")); });
-        order.append(QStringLiteral("caller"));
-        QTRY_COMPARE(order, (QStringList{QStringLiteral("caller"), QStringLiteral("queued")}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNotificationCenter)
