@@ -6,7 +6,8 @@ namespace ShareInputRules {
 
 QString trimmed(const QString &text)
 {
-    return text.trimmed();
+    const QString result = text.trimmed();
+    return result.isNull() ? QString(QLatin1String("")) : result;
 }
 
 QString classifyContent(const QString &trimmedContent, bool hasImage)

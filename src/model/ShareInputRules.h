@@ -11,6 +11,8 @@
 namespace ShareInputRules {
 
 // `text` without white space and line breaks at both ends; what is stored for title and content.
+// Never absent, even for absent input: an item whose content is absent reads as a legacy item on
+// the next load, which would rewrite an image-only item as a note.
 QString trimmed(const QString &text);
 
 // The content type for trimmed content: "url" when it parses as a URL that has a scheme,

@@ -10,18 +10,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-namespace {
-
-// Trimmed input, never absent: an item whose content is absent reads as a legacy item on the next
-// load, which would rewrite an image-only item as a note.
-QString trimmedInput(const QString &text)
-{
-    const QString trimmed = ShareInputRules::trimmed(text);
-    return trimmed.isNull() ? QString(QLatin1String("")) : trimmed;
-}
-
-} // namespace
-
 ComposerDraft::ComposerDraft(QObject *parent)
     : QObject(parent)
 {
@@ -158,8 +146,8 @@ bool ComposerDraft::add(QObject *modelObject)
     auto *model = qobject_cast<ShareListViewModel *>(modelObject);
     if (!model || !canAdd())
         return false;
-    const QString title = trimmedInput(m_title);
-    const QString content = trimmedInput(m_content);
+    const QString title = ShareInputRules::trimmed(m_title);
+    const QString content = ShareInputRules::trimmed(m_content);
     const QString contentType = ShareInputRules::classifyContent(content, hasImage());
     const QUuid imageUUID = hasImage() ? storeAttachedImage() : QUuid();
     model->addShare(title, content, contentType, imageUUID, m_isFavorite);
@@ -172,8 +160,8 @@ bool ComposerDraft::save(QObject *modelObject, QObject *itemObject)
     auto *item = qobject_cast<ShareItem *>(itemObject);
     if (!model || !item || !canSave())
         return false;
-    const QString title = trimmedInput(m_title);
-    const QString content = trimmedInput(m_content);
+    const QString title = ShareInputRules::trimmed(m_title);
+    const QString content = ShareInputRules::trimmed(m_content);
     const QString contentType = ShareInputRules::classifyContent(content, hasImage());
     const QUuid imageUUID = ShareInputRules::editImageIdentifier(
         hasImage(), m_hasSelectedItem, m_originalImageUUID, [this]() -> std::optional<QUuid> {
