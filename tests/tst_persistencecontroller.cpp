@@ -11,23 +11,15 @@
 
 namespace {
 
-QList<ShareItem *> items(const QList<ManagedObject *> &objects)
-{
-    QList<ShareItem *> result;
-    for (ManagedObject *object : objects)
-        result.append(static_cast<ShareItem *>(object));
-    return result;
-}
-
 QList<ShareItem *> fetch(ManagedObjectContext &context, std::optional<Predicate> predicate = std::nullopt, int limit = 0)
 {
     FetchRequest request = ShareItem::fetchRequest();
     request.predicate = std::move(predicate);
     request.fetchLimit = limit;
-    auto result = context.execute(request);
-    if (result.error)
-        qWarning() << result.error->description;
-    return items(result.objects);
+    QList<ShareItem *> result;
+    for (ManagedObject *object : context.execute(request).objects)
+        result.append(static_cast<ShareItem *>(object));
+    return result;
 }
 
 QByteArray fileHash(const QString &path)
