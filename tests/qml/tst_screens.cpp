@@ -36,7 +36,6 @@ public:
     Q_INVOKABLE void reset()
     {
         m_model.reset();
-        m_container.reset();
         std::optional<StoreError> error;
         m_container = PersistenceController::openInMemoryContainer(&error);
         Q_ASSERT(m_container);
@@ -64,17 +63,14 @@ public:
     Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
     Q_INVOKABLE int downloadCount() const { return m_sync->calls("download"); }
     Q_INVOKABLE void postSyncStart() { NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart); }
+    // An empty message is a pass that ended well.
     Q_INVOKABLE void postSyncFinish(const QString &errorMessage)
     {
-        QVariantMap userInfo;
-        if (!errorMessage.isEmpty())
-            userInfo.insert(CloudSyncNotification::errorMessageKey, errorMessage);
-        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr, userInfo);
+        const QVariantMap userInfo{{CloudSyncNotification::errorMessageKey, errorMessage}};
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr,
+                                                 errorMessage.isEmpty() ? QVariantMap() : userInfo);
     }
-    Q_INVOKABLE QUrl pictureFile() const
-    {
-        return QUrl::fromLocalFile(m_directory.filePath(QStringLiteral("picture.png")));
-    }
+    Q_INVOKABLE QUrl pictureFile() const { return QUrl::fromLocalFile(m_directory.filePath(QStringLiteral("picture.png"))); }
 
 signals:
     void viewModelChanged();

@@ -9,43 +9,10 @@ Item {
     width: 960
     height: 720
 
-    Component {
-        id: listScreen
-        ShareListView {
-            width: 960
-            height: 720
-            viewModel: Fixture.viewModel
-        }
-    }
-    Component {
-        id: historyScreen
-        HistoryView {
-            width: 960
-            height: 720
-            viewModel: Fixture.viewModel
-        }
-    }
-    Component {
-        id: rowComponent
-        ShareRow {
-            width: 600
-        }
-    }
-    Component {
-        id: contentComponent
-        ContentView {
-            width: 960
-            height: 720
-            viewModel: Fixture.viewModel
-        }
-    }
-    Component {
-        id: aboutComponent
-        AboutView {
-            width: 960
-            height: 720
-        }
-    }
+    Component { id: listScreen; ShareListView { width: 960; height: 720; viewModel: Fixture.viewModel } }
+    Component { id: historyScreen; HistoryView { width: 960; height: 720; viewModel: Fixture.viewModel } }
+    Component { id: rowComponent; ShareRow { width: 600 } }
+    Component { id: aboutComponent; AboutView { width: 960; height: 720 } }
 
     TestCase {
         id: test
@@ -58,31 +25,22 @@ Item {
 
         function makeList() {
             const screen = createTemporaryObject(listScreen, root)
-            verify(screen)
             // The first load runs once the screen is shown.
             tryVerify(function() { return Fixture.downloadCount() === 1 })
             return screen
         }
         function cards(screen, name) {
             const list = findChild(screen, name === "historyCard" ? "historyList" : "shareList")
-            verify(list)
             list.forceLayout()
-            const found = []
-            for (let index = 0; index < list.contentItem.children.length; ++index) {
-                const card = findChild(list.contentItem.children[index], name || "shareCard")
-                if (card && card.visible)
-                    found.push(card)
-            }
-            return found
+            return Array.from(list.contentItem.children, function(child) { return findChild(child, name || "shareCard") })
+                .filter(function(card) { return card && card.visible })
         }
-
-        function test_tabsInOrderSharesFirst() {
-            const content = createTemporaryObject(contentComponent, root)
-            const bar = findChild(content, "tabBar")
-            compare(bar.currentIndex, 0)
-            compare(bar.count, 3)
-            compare([0, 1, 2].map(function(index) { return bar.itemAt(index).objectName }),
-                    ["tab_stash-line", "tab_history", "tab_about"])
+        function waitForCards(screen, count, name) {
+            tryVerify(function() { return cards(screen, name).length === count })
+            return cards(screen, name)
+        }
+        function makeRow(title, content, type) {
+            return createTemporaryObject(rowComponent, root, { share: Fixture.addItem(title, content, type, 2, 0, false) })
         }
 
         // The enablement rules live in the draft; here the button follows them and Add stores.
@@ -102,27 +60,11 @@ Item {
             compare(cards(screen)[0].share.title, "A title alone")
         }
 
-        function test_cancelDiscardsTheSheet() {
-            const screen = makeList()
-            screen.showAddSheet()
-            const sheet = screen.addSheetPopup
-            tryVerify(function() { return sheet.opened })
-            sheet.draft.content = "kept nowhere"
-            findChild(sheet.contentItem, "addCancelButton").clicked()
-            tryVerify(function() { return !sheet.visible })
-            compare(Fixture.storedItemCount(), 0)
-            screen.showAddSheet()
-            tryVerify(function() { return sheet.opened })
-            compare(sheet.draft.content, "")
-            sheet.close()
-        }
-
-        function test_deleteCancelThenConfirm() {
+        // The Delete key asks first; cancel keeps the item, confirm deletes it.
+        function test_deleteKeyAsksFirst() {
             Fixture.addItem("Keep me?", "note", "text", 2, 0, false)
             const screen = makeList()
-            tryVerify(function() { return cards(screen).length === 1 })
-            // The Delete key asks first, like the menu.
-            cards(screen)[0].forceActiveFocus()
+            waitForCards(screen, 1)[0].forceActiveFocus()
             keyClick(Qt.Key_Delete)
             const dialog = screen.deleteDialog
             tryVerify(function() { return dialog.opened })
@@ -131,7 +73,6 @@ Item {
             tryVerify(function() { return !dialog.visible })
             compare(screen.itemsToDelete.length, 0)
             compare(Fixture.storedItemCount(), 1)
-
             cards(screen)[0].deleteRequested()
             tryVerify(function() { return dialog.opened })
             dialog.confirm()
@@ -140,33 +81,35 @@ Item {
             tryVerify(function() { return findChild(screen, "emptyState").visible })
         }
 
-        function test_favoritesChip() {
+        // History shows older non-favourites; its corner button asks before deleting.
+        function test_historyDeleteFromCornerButton() {
+            Fixture.addItem("Last week", "", "text", 2, 8, false)
+            Fixture.addItem("Old favourite", "", "text", 2, 8, true)
+            const screen = createTemporaryObject(historyScreen, root)
+            const card = waitForCards(screen, 1, "historyCard")[0]
+            compare(card.share.title, "Last week")
+            findChild(card, "cardTrashButton").clicked()
+            tryVerify(function() { return screen.deleteDialog.opened })
+            compare(Fixture.storedItemCount(), 2)
+            screen.deleteDialog.confirm()
+            compare(Fixture.storedItemCount(), 1)
+            tryVerify(function() { return findChild(screen, "historyEmpty").visible })
+        }
+
+        function test_favoritesChipAndStartScope() {
             Fixture.addItem("Fresh favourite", "", "text", 2, 0, true)
             Fixture.addItem("Old favourite", "", "text", 2, 5, true)
             Fixture.addItem("Old plain", "", "text", 2, 6, false)
             const screen = makeList()
+            compare(screen.initialScope(["app", "-UI_TESTING", "-mockState", "favorites"]), "favorites")
+            compare(screen.initialScope(["app", "-mockState", "FULL", "-mockState", "FAVORITES"]), "recent")
             compare(screen.selectedScope, "recent")
-            tryVerify(function() { return cards(screen).length === 1 })
-            compare(cards(screen)[0].share.title, "Fresh favourite")
+            compare(waitForCards(screen, 1)[0].share.title, "Fresh favourite")
             findChild(screen, "scopeChip_favorites").clicked()
             compare(screen.selectedScope, "favorites")
-            tryVerify(function() { return cards(screen).length === 1 })
-            compare(cards(screen)[0].share.title, "Old favourite")
+            compare(waitForCards(screen, 1)[0].share.title, "Old favourite")
             Fixture.viewModel.toggleFavorite(cards(screen)[0].share)
             tryVerify(function() { return findChild(screen, "emptyState").visible })
-        }
-
-        function test_initialScope_data() {
-            return [
-                { tag: "FAVORITES", args: ["app", "-mockState", "FAVORITES"], scope: "favorites" },
-                { tag: "any case", args: ["app", "-UI_TESTING", "-mockState", "favorites"], scope: "favorites" },
-                { tag: "last argument", args: ["app", "-mockState"], scope: "recent" },
-                { tag: "first occurrence", args: ["app", "-mockState", "FULL", "-mockState", "FAVORITES"], scope: "recent" }
-            ]
-        }
-        function test_initialScope(data) {
-            const screen = createTemporaryObject(listScreen, root)
-            compare(screen.initialScope(data.args), data.scope)
         }
 
         function test_bannerPrecedenceAndRetry() {
@@ -188,22 +131,20 @@ Item {
             shows("syncing")
             Fixture.postSyncFinish("Again")
             shows("failed")
-            const downloads = Fixture.downloadCount()
             findChild(screen, "bannerRetryButton").clicked()
             compare(banner.state, "syncing")
-            compare(Fixture.downloadCount(), downloads + 1)
+            compare(Fixture.downloadCount(), 2)
             Fixture.postSyncFinish("")
             shows("none")
         }
 
         // Pending, failed and out-of-range badges retry their item, once per press; the others do nothing.
         function test_badgesRetryTheirItem() {
-            const statuses = [0, 1, 2, 3, 9]
-            const retries = [1, 1, 1, 2, 3]
+            const statuses = [0, 1, 2, 3, 9], retries = [1, 1, 1, 2, 3]
             for (let index = 0; index < statuses.length; ++index)
                 Fixture.addItem("Item " + index, "", "text", statuses[index], index / 100, false)
             const screen = makeList()
-            tryVerify(function() { return cards(screen).length === statuses.length })
+            waitForCards(screen, statuses.length)
             for (let index = 0; index < statuses.length; ++index) {
                 const card = cards(screen)[index]
                 compare(card.share.syncStatus, statuses[index])
@@ -217,33 +158,15 @@ Item {
 
         function test_userTextIsPlain() {
             const markup = "<img src=\"http://127.0.0.1:1/x\"><b>bold</b>"
-            const share = Fixture.addItem(markup, "<i>content</i>", "text", 2, 0, false)
-            const row = createTemporaryObject(rowComponent, root, { share: share })
-            const title = findChild(row, "share-row-title")
-            compare(title.textFormat, Text.PlainText)
-            compare(title.text, markup)
-            const secondary = findChild(row, "shareRowSecondary")
-            compare(secondary.textFormat, Text.PlainText)
-            compare(secondary.text, "<i>content</i>")
-        }
-
-        function test_rowFollowsTheItem() {
-            const share = Fixture.addItem("Star me", "", "text", 2, 0, false)
-            const row = createTemporaryObject(rowComponent, root, { share: share })
-            const badge = findChild(row, "syncStatusIcon")
-            verify(!findChild(row, "favoriteStar").visible)
-            compare(badge.shownStatus, 2)
-            share.isFavorite = true
-            verify(findChild(row, "favoriteStar").visible)
-            // Toggling through the model clears the star and marks the item pending again.
-            Fixture.viewModel.toggleFavorite(share)
-            verify(!findChild(row, "favoriteStar").visible)
-            compare(badge.shownStatus, 0)
+            const row = makeRow(markup, "<i>content</i>", "text")
+            for (const [name, text] of [["share-row-title", markup], ["shareRowSecondary", "<i>content</i>"]]) {
+                compare(findChild(row, name).textFormat, Text.PlainText)
+                compare(findChild(row, name).text, text)
+            }
         }
 
         function test_linkRow() {
-            const share = Fixture.addItem("Article", "https://www.example.com/news/today", "url", 2, 0, false)
-            const row = createTemporaryObject(rowComponent, root, { share: share })
+            const row = makeRow("Article", "https://www.example.com/news/today", "url")
             compare(findChild(row, "shareRowSecondary").text, "example.com")
             const preview = findChild(row, "shareURLPreview")
             verify(preview.visible)
@@ -255,43 +178,10 @@ Item {
             compare(opened, "https://www.example.com/news/today")
         }
 
-        function test_copyText_data() {
-            return [
-                { tag: "link", title: "Article", content: "https://example.com/a", type: "url", copied: "https://example.com/a" },
-                { tag: "note", title: "Title", content: "The note", type: "text", copied: "The note" },
-                { tag: "title only", title: "Only a title", content: "", type: "text", copied: "Only a title" }
-            ]
-        }
-        function test_copyText(data) {
-            Fixture.addItem(data.title, data.content, data.type, 2, 0, false)
-            const screen = makeList()
-            tryVerify(function() { return cards(screen).length === 1 })
-            const card = cards(screen)[0]
-            compare(card.copyText(), data.copied)
-            card.forceActiveFocus()
-            keySequence(StandardKey.Copy)
-            compare(Clipboard.text(), data.copied)
-        }
-
-        function test_historyDeleteFromCornerButton() {
-            Fixture.addItem("Last week", "", "text", 2, 8, false)
-            Fixture.addItem("Old favourite", "", "text", 2, 8, true)
-            const screen = createTemporaryObject(historyScreen, root)
-            tryVerify(function() { return cards(screen, "historyCard").length === 1 })
-            const card = cards(screen, "historyCard")[0]
-            compare(card.share.title, "Last week")
-            findChild(card, "cardTrashButton").clicked()
-            tryVerify(function() { return screen.deleteDialog.opened })
-            screen.deleteDialog.confirm()
-            compare(Fixture.storedItemCount(), 1)
-            tryVerify(function() { return findChild(screen, "historyEmpty").visible })
-        }
-
         function test_editPageSaves() {
             Fixture.addItem("Before", "old words", "text", 2, 0, false)
             const screen = makeList()
-            tryVerify(function() { return cards(screen).length === 1 })
-            cards(screen)[0].clicked()
+            waitForCards(screen, 1)[0].clicked()
             tryCompare(screen.navigation, "depth", 2)
             const page = screen.navigation.currentItem
             tryCompare(page.draft, "title", "Before")

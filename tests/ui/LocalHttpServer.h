@@ -5,6 +5,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <memory>
+
 // A tiny HTTP/1.1 server on 127.0.0.1 for tests: answers GET requests by path (query included)
 // from a table of canned bodies, 404 for anything else, and counts the requests it served.
 class LocalHttpServer : public QTcpServer
@@ -27,25 +29,20 @@ protected:
     {
         auto *socket = new QTcpSocket(this);
         socket->setSocketDescriptor(descriptor);
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-            m_buffers[socket] += socket->readAll();
-            const QByteArray &request = m_buffers[socket];
-            if (!request.contains("\r\n\r\n"))
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        const auto request = std::make_shared<QByteArray>();
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, request] {
+            *request += socket->readAll();
+            if (!request->contains("\r\n\r\n"))
                 return;
-            const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
+            const QList<QByteArray> requestLine = request->left(request->indexOf("\r\n")).split(' ');
             const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
             requestedPaths.append(path);
             const Response response = responses.value(path, Response{404, "text/plain", "not found"});
-            QByteArray answer = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\nContent-Type: "
-                + response.contentType + "\r\nContent-Length: " + QByteArray::number(response.body.size())
-                + "\r\nConnection: close\r\n\r\n" + response.body;
-            socket->write(answer);
+            socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " X\r\nContent-Type: " + response.contentType
+                          + "\r\nContent-Length: " + QByteArray::number(response.body.size())
+                          + "\r\nConnection: close\r\n\r\n" + response.body);
             socket->disconnectFromHost();
-            m_buffers.remove(socket);
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         });
     }
-
-private:
-    QHash<QTcpSocket *, QByteArray> m_buffers;
 };
