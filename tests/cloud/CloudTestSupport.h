@@ -6,7 +6,6 @@
 #include "platform/cloud/CloudRecord.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutex>
@@ -17,6 +16,7 @@
 #include <QUuid>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 
 namespace CloudTestSupport {
@@ -25,9 +25,7 @@ namespace CloudTestSupport {
 inline QString serverUrl()
 {
     QFile file(QStringLiteral(STASHLINE_CLOUD_SERVER_URL_FILE));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
 }
 
 // Sends one request with the credentials of `urlWithCredentials` and waits for the answer.
@@ -39,33 +37,25 @@ inline int adminRequest(const QByteArray &verb, const QString &urlWithCredential
     QNetworkRequest request(QUrl(url.toString(QUrl::RemoveUserInfo)));
     request.setRawHeader("Authorization", "Basic " + (url.userName() + QLatin1Char(':') + url.password()).toUtf8().toBase64());
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    QNetworkReply *reply = manager.sendCustomRequest(request, verb, body);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
+    const std::unique_ptr<QNetworkReply> reply(manager.sendCustomRequest(request, verb, body));
+    // A reply still unfinished after the wait gives status 0.
+    static_cast<void>(QTest::qWaitFor([&reply] { return reply->isFinished(); }, 30000));
     if (answer)
         *answer = reply->readAll();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    delete reply;
-    return status;
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 }
 
 // A fresh database on `server` (default: the fixture's); its URL with credentials.
 inline QString createDatabase(const QString &server = serverUrl())
 {
     const QString url = server + QStringLiteral("/test-") + QUuid::createUuid().toString(QUuid::Id128);
-    const int status = adminRequest("PUT", url);
-    return status == 201 ? url : QString();
+    return adminRequest("PUT", url) == 201 ? url : QString();
 }
 
 // Collects the callbacks of one operation, from the worker thread, for the test thread.
 struct Recorder {
-    struct Item {
-        CloudRecordID id;
-        std::optional<CloudRecord> record;
-        std::optional<CloudError> error;
-        bool afterResult = false;
-    };
+    // One per-record callback; afterResult: it came after the result.
+    struct Item { CloudRecordID id; std::optional<CloudRecord> record; std::optional<CloudError> error; bool afterResult; };
     mutable QMutex mutex;
     QList<Item> items;
     QList<CloudRecord> saved;
@@ -82,10 +72,7 @@ struct Recorder {
             items.append({id, record, err, done.load()});
         };
     }
-    auto result()
-    {
-        return [this](const std::optional<CloudError> &err) { finish({}, err); };
-    }
+    auto result() { return [this](const std::optional<CloudError> &err) { finish({}, err); }; }
     auto modifyResult()
     {
         return [this](const QList<CloudRecord> &records, const std::optional<CloudError> &err) { finish(records, err); };
@@ -99,15 +86,8 @@ struct Recorder {
         ++resultCount;
         done = true;
     }
-    void noteThread()
-    {
-        if (QThread::currentThread() == QCoreApplication::instance()->thread())
-            onTestThread = true;
-    }
-    bool wait(int milliseconds = 20000) const
-    {
-        return QTest::qWaitFor([this] { return done.load(); }, milliseconds);
-    }
+    void noteThread() { onTestThread = onTestThread || QThread::currentThread() == QCoreApplication::instance()->thread(); }
+    bool wait(int milliseconds = 20000) const { return QTest::qWaitFor([this] { return done.load(); }, milliseconds); }
 };
 
 // Captures every log line, debug included, while it lives.

@@ -16,26 +16,27 @@ const PushChannel::Timing fastTiming{.heartbeatMilliseconds = 300, .readTimeoutM
                                      .maximumCoalesceMilliseconds = 300, .minimumBackoffMilliseconds = 100,
                                      .maximumBackoffMilliseconds = 400};
 
-CloudRecord shareItem(const QString &name)
-{
-    CloudRecord record(QStringLiteral("ShareItem"), CloudRecordID(name));
-    record.setString(QStringLiteral("title"), name);
-    return record;
-}
-
-bool write(CloudContainer &container, const QList<CloudRecord> &records)
+bool write(CloudContainer &container, const QString &name, const QString &type = QStringLiteral("ShareItem"))
 {
     Recorder recorder;
-    container.privateCloudDatabase().modifyRecords(records, {}, recorder.modifyResult());
+    container.privateCloudDatabase().modifyRecords({CloudRecord(type, CloudRecordID(name))}, {}, recorder.modifyResult());
     return recorder.wait() && !recorder.error;
 }
 
-bool subscribe(CloudContainer &container)
+// Subscribes `container` to share item changes, twice as a restarted app would, and opens its
+// push channel; false when either save failed or no feed opened.
+bool startPushes(CloudContainer &container, QSignalSpy &opened)
 {
-    Recorder recorder;
-    container.privateCloudDatabase().saveSubscription(
-        CloudSubscription(QStringLiteral("share-item-changes"), QStringLiteral("ShareItem"), 7), recorder.result());
-    return recorder.wait() && !recorder.error;
+    container.pushChannel()->setTiming(fastTiming);
+    for (int round = 0; round < 2; ++round) {
+        Recorder recorder;
+        container.privateCloudDatabase().saveSubscription(
+            CloudSubscription(QStringLiteral("share-item-changes"), QStringLiteral("ShareItem"), 7), recorder.result());
+        if (!recorder.wait() || recorder.error)
+            return false;
+    }
+    container.pushChannel()->start();
+    return opened.wait(5000);
 }
 
 } // namespace
@@ -50,36 +51,25 @@ private slots:
         QVERIFY(!url.isEmpty());
         CloudContainer mine(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(url));
         CloudContainer other(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(url));
-        mine.pushChannel()->setTiming(fastTiming);
-        QVERIFY(subscribe(mine));
         QSignalSpy opened(mine.pushChannel(), &PushChannel::feedOpened);
         QSignalSpy pushes(mine.pushChannel(), &PushChannel::remoteNotificationReceived);
-        mine.pushChannel()->start();
-        QVERIFY(opened.wait(5000));
+        QVERIFY(startPushes(mine, opened));
         QCOMPARE(opened.first().first().toBool(), false);
 
-        QVERIFY(write(mine, {shareItem(QStringLiteral("OWN"))}));
+        QVERIFY(write(mine, QStringLiteral("OWN")));
         QTest::qWait(800);
         QCOMPARE(pushes.size(), 0);
 
-        QVERIFY(write(other, {shareItem(QStringLiteral("THEIRS"))}));
+        QVERIFY(write(other, QStringLiteral("THEIRS")));
         QVERIFY(pushes.wait(5000));
         QTest::qWait(500);
         QCOMPARE(pushes.size(), 1);
-
-        // A burst of writes is one push.
-        pushes.clear();
-        for (int i = 0; i < 5; ++i)
-            other.privateCloudDatabase().modifyRecords({shareItem(QStringLiteral("B%1").arg(i))}, {}, {});
-        QVERIFY(pushes.wait(5000));
-        QTest::qWait(600);
-        QVERIFY2(pushes.size() <= 2, qPrintable(QString::number(pushes.size())));
 
         QCOMPARE(opened.size(), 1); // the feed stayed open all along
 
         // A record type nobody subscribed to is no push.
         pushes.clear();
-        QVERIFY(write(other, {CloudRecord(QStringLiteral("Other"), CloudRecordID(QStringLiteral("O")))}));
+        QVERIFY(write(other, QStringLiteral("O"), QStringLiteral("Other")));
         QTest::qWait(600);
         QCOMPARE(pushes.size(), 0);
     }
@@ -89,39 +79,31 @@ private slots:
         // A server of this test's own, so that stopping it disturbs no other test; kept in a folder
         // so that it comes back with the same port and password.
         QTemporaryDir state;
-        const QString pidFile = state.filePath(QStringLiteral("pid"));
-        const QString urlFile = state.filePath(QStringLiteral("url"));
-        const QString portFile = state.filePath(QStringLiteral("port"));
-        const QString tool = QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL);
-        auto startServer = [&](const QString &port) {
-            QStringList arguments{QStringLiteral("start"), QStringLiteral("--dir"), state.filePath(QStringLiteral("server")), QStringLiteral("--database"),
-                                  QStringLiteral("stashline"), QStringLiteral("--pid-file"), pidFile,
-                                  QStringLiteral("--url-file"), urlFile, QStringLiteral("--port-file"), portFile};
-            if (!port.isEmpty())
-                arguments << QStringLiteral("--port") << port;
-            return QProcess::execute(tool, arguments) == 0;
+        // Runs the server tool with `arguments`, %1 standing for the state folder.
+        auto server = [&state](const QString &arguments) {
+            const QString tool = QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL);
+            return QProcess::execute(tool, arguments.arg(state.path()).split(QLatin1Char(' '))) == 0;
         };
-        auto stopServer = [&] { return QProcess::execute(tool, {QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile}) == 0; };
-        auto readFile = [](const QString &path) {
-            QFile file(path);
+        const QString start = QStringLiteral("start --dir %1/server --database stashline --pid-file %1/pid --url-file %1/url "
+                                             "--port-file %1/port");
+        const QString stop = QStringLiteral("stop --pid-file %1/pid");
+        auto readFile = [&state](const char *name) {
+            QFile file(state.filePath(QLatin1String(name)));
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
         };
 
-        QVERIFY(startServer({}));
-        const QString port = readFile(portFile);
-        CloudContainer mine(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile(urlFile)));
+        QVERIFY(server(start));
+        const QString port = readFile("port");
+        CloudContainer mine(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile("url")));
         mine.setRequestTimeout(2000);
-        mine.pushChannel()->setTiming(fastTiming);
-        QVERIFY(subscribe(mine));
         QSignalSpy opened(mine.pushChannel(), &PushChannel::feedOpened);
         QSignalSpy pushes(mine.pushChannel(), &PushChannel::remoteNotificationReceived);
-        mine.pushChannel()->start();
-        QVERIFY(opened.wait(5000));
+        QVERIFY(startPushes(mine, opened));
 
-        QVERIFY(stopServer());
+        QVERIFY(server(stop));
         QTest::qWait(1000);
         QCOMPARE(pushes.size(), 0);
-        QVERIFY(startServer(port));
+        QVERIFY(server(start + QStringLiteral(" --port ") + port));
         QVERIFY(QTest::qWaitFor([&] { return opened.size() >= 2; }, 10000));
         QCOMPARE(opened.last().first().toBool(), true);
         QVERIFY(pushes.wait(3000) || pushes.size() == 1);
@@ -129,10 +111,10 @@ private slots:
         QCOMPARE(pushes.size(), 1);
 
         // The new feed delivers again.
-        CloudContainer other(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile(urlFile)));
-        QVERIFY(write(other, {shareItem(QStringLiteral("AFTER"))}));
+        CloudContainer other(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile("url")));
+        QVERIFY(write(other, QStringLiteral("AFTER")));
         QVERIFY(pushes.wait(5000));
-        QVERIFY(stopServer());
+        QVERIFY(server(stop));
     }
 };
 
