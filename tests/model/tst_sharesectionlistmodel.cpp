@@ -66,7 +66,6 @@ private slots:
         QTest::newRow("last of a day deleted") << "Today:a|Mar 5:c|Mar 1:d" << "Today:a|Mar 1:d" << "-2..3" << "#Today a #Mar 1 d";
         QTest::newRow("day renamed at midnight") << "Today:a|Yesterday:b" << "Yesterday:a|Mar 5:b" << "-0..3 +0..3"
                                                  << "#Yesterday a #Mar 5 b";
-        QTest::newRow("all gone") << "Today:a|Mar 5:c" << "" << "-0..3" << "";
     }
 
     void update()
