@@ -266,6 +266,9 @@ private slots:
         QVERIFY(m_model->lastCloudSyncErrorMessage().isNull());
         QCOMPARE(m_sync->retried, QList<ShareItem *>{item});
         QVERIFY(context().hasChanges());
+        m_model->syncFromCloud();
+        m_model->refresh(); // a download already runs: no second one
+        QCOMPARE(m_sync->calls("download"), 1);
     }
 
     void loadFromWorkerThreadPublishesOnMainThread()

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The add and save rules themselves are tested with ShareInputRules; here the draft applies them,
-// trims and classifies its input, and stores pictures only on Add or Save.
+// The draft applies the add and save rules, trims and classifies its input, and stores pictures
+// only on Add or Save.
 class TestComposerDraft : public QObject
 {
     Q_OBJECT
