@@ -18,51 +18,29 @@ public:
     };
     struct QueryAnswer {
         QList<CloudRecord> records;
-        QList<CloudRecordID> unmatched; // per-record failures
         std::optional<CloudError> overall;
     };
 
-    FakeCloudDatabase()
-    {
-        m_thread.start();
-        m_receiver.moveToThread(&m_thread);
-    }
-    ~FakeCloudDatabase() override
-    {
-        m_thread.quit();
-        m_thread.wait();
-    }
+    FakeCloudDatabase() { m_thread.start(); m_receiver.moveToThread(&m_thread); }
+    ~FakeCloudDatabase() override { m_thread.quit(); m_thread.wait(); }
 
     std::optional<CloudError> modifyAnswer = unavailable();
     FetchAnswer fetchAnswer{{}, {}, unavailable()};
-    QueryAnswer queryAnswer{{}, {}, unavailable()};
-    std::optional<CloudError> subscriptionAnswer; // saved
-
+    QueryAnswer queryAnswer{{}, unavailable()};
     QList<QList<CloudRecord>> modifyRequests;
     QList<QList<CloudRecordID>> fetchRequests;
-    QStringList queryRequests;
-    QList<CloudSubscription> subscriptionRequests;
+    QList<CloudSubscription> subscriptionRequests; // all saved
 
     QString containerIdentifier() const override { return QStringLiteral("iCloud.com.quellmar.Stashline"); }
     CloudDatabaseProtocol &privateCloudDatabase() override { return *this; }
-    void fetchUserRecordID(CloudCallbacks::UserRecordID completion) override
-    {
-        answerLater([completion] { completion(CloudRecordID(QStringLiteral("_user-1")), std::nullopt); });
-    }
     int databaseScope() const override { return 2; }
+    void fetchUserRecordID(CloudCallbacks::UserRecordID) override {} // the engine only logs the answer
 
     void modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion) override
     {
         modifyRequests.append(records);
-        answerLater([records, error = modifyAnswer, completion] {
-            QList<CloudRecord> saved;
-            for (const CloudRecord &record : records) {
-                if (!error || (error->code() == CloudErrorCode::PartialFailure
-                               && !error->partialErrorsByItemID().contains(record.recordID())))
-                    saved.append(record);
-            }
-            completion(saved, error);
-        });
+        // The engine reads the saved records only when the whole request succeeded.
+        answerLater([records, error = modifyAnswer, completion] { completion(error ? QList<CloudRecord>() : records, error); });
     }
 
     void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
@@ -71,26 +49,21 @@ public:
         fetchRequests.append(ids);
         answerLater([ids, answer = fetchAnswer, perRecord, completion] {
             for (const CloudRecordID &id : ids) {
-                if (answer.overall || answer.missing.contains(id.recordName()))
-                    continue;
                 if (answer.refused.contains(id.recordName()))
                     perRecord(id, std::nullopt, CloudError(CloudErrorCode::PermissionFailure, QStringLiteral("refused")));
-                else
+                else if (!answer.overall && !answer.missing.contains(id.recordName()))
                     perRecord(id, CloudRecord(QStringLiteral("ShareItem"), id), std::nullopt);
             }
             completion(answer.overall);
         });
     }
 
-    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord perRecord,
+    void queryRecords(const QString &, CloudCallbacks::PerRecord perRecord,
                       CloudCallbacks::Result completion) override
     {
-        queryRequests.append(recordType);
         answerLater([answer = queryAnswer, perRecord, completion] {
             for (const CloudRecord &record : answer.records)
                 perRecord(record.recordID(), record, std::nullopt);
-            for (const CloudRecordID &id : answer.unmatched)
-                perRecord(id, std::nullopt, CloudError(CloudErrorCode::UnknownItem, QStringLiteral("gone")));
             completion(answer.overall);
         });
     }
@@ -98,20 +71,14 @@ public:
     void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) override
     {
         subscriptionRequests.append(subscription);
-        answerLater([error = subscriptionAnswer, completion] { completion(error); });
+        answerLater([completion] { completion(std::nullopt); });
     }
 
-    static CloudError unavailable()
-    {
-        return CloudError(CloudErrorCode::ServiceUnavailable, QStringLiteral("no answer set in the fake cloud"));
-    }
+    static CloudError unavailable() { return CloudError(CloudErrorCode::ServiceUnavailable, QStringLiteral("no answer set")); }
 
 private:
     template<typename Work>
-    void answerLater(Work work)
-    {
-        QMetaObject::invokeMethod(&m_receiver, work, Qt::QueuedConnection);
-    }
+    void answerLater(Work work) { QMetaObject::invokeMethod(&m_receiver, work, Qt::QueuedConnection); }
 
     QThread m_thread;
     QObject m_receiver;

@@ -24,34 +24,23 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
+#include <QTextStream>
 
-#include <cstdio>
 #include <unistd.h>
 
 namespace {
-
-void answer(const QByteArray &line)
-{
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
 
 QByteArray dump(ManagedObjectContext &context)
 {
     QJsonArray items;
     for (ManagedObject *stored : context.execute(ShareItem::fetchRequest()).objects) {
         auto *item = static_cast<ShareItem *>(stored);
-        QJsonObject object{{QStringLiteral("title"), item->title()},
-                           {QStringLiteral("uuid"), item->uuid().toString(QUuid::WithoutBraces)},
-                           {QStringLiteral("status"), item->syncStatusValue()},
-                           {QStringLiteral("favorite"), item->isFavorite()}};
-        if (!item->imageUUID().isNull()) {
-            QFile file(ImageManager::shared().imageFileURL(item->imageUUID()));
-            if (file.open(QIODevice::ReadOnly))
-                object.insert(QStringLiteral("imageSha256"),
-                              QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()));
-        }
+        QJsonObject object{{"title", item->title()}, {"uuid", item->uuid().toString(QUuid::WithoutBraces)},
+                           {"status", item->syncStatusValue()}, {"favorite", item->isFavorite()}};
+        if (QFile file(ImageManager::shared().imageFileURL(item->imageUUID()));
+            !item->imageUUID().isNull() && file.open(QIODevice::ReadOnly))
+            object.insert("imageSha256", QString::fromLatin1(QCryptographicHash::hash(file.readAll(),
+                                                                                      QCryptographicHash::Sha256).toHex()));
         items.append(object);
     }
     return QJsonDocument(items).toJson(QJsonDocument::Compact);
@@ -69,8 +58,7 @@ int main(int argc, char *argv[])
     ManagedObjectContext &context = app.container().viewContext();
     ShareListViewModel &model = app.viewModel();
     model.loadShares();
-    bool feedOpen = false;
-    bool subscribed = false;
+    bool feedOpen = false, subscribed = false;
     CloudContainer &cloud = CloudContainerAdapter::shared().container();
     if (PushChannel *channel = cloud.pushChannel())
         QObject::connect(channel, &PushChannel::feedOpened, &application, [&feedOpen] { feedOpen = true; },
@@ -78,11 +66,11 @@ int main(int argc, char *argv[])
     cloud.privateCloudDatabase().saveSubscription(
         CloudSubscription(CloudKitSyncManager::subscriptionID, QStringLiteral("ShareItem"), 7),
         [&subscribed](const std::optional<CloudError> &error) {
-            const bool saved = !error;
-            MainQueue::async([&subscribed, saved] { subscribed = saved; });
+            MainQueue::async([&subscribed, saved = !error] { subscribed = saved; });
         });
     StashlineAppDelegate delegate;
     delegate.applicationDidFinishLaunching(QGuiApplication::arguments());
+    CloudKitSyncManager &engine = CloudKitSyncManager::shared();
 
     const auto execute = [&](const QString &line) -> QByteArray {
         const QString command = line.section(QLatin1Char(' '), 0, 0);
@@ -91,25 +79,22 @@ int main(int argc, char *argv[])
         const QList<ShareItem *> live = model.shares();
         const auto found = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->title() == title; });
         ShareItem *item = found == live.end() ? nullptr : *found;
-        if (command == QLatin1String("add")) {
+        if ((command == u"edit" || command == u"favorite" || command == u"delete") && !item)
+            return "error no item " + title.toUtf8();
+        if (command == u"add") {
             model.addShare(title, QStringLiteral("content of ") + title, QStringLiteral("text"), {}, false);
-        } else if (command == QLatin1String("addimage")) {
+        } else if (command == u"addimage") {
             const auto uuid = ImageManager::shared().saveImage(ImageManager::decodeImageFile(argument));
             if (!uuid)
                 return "error picture";
             model.addShare(title, QString(), QStringLiteral("image"), *uuid, false);
-        } else if (command == QLatin1String("edit") || command == QLatin1String("favorite")
-                   || command == QLatin1String("delete")) {
-            if (!item)
-                return "error no item " + title.toUtf8();
-            if (command == QLatin1String("edit"))
-                model.updateShare(item, argument, item->content(), item->contentType(), item->imageUUID(),
-                                  item->isFavorite());
-            else if (command == QLatin1String("favorite"))
-                model.toggleFavorite(item);
-            else
-                model.deleteShare(item);
-        } else if (command == QLatin1String("addmany")) {
+        } else if (command == u"edit") {
+            model.updateShare(item, argument, item->content(), item->contentType(), item->imageUUID(), item->isFavorite());
+        } else if (command == u"favorite") {
+            model.toggleFavorite(item);
+        } else if (command == u"delete") {
+            model.deleteShare(item);
+        } else if (command == u"addmany") {
             for (int index = 0; index < title.toInt(); ++index) {
                 ShareItem *share = ShareItem::insert(context);
                 share->setTitle(argument + QString::number(index));
@@ -117,23 +102,23 @@ int main(int argc, char *argv[])
             }
             if (context.save())
                 return "error save";
-            CloudKitSyncManager::shared().uploadPendingItems();
-        } else if (command == QLatin1String("upload")) {
-            CloudKitSyncManager::shared().uploadPendingItems();
-        } else if (command == QLatin1String("retry")) {
-            for (ShareItem *share : model.shares()) {
+            engine.uploadPendingItems();
+        } else if (command == u"upload") {
+            engine.uploadPendingItems();
+        } else if (command == u"retry") {
+            for (ShareItem *share : live) {
                 if (share->syncStatus() == ShareItem::SyncStatus::failed)
                     model.retryShare(share);
             }
-        } else if (command == QLatin1String("download")) {
+        } else if (command == u"download") {
             model.syncFromCloud();
-        } else if (command == QLatin1String("ready")) {
+        } else if (command == u"ready") {
             return feedOpen && subscribed ? "yes" : "no";
-        } else if (command == QLatin1String("state")) {
+        } else if (command == u"state") {
             return "banner " + model.lastCloudSyncErrorMessage().toUtf8(); // the error the list shows
-        } else if (command == QLatin1String("dump")) {
+        } else if (command == u"dump") {
             return dump(context);
-        } else if (command == QLatin1String("quit")) {
+        } else if (command == u"quit") {
             QCoreApplication::quit();
         } else {
             return "error unknown command";
@@ -142,17 +127,16 @@ int main(int argc, char *argv[])
     };
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QTextStream out(stdout);
     QByteArray pending;
     QObject::connect(&input, &QSocketNotifier::activated, &application, [&] {
         char buffer[4096];
         const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (count <= 0) {
-            QCoreApplication::quit();
-            return;
-        }
+        if (count <= 0)
+            return QCoreApplication::quit();
         pending.append(buffer, count);
         for (qsizetype end = 0; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
-            answer(execute(QString::fromUtf8(pending.left(end))));
+            out << execute(QString::fromUtf8(pending.left(end))) << Qt::endl;
     });
     return application.exec();
 }
