@@ -9,6 +9,7 @@
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -81,8 +82,10 @@ std::optional<QDateTime> localChangeTime(const ShareItem &item)
 CloudKitSyncManager::CloudKitSyncManager(CloudContainerProtocol &container, ManagedObjectContext &context,
                                          ImageManager &images, const QProcessEnvironment &environment, QObject *parent)
     : QObject(parent), m_container(container), m_context(context), m_images(images),
-      m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath")))
+      m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath"))), m_retryTimer(new QTimer(this))
 {
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, &CloudKitSyncManager::uploadPendingItems);
     if (m_isTestRun)
         return;
     subscribeToChanges();
@@ -165,6 +168,18 @@ void CloudKitSyncManager::startRequestedPass()
         m_isDownloadRequested = false;
         downloadItems();
     }
+}
+
+void CloudKitSyncManager::scheduleAutomaticRetry(const CloudError &error)
+{
+    const bool isPassing = error.code() == CloudErrorCode::NetworkUnavailable || error.code() == CloudErrorCode::NetworkFailure
+        || error.code() == CloudErrorCode::ServiceUnavailable || error.code() == CloudErrorCode::RequestRateLimited;
+    if (!isPassing)
+        return;
+    constexpr int firstDelay = 2000, longestDelay = 60000;
+    m_retryDelayMilliseconds = m_retryDelayMilliseconds == 0 ? firstDelay : std::min(m_retryDelayMilliseconds * 2, longestDelay);
+    const int serverAsked = std::clamp(error.retryAfterSeconds().value_or(0), 0, 3600) * 1000;
+    m_retryTimer->start(std::max(m_retryDelayMilliseconds, serverAsked));
 }
 
 void CloudKitSyncManager::subscribeToChanges()
@@ -350,6 +365,7 @@ void CloudKitSyncManager::uploadPendingItems()
         m_isUploadRequested = true;
         return;
     }
+    m_retryTimer->stop(); // this pass is the retry
     log(LogLevel::Debug, functionUpload, QStringLiteral("uploadPendingItems called"));
 
     FetchRequest request = ShareItem::fetchRequest();
@@ -452,6 +468,7 @@ void CloudKitSyncManager::handleUploadResult(const std::shared_ptr<UploadPass> &
     } else {
         for (const CloudRecordID &id : std::as_const(pass->order))
             markFailedUnlessDeleted(pass->entries.value(id).item);
+        scheduleAutomaticRetry(*error);
     }
     if (readBack.isEmpty()) {
         saveIgnoringErrors();
@@ -512,12 +529,14 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
             error->localizedDescription());
         for (const CloudRecordID &id : ids)
             markFailedUnlessDeleted(pass->entries.value(id).item);
+        scheduleAutomaticRetry(*error);
         discardAll();
         saveIgnoringErrors();
         endPass();
         return;
     }
 
+    m_retryDelayMilliseconds = 0; // the cloud answered
     // A written record is confirmed when the cloud still holds the revision this device wrote.
     QList<CloudRecordID> missing;
     int confirmed = 0;

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QProcessEnvironment>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,6 +28,10 @@ class ShareItem;
 // Download fetches every record and merges it by "uuid": the cloud copy wins over synced items,
 // and over items with unsent local changes only when its change is later. A change push uploads
 // what is waiting, then downloads.
+//
+// An upload that failed for a passing reason (no network, the server busy or out of reach) is
+// tried again by itself after a pause that doubles from 2 s up to a minute; the items show
+// failed meanwhile, and a retry by the user or a push starts at once.
 //
 // One pass runs at a time, upload or download; a request during a pass schedules one follow-up
 // pass of its kind (so a flood of pushes costs at most two downloads). At construction, items a
@@ -87,6 +92,7 @@ private:
     void evaluateVerification(const std::shared_ptr<UploadPass> &pass, const std::optional<CloudError> &error,
                               const VerificationState &state, const QList<CloudRecordID> &ids);
     void resolveConflict(ShareItem *item, const CloudRecord &cloudCopy, bool &needsUpload);
+    void scheduleAutomaticRetry(const CloudError &error);
     void saveIgnoringErrors();
 
     CloudContainerProtocol &m_container;
@@ -99,5 +105,7 @@ private:
     bool m_isUploadRequested = false;
     bool m_isDownloadRequested = false;
     int m_conflictRounds = 0; // upload passes in a row that ended in a conflict
+    QTimer *m_retryTimer;
+    int m_retryDelayMilliseconds = 0; // the pause before the next automatic retry; 0: none yet
 };
 

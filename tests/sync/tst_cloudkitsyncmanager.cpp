@@ -395,6 +395,18 @@ private slots:
         QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 6);
     }
 
+    void passingFailureIsTriedAgainByItself()
+    {
+        ShareItem *item = addItem(QStringLiteral("offline"));
+        QVERIFY(!context().save());
+        m_cloud->faults.modify = error(Code::NetworkFailure);
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::failed);
+        m_cloud->faults.modify.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(item->syncStatus(), Status::synced, 6000);
+        QCOMPARE(m_cloud->modifyRequests.size(), 2);
+    }
+
     void startUpResumesInterruptedUploads()
     {
         ShareItem *left = addItem(QStringLiteral("left syncing"), Status::syncing);
