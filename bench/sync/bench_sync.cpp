@@ -1,6 +1,10 @@
 // Sync benchmarks against a local test server of their own: one upload pass of 1,000 new items
 // until all are synced (verification included), 5,000 records downloaded and merged into an
-// empty store, and the time from a save on one device to the item in the other device's store.
+// empty store, the time from a save on one device to the item in the other device's store, a
+// storm of edits on three devices behind 0-200 ms of random latency (time to agree, edits lost),
+// and a flood of changes on one device while another follows (its download passes and memory).
+#include "DeviceProcess.h"
+#include "SyncStorm.h"
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
 #include "platform/NotificationCenter.h"
@@ -190,6 +194,44 @@ double deviceLatencyMedian(const QString &databaseUrl, int rounds)
     return latencies.at(latencies.size() / 2);
 }
 
+// The kilobytes a /proc/PID/status line gives (VmRSS, VmHWM).
+double memoryMegabytes(qint64 pid, const QByteArray &field)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// 2,000 records written in 40 bursts, 100 ms apart, on one device while another follows through
+// pushes: one download at a time, so a push that arrives during a pass costs at most one more.
+void pushFlood(const QString &databaseUrl)
+{
+    DeviceProcess writer{QStringLiteral(STASHLINE_DEVICE)}, follower{QStringLiteral(STASHLINE_DEVICE)};
+    if (!writer.start(databaseUrl) || !follower.start(databaseUrl))
+        return report("sync.flood_download_passes", -1, "passes");
+    const double before = memoryMegabytes(follower.pid(), "VmRSS");
+    for (int burst = 0; burst < 40; ++burst) {
+        writer.command("addmany 50 flood-" + QByteArray::number(burst) + '-');
+        QTest::qWait(100);
+    }
+    const bool arrived = QTest::qWaitFor([&] { return follower.dump().size() == 2000 && follower.command("idle") == "yes"; },
+                                         120000);
+    if (!arrived)
+        std::fprintf(stderr, "bench_sync: flood: the follower holds %lld of 2000 records (idle: %s)\n",
+                     qlonglong(follower.dump().size()), follower.command("idle").constData());
+    const QJsonObject stats = QJsonDocument::fromJson(follower.command("stats")).object();
+    report("sync.flood_pushes", stats.value(QStringLiteral("pushes")).toDouble(), "pushes");
+    report("sync.flood_download_passes", arrived ? stats.value(QStringLiteral("downloadsStarted")).toDouble() : -1, "passes");
+    report("sync.flood_rss_before", before, "MB");
+    report("sync.flood_rss_peak", memoryMegabytes(follower.pid(), "VmHWM"), "MB");
+    report("sync.flood_rss_after", memoryMegabytes(follower.pid(), "VmRSS"), "MB");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -214,6 +256,22 @@ int main(int argc, char *argv[])
     report("sync.upload_verify_1000", uploadVerify(database("bench-upload"), 1000), "ms");
     report("sync.download_merge_5000", downloadMerge(database("bench-download"), 5000), "ms");
     report("sync.device_latency_median", deviceLatencyMedian(database("bench-latency"), 20), "ms");
+
+    SyncStormOptions storm;
+    storm.deviceExecutable = QStringLiteral(STASHLINE_DEVICE);
+    storm.databaseUrl = database("bench-storm");
+    storm.devices = 3;
+    storm.items = 10;
+    storm.edits = 300;
+    storm.faults.maximumDelayMilliseconds = 200;
+    storm.seed = 2026;
+    const SyncStormResult stormResult = runSyncStorm(storm);
+    if (!stormResult.failure.isEmpty())
+        std::fprintf(stderr, "bench_sync: storm: %s\n", qPrintable(stormResult.failure));
+    report("sync.converge_ms_storm", double(stormResult.convergeMilliseconds), "ms");
+    report("sync.lost_edits_storm", stormResult.lostEdits, "edits");
+
+    pushFlood(database("bench-flood"));
 
     runTool({QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile});
     return 0;

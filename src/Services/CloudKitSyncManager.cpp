@@ -160,13 +160,19 @@ void CloudKitSyncManager::startRequestedPass()
         return; // the running pass starts the requested one when it ends
     // Take turns when both wait, so a stream of edits cannot hold back downloads or the other
     // way round; otherwise what waits.
-    const bool upload = m_isUploadRequested && !(m_isDownloadRequested && m_lastPass == Pass::upload);
-    if (upload) {
+    const bool uploadFirst = m_isUploadRequested && !(m_isDownloadRequested && m_lastPass == Pass::upload);
+    if (uploadFirst) {
         m_isUploadRequested = false;
         uploadPendingItems();
-    } else if (m_isDownloadRequested) {
+    }
+    // An upload with nothing to send starts no pass; then the download goes now.
+    if (m_activePass == Pass::none && m_isDownloadRequested) {
         m_isDownloadRequested = false;
         downloadItems();
+    }
+    if (m_activePass == Pass::none && m_isUploadRequested) {
+        m_isUploadRequested = false;
+        uploadPendingItems();
     }
 }
 

@@ -61,6 +61,7 @@ public:
         const QJsonArray items = dump();
         return std::count_if(items.begin(), items.end(), [wanted](const QJsonValue &value) { return value["status"] == wanted; });
     }
+    qint64 pid() const { return m_process.processId(); }
     bool kill()
     {
         m_process.kill(); // SIGKILL

@@ -5,7 +5,8 @@
 //     edit was stamped with (milliseconds since the epoch)
 //   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | dump | quit
 //   idle: "yes" when no sync pass runs or waits and nothing is unsaved
-//   stats: JSON with the download passes started and the most upload passes at once
+//   stats: JSON with the pushes received, the download passes started and the most upload
+//     passes at once
 //   state: "banner" and the sync error the list shows, if any
 //   ready: "yes" once the push channel follows the change feed and the subscription is saved
 #include "app/StashlineApp.h"
@@ -77,7 +78,9 @@ int main(int argc, char *argv[])
     StashlineAppDelegate delegate;
     delegate.applicationDidFinishLaunching(QGuiApplication::arguments());
     CloudKitSyncManager &engine = CloudKitSyncManager::shared();
-    int downloadsStarted = 0, uploadsRunning = 0, mostUploadsRunning = 0;
+    int downloadsStarted = 0, uploadsRunning = 0, mostUploadsRunning = 0, pushes = 0;
+    if (PushChannel *channel = cloud.pushChannel())
+        QObject::connect(channel, &PushChannel::remoteNotificationReceived, &application, [&pushes] { ++pushes; });
     QObject observer;
     NotificationCenter &center = NotificationCenter::defaultCenter();
     center.addObserver(CloudSyncNotification::didStart, nullptr, &observer, [&](const Notification &) { ++downloadsStarted; });
@@ -141,7 +144,8 @@ int main(int argc, char *argv[])
         } else if (command == u"idle") {
             return engine.isIdle() && !context.hasChanges() ? "yes" : "no";
         } else if (command == u"stats") {
-            return QJsonDocument(QJsonObject{{"downloadsStarted", downloadsStarted}, {"mostUploadsAtOnce", mostUploadsRunning}})
+            return QJsonDocument(QJsonObject{{"downloadsStarted", downloadsStarted}, {"mostUploadsAtOnce", mostUploadsRunning},
+                                             {"pushes", pushes}})
                 .toJson(QJsonDocument::Compact);
         } else if (command == u"ready") {
             return feedOpen && subscribed ? "yes" : "no";

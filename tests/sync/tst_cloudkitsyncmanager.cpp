@@ -304,6 +304,20 @@ private slots:
         QCOMPARE(m_started, 1);
     }
 
+    void requestsDuringADownloadEachRunOnce()
+    {
+        m_cloud->hold();
+        m_engine->downloadItems();
+        QTRY_COMPARE(m_cloud->heldCount(), 1);
+        for (int push = 0; push < 5; ++push)
+            m_engine->handleNotification(); // nothing waits to go up
+        m_cloud->release();
+        QTRY_COMPARE(m_finished.size(), 2);
+        settle();
+        QCOMPARE(m_cloud->queryRequests, 2);
+        QVERIFY(m_cloud->modifyRequests.isEmpty());
+    }
+
     void downloadMerges()
     {
         // Synced here, changed elsewhere: the cloud copy wins.
