@@ -339,6 +339,14 @@ private slots:
         editElsewhere(skewed, QStringLiteral("from a clock in the future"), QDateTime::currentDateTimeUtc().addDays(30));
         skewed->setTitle(QStringLiteral("skewed, edited here"));
         skewed->markLocallyChanged(QDateTime::currentDateTimeUtc().addSecs(60));
+        // A time that is no timestamp counts as none, older than any local change.
+        ShareItem *garbled = addSyncedItem(QStringLiteral("garbled"), t0);
+        CloudRecord garbledRecord = *m_cloud->stored(garbled->cloudKitRecordID());
+        garbledRecord.setString(QStringLiteral("modifiedAt"), QStringLiteral("yesterday-ish"));
+        garbledRecord.setString(QStringLiteral("title"), QStringLiteral("garbled elsewhere"));
+        m_cloud->writeAsOtherDevice(garbledRecord);
+        garbled->setTitle(QStringLiteral("garbled, edited here"));
+        garbled->markLocallyChanged(t0.addSecs(1));
         // Deleted elsewhere while a change waits here: the deletion wins.
         ShareItem *deleted = addSyncedItem(QStringLiteral("deleted"), t0);
         deleted->markLocallyChanged(t0.addSecs(300));
@@ -378,13 +386,14 @@ private slots:
         QCOMPARE(earlier->syncStatus(), Status::synced);
         QCOMPARE(later->title(), QStringLiteral("later, edited here"));
         QCOMPARE(skewed->title(), QStringLiteral("skewed, edited here"));
+        QCOMPARE(garbled->title(), QStringLiteral("garbled, edited here"));
         QVERIFY(!find(QStringLiteral("deleted")));
         ShareItem *arrived = find(QStringLiteral("from the other device"));
         QVERIFY(arrived && !arrived->isFavorite());
         QCOMPARE(arrived->uuid(), newUuid);
         QVERIFY(m_images->loadImage(arrived->imageUUID()));
         QVERIFY(find(QStringLiteral("local only")));
-        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 6);
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 7);
 
         // The kept changes go up over the revisions just read, without a conflict.
         m_engine->retry(later);
@@ -406,7 +415,7 @@ private slots:
         QTRY_COMPARE(m_finished.size(), 3);
         QCOMPARE(m_finished.last().value(QStringLiteral("errorMessage")).toString(), QStringLiteral("error 9"));
         QVERIFY(logged(QStringLiteral("CloudKit download failed | ErrorDetail: error 9")));
-        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 6);
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 7);
     }
 
     void passingFailureIsTriedAgainByItself()

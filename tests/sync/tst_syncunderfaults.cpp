@@ -52,6 +52,35 @@ private slots:
               result.injectedFaults);
     }
 
+    void aPendingEditMeetsAPush()
+    {
+        const QString database = CloudTestSupport::createDatabase();
+        FaultProxy toFirst(QUrl(database), 3), toSecond(QUrl(database), 4);
+        QVERIFY(toFirst.listen() && toSecond.listen());
+        Device first, second;
+        QVERIFY(first.start(toFirst.route(database)));
+        QVERIFY(second.start(toSecond.route(database)));
+        QCOMPARE(first.command("add shared"), QByteArray("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(second.status(QStringLiteral("shared")), synced, patience);
+        const QByteArray uuid = first.item(QStringLiteral("shared"))[QStringLiteral("uuid")].toString().toUtf8();
+
+        // The second device hears of the first's edit only when its feed is let go, and its
+        // download of it is slow; it edits the item while that download is on its way.
+        toSecond.setChangeFeedHeld(true);
+        QVERIFY(first.command("rename " + uuid + " from-first").startsWith("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(first.status(QStringLiteral("from-first")), synced, patience);
+        toSecond.setFaults({400, 400, 0, 0, 0});
+        toSecond.setChangeFeedHeld(false);
+        QTest::qWait(100);
+        QVERIFY(second.command("rename " + uuid + " from-second").startsWith("ok"));
+
+        for (Device *device : {&first, &second}) {
+            QTRY_COMPARE_WITH_TIMEOUT(device->status(QStringLiteral("from-second")), synced, patience);
+            QCOMPARE(device->dump().size(), 1);
+        }
+        QCOMPARE(second.command("idle"), QByteArray("yes"));
+    }
+
     void offlineEditsMeetOnlineEdits()
     {
         const QString database = CloudTestSupport::createDatabase();
