@@ -584,7 +584,9 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
         }
         const bool wasWritten = pass->writtenRevisions.contains(id);
         if (fetched == state.fetched.cend()) {
-            if (!wasWritten && !state.failed.contains(id)) {
+            const auto refused = state.failed.constFind(id);
+            const bool isGone = refused == state.failed.cend() || refused->code() == CloudErrorCode::UnknownItem;
+            if (!wasWritten && isGone) {
                 // The write lost to a document that is gone now: write again without a revision.
                 item->setCloudRevision(QString());
                 item->setSyncStatus(ShareItem::SyncStatus::pending);

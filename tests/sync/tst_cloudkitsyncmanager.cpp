@@ -272,6 +272,20 @@ private slots:
         QCOMPARE(m_cloud->modifyRequests.size(), title == u"local" ? 2 : 1);
     }
 
+    void recordGoneFromTheCloudIsWrittenAgain()
+    {
+        // The item knows a revision the cloud no longer has (its database was emptied).
+        ShareItem *item = addItem(QStringLiteral("orphan"));
+        item->setCloudKitRecordID(ShareItemRecord::uuidText(item->uuid()));
+        item->setCloudRevision(QStringLiteral("3-gone"));
+        QVERIFY(!context().save());
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::synced);
+        settle();
+        QCOMPARE(cloudTitle(item), QStringLiteral("orphan"));
+        QCOMPARE(m_cloud->modifyRequests.size(), 2);
+    }
+
     void editDuringUploadIsSentNext()
     {
         ShareItem *item = addItem(QStringLiteral("first"));
