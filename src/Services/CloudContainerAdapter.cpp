@@ -2,11 +2,18 @@
 
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
+#include "store/ImageManager.h"
 
 CloudContainerAdapter &CloudContainerAdapter::shared()
 {
-    static CloudContainerAdapter *adapter =
-        new CloudContainerAdapter(std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier));
+    static CloudContainerAdapter *adapter = [] {
+        auto *created = new CloudContainerAdapter(std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier));
+        // Downloads land beside the pictures, so moving one into place is a rename on one file
+        // system, and what a killed run left is cleaned up with them.
+        created->container().privateCloudDatabase().setAssetDirectory(ImageManager::shared().imagesDirectoryURL()
+                                                                      + QStringLiteral("/.incoming"));
+        return created;
+    }();
     return *adapter;
 }
 
@@ -27,6 +34,11 @@ void CloudContainerAdapter::fetchUserRecordID(CloudCallbacks::UserRecordID compl
     m_container->fetchUserRecordID(std::move(completion));
 }
 
+QString CloudContainerAdapter::accountIdentifier() const
+{
+    return m_container->account().displayUrl();
+}
+
 int CloudContainerAdapter::databaseScope() const
 {
     return m_container->privateCloudDatabase().databaseScope();
@@ -38,16 +50,16 @@ void CloudContainerAdapter::modifyRecords(const QList<CloudRecord> &records, Clo
                                                       CloudSavePolicy::ifServerRecordUnchanged);
 }
 
-void CloudContainerAdapter::fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
-                                         CloudCallbacks::Result completion)
+void CloudContainerAdapter::fetchRecords(const QList<CloudRecordID> &ids, const KnownDigests &knownDigests,
+                                         CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result completion)
 {
-    m_container->privateCloudDatabase().fetchRecords(ids, std::move(perRecord), std::move(completion));
+    m_container->privateCloudDatabase().fetchRecords(ids, std::move(perRecord), std::move(completion), knownDigests);
 }
 
-void CloudContainerAdapter::queryRecords(const QString &recordType, CloudCallbacks::PerRecord perRecord,
-                                         CloudCallbacks::Result completion)
+void CloudContainerAdapter::fetchChanges(const QString &recordType, const QString &since, const KnownDigests &knownDigests,
+                                         ChangesOperation::PageCallback page, CloudCallbacks::Result completion)
 {
-    m_container->privateCloudDatabase().queryRecords(recordType, std::move(perRecord), std::move(completion));
+    m_container->privateCloudDatabase().fetchChanges(recordType, since, knownDigests, std::move(page), std::move(completion));
 }
 
 void CloudContainerAdapter::saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion)

@@ -21,16 +21,17 @@ public:
     CloudContainer &container() { return *m_container; }
 
     QString containerIdentifier() const override;
+    QString accountIdentifier() const override;
     CloudDatabaseProtocol &privateCloudDatabase() override { return *this; }
     void fetchUserRecordID(CloudCallbacks::UserRecordID completion) override;
 
 private:
     int databaseScope() const override;
     void modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion) override;
-    void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
-                      CloudCallbacks::Result completion) override;
-    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord perRecord,
-                      CloudCallbacks::Result completion) override;
+    void fetchRecords(const QList<CloudRecordID> &ids, const KnownDigests &knownDigests,
+                      CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result completion) override;
+    void fetchChanges(const QString &recordType, const QString &since, const KnownDigests &knownDigests,
+                      ChangesOperation::PageCallback page, CloudCallbacks::Result completion) override;
     void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) override;
 
     std::unique_ptr<CloudContainer> m_container;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/cloud/ChangesOperation.h"
 #include "platform/cloud/CloudCallbacks.h"
 #include "platform/cloud/CloudSubscription.h"
 
@@ -24,15 +25,20 @@ public:
     // moved on fails with "server record changed".
     virtual void modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion) = 0;
 
+    // Record name to the digest of the picture the device holds: such pictures are not
+    // downloaded again, their records carry a stub asset with the digest instead.
+    using KnownDigests = QHash<QString, QString>;
+
     // One callback per ID (the record, or its error: "unknown item" when it does not exist),
     // then the overall result.
-    virtual void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
-                              CloudCallbacks::Result completion) = 0;
+    virtual void fetchRecords(const QList<CloudRecordID> &ids, const KnownDigests &knownDigests,
+                              CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result completion) = 0;
 
-    // Every record of `recordType`, one callback each (assets already downloaded to local
-    // files), then the overall result.
-    virtual void queryRecords(const QString &recordType, CloudCallbacks::PerRecord perRecord,
-                              CloudCallbacks::Result completion) = 0;
+    // The records of `recordType` changed since the checkpoint `since` (empty: all of them),
+    // page by page with the checkpoint after each page (see ChangesOperation), then the overall
+    // result. The next page comes once the receiver calls `next`.
+    virtual void fetchChanges(const QString &recordType, const QString &since, const KnownDigests &knownDigests,
+                              ChangesOperation::PageCallback page, CloudCallbacks::Result completion) = 0;
 
     virtual void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) = 0;
 };
@@ -44,6 +50,9 @@ public:
     virtual ~CloudContainerProtocol() = default;
 
     virtual QString containerIdentifier() const = 0;
+    // Names the account's database (its URL without credentials): what download checkpoints
+    // are kept for.
+    virtual QString accountIdentifier() const = 0;
     virtual CloudDatabaseProtocol &privateCloudDatabase() = 0;
     virtual void fetchUserRecordID(CloudCallbacks::UserRecordID completion) = 0;
 };

@@ -9,6 +9,9 @@
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <mutex>
 
@@ -89,6 +92,7 @@ CloudKitSyncManager::CloudKitSyncManager(CloudContainerProtocol &container, Mana
     if (m_isTestRun)
         return;
     subscribeToChanges();
+    removeUnreferencedImages();
     recoverInterruptedUploads();
 }
 
@@ -244,43 +248,56 @@ void CloudKitSyncManager::downloadItems()
     beginPass(Pass::download);
     NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart);
 
-    // Filled on the cloud thread one record at a time; read on the main thread only after the
-    // overall result was posted there.
-    auto buffer = std::make_shared<QList<CloudRecord>>();
+    // Only what changed since the last merged page; pictures the items hold are not fetched.
+    const QString checkpointKey = QStringLiteral("changesCheckpoint ") + m_container.accountIdentifier();
+    auto merged = std::make_shared<int>(0);
+    auto isComplete = std::make_shared<bool>(true);
     QPointer<CloudKitSyncManager> engine(this);
-    database().queryRecords(
-        ShareItemRecord::recordType,
-        [buffer](const CloudRecordID &id, const std::optional<CloudRecord> &record, const std::optional<CloudError> &error) {
-            if (record)
-                buffer->append(*record);
-            else
-                log(LogLevel::Error, functionDownload, QStringLiteral("Failed to match record ") + id.description(),
-                    error ? error->localizedDescription() : QString());
-        },
-        [engine, buffer](const std::optional<CloudError> &error) {
-            MainQueue::async([engine, buffer, error] {
-                if (!engine) {
-                    for (const CloudRecord &record : std::as_const(*buffer))
-                        ShareItemRecord::discardDownloadedAsset(record);
+    database().fetchChanges(
+        ShareItemRecord::recordType, m_context.metadata(checkpointKey), knownPictureDigests(),
+        [engine, checkpointKey, merged, isComplete](const ChangesOperation::Page &page, std::function<void()> next) {
+            MainQueue::async([engine, checkpointKey, merged, isComplete, page, next] {
+                if (!engine)
                     return;
-                }
+                *merged += int(page.records.size());
+                // The checkpoint goes in the same save as the page, and only past a page that came
+                // whole, so a crash or a missing picture never skips a change.
+                *isComplete = *isComplete && page.isComplete;
+                if (*isComplete)
+                    engine->m_context.setMetadata(checkpointKey, page.checkpoint);
+                engine->mergeDownloadedRecords(page.records);
+                next();
+            });
+        },
+        [engine, merged](const std::optional<CloudError> &error) {
+            MainQueue::async([engine, merged, error] {
+                if (!engine)
+                    return;
                 if (error) {
                     log(LogLevel::Error, functionDownload, QStringLiteral("CloudKit download failed"),
                         error->localizedDescription());
-                    for (const CloudRecord &record : std::as_const(*buffer))
-                        ShareItemRecord::discardDownloadedAsset(record);
                     NotificationCenter::defaultCenter().post(
                         CloudSyncNotification::didFinish, nullptr,
                         {{CloudSyncNotification::errorMessageKey, error->localizedDescription()}});
                 } else {
                     log(LogLevel::Info, functionDownload,
-                        QStringLiteral("CloudKit download success, merging %1 records").arg(buffer->size()));
-                    engine->mergeDownloadedRecords(*buffer);
+                        QStringLiteral("CloudKit download success, merging %1 records").arg(*merged));
                     NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
                 }
                 engine->endPass();
             });
         });
+}
+
+CloudDatabaseProtocol::KnownDigests CloudKitSyncManager::knownPictureDigests()
+{
+    CloudDatabaseProtocol::KnownDigests known;
+    for (ManagedObject *object : m_context.execute(ShareItem::fetchRequest()).objects) {
+        const auto *item = static_cast<ShareItem *>(object);
+        if (!item->imageDigest().isEmpty() && !item->cloudKitRecordID().isEmpty())
+            known.insert(item->cloudKitRecordID(), item->imageDigest());
+    }
+    return known;
 }
 
 void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &records)
@@ -316,7 +333,9 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
             continue;
         }
         const QString revision = record.recordChangeTag();
-        if ((!revision.isEmpty() && revision == item->cloudRevision())
+        const QString digest = ShareItemRecord::recordPictureDigest(record);
+        const bool holdsPicture = digest.isEmpty() || digest == item->imageDigest();
+        if ((!revision.isEmpty() && revision == item->cloudRevision() && holdsPicture)
             || ShareItemRecord::isOlderRevision(revision, item->cloudRevision())) {
             // Nothing this device has not seen: its own write, or a read older than one it made.
             ShareItemRecord::discardDownloadedAsset(record);
@@ -333,7 +352,7 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
         }
         // The local change is later: it is sent over this revision by the next upload.
         ShareItemRecord::discardDownloadedAsset(record);
-        item->setCloudRevision(revision);
+        keepLocalOver(item, record);
         if (!hasUnsentChanges) {
             item->setSyncStatus(ShareItem::SyncStatus::pending);
             needsUpload = true;
@@ -344,11 +363,40 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
         uploadPendingItems();
 }
 
+void CloudKitSyncManager::keepLocalOver(ShareItem *item, const CloudRecord &cloudCopy)
+{
+    item->setCloudRevision(cloudCopy.recordChangeTag());
+    // The cloud's picture is not the item's: the next upload sends the item's picture itself.
+    if (ShareItemRecord::recordPictureDigest(cloudCopy) != item->imageDigest())
+        item->setImageDigest(QString());
+}
+
+void CloudKitSyncManager::removeUnreferencedImages()
+{
+    // Pictures no item names, left by a replaced picture or a killed run, and downloads a killed
+    // run left half done. Young files may belong to an add that is just being saved.
+    QSet<QString> referenced;
+    for (ManagedObject *object : m_context.execute(ShareItem::fetchRequest()).objects) {
+        const auto *item = static_cast<ShareItem *>(object);
+        if (!item->imageUUID().isNull())
+            referenced.insert(ShareItemRecord::uuidText(item->imageUUID()) + QStringLiteral(".jpg"));
+    }
+    const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QString &directory : {m_images.imagesDirectoryURL(), m_images.imagesDirectoryURL() + QStringLiteral("/.incoming")}) {
+        const QFileInfoList files = QDir(directory).entryInfoList(QDir::Files | QDir::Hidden);
+        for (const QFileInfo &file : files) {
+            if (!referenced.contains(file.fileName()) && file.lastModified().toUTC() < aMinuteAgo)
+                QFile::remove(file.filePath());
+        }
+    }
+}
+
 // One upload pass: the items it took, the records it built, and what each write left behind.
 struct CloudKitSyncManager::UploadPass {
     struct Entry {
         QPointer<ShareItem> item;
         qint64 builtFromChange = 0; // the item's change count when its record was built
+        QString pictureDigest;      // of the picture the record carries, when it has one
     };
     QHash<CloudRecordID, Entry> entries;
     QList<CloudRecordID> order; // fetch order
@@ -397,9 +445,17 @@ void CloudKitSyncManager::uploadPendingItems()
             item->setCloudKitRecordID(recordName);
         }
         const CloudRecordID recordID(recordName);
-        pass->entries.insert(recordID, {item, item->localChangeCount()});
+        CloudRecord record = ShareItemRecord::makeUploadRecord(*item, recordID, imagesDirectory);
+        const auto picture = record.assetValue(QStringLiteral("imageAsset"));
+        if (!item->imageUUID().isNull() && !item->isMarkedForDeletion() && !picture)
+            log(LogLevel::Error, functionUpload,
+                QStringLiteral("The picture file of %1 is missing; the record goes without it").arg(recordName));
+        const QString digest = !picture ? QString()
+            : picture->isStub()         ? picture->digest()
+                                        : ShareItemRecord::pictureDigest(picture->fileURL());
+        pass->entries.insert(recordID, {item, item->localChangeCount(), digest});
         pass->order.append(recordID);
-        pass->records.append(ShareItemRecord::makeUploadRecord(*item, recordID, imagesDirectory));
+        pass->records.append(record);
     }
 
     // The syncing statuses and new record names are stored before anything is sent.
@@ -496,10 +552,19 @@ void CloudKitSyncManager::verifyUpload(const std::shared_ptr<UploadPass> &pass, 
         });
     }
 
+    // The pictures this pass sent, or the items hold, are not fetched back: their digests say
+    // whether the cloud holds them.
+    CloudDatabaseProtocol::KnownDigests known;
+    for (const CloudRecordID &id : ids) {
+        const UploadPass::Entry entry = pass->entries.value(id);
+        const QString digest = entry.item && !entry.item->imageDigest().isEmpty() ? entry.item->imageDigest() : entry.pictureDigest;
+        if (!digest.isEmpty())
+            known.insert(id.recordName(), digest);
+    }
     auto state = std::make_shared<VerificationState>();
     QPointer<CloudKitSyncManager> engine(this);
     database().fetchRecords(
-        ids,
+        ids, known,
         [state](const CloudRecordID &id, const std::optional<CloudRecord> &record, const std::optional<CloudError> &error) {
             std::lock_guard lock(state->mutex);
             if (record)
@@ -602,6 +667,8 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
         }
         ShareItemRecord::discardDownloadedAsset(*fetched);
         item->setCloudRevision(fetched->recordChangeTag());
+        if (item->localChangeCount() == entry.builtFromChange && !item->imageUUID().isNull())
+            item->setImageDigest(ShareItemRecord::recordPictureDigest(*fetched)); // the cloud holds this picture
         if (item->localChangeCount() != entry.builtFromChange) {
             // Changed while its record was on the way: the newer state goes in the next pass.
             item->setSyncStatus(ShareItem::SyncStatus::pending);
@@ -652,7 +719,7 @@ void CloudKitSyncManager::resolveConflict(ShareItem *item, const CloudRecord &cl
         return;
     }
     ShareItemRecord::discardDownloadedAsset(cloudCopy);
-    item->setCloudRevision(cloudCopy.recordChangeTag());
+    keepLocalOver(item, cloudCopy);
     item->setSyncStatus(ShareItem::SyncStatus::pending);
     needsUpload = true;
 }

@@ -25,8 +25,12 @@ class ShareItem;
 // is read, and the later change (by "modifiedAt") wins, either merged into the item or sent by
 // the next pass over the new revision. A deletion always wins.
 //
-// Download fetches every record and merges it by "uuid": the cloud copy wins over synced items,
-// and over items with unsent local changes only when its change is later. A change push uploads
+// Download reads only what changed since the last merged page of the account's change feed
+// (the checkpoint is saved with the merge) and merges it by "uuid": the cloud copy wins over
+// synced items, and over items with unsent local changes only when its change is later.
+// Pictures travel once: an item keeps the cloud's digest of its picture, so a picture it holds
+// is neither fetched nor sent again, and a replaced picture file is removed. At start-up,
+// picture files no item names are removed. A change push uploads
 // what is waiting, then downloads.
 //
 // An upload that failed for a passing reason (no network, the server busy or out of reach) is
@@ -92,6 +96,9 @@ private:
     void evaluateVerification(const std::shared_ptr<UploadPass> &pass, const std::optional<CloudError> &error,
                               const VerificationState &state, const QList<CloudRecordID> &ids);
     void resolveConflict(ShareItem *item, const CloudRecord &cloudCopy, bool &needsUpload);
+    void keepLocalOver(ShareItem *item, const CloudRecord &cloudCopy);
+    CloudDatabaseProtocol::KnownDigests knownPictureDigests();
+    void removeUnreferencedImages();
     void scheduleAutomaticRetry(const CloudError &error);
     void saveIgnoringErrors();
 

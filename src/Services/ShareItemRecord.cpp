@@ -3,6 +3,7 @@
 #include "store/ImageManager.h"
 #include "store/ShareItem.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,7 +43,9 @@ CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordI
         record.setInt64(QStringLiteral("isDeleted"), 0);
         if (!item.imageUUID().isNull()) {
             const QString path = imagesDirectory + QLatin1Char('/') + uuidText(item.imageUUID()) + QStringLiteral(".jpg");
-            if (QFileInfo::exists(path))
+            if (!item.imageDigest().isEmpty())
+                record.setAsset(QStringLiteral("imageAsset"), CloudAsset::stub(item.imageDigest()));
+            else if (QFileInfo::exists(path))
                 record.setAsset(QStringLiteral("imageAsset"), CloudAsset(path));
         }
     } else {
@@ -88,11 +91,33 @@ void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &image
     item.setCloudRevision(record.recordChangeTag());
     item.setSyncStatus(ShareItem::SyncStatus::synced);
     item.setLastSyncDate(now);
-    if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->fileURL().isEmpty()) {
-        const QUuid imageUUID = QUuid::createUuid();
-        images.moveDownloadedImage(asset->fileURL(), imageUUID);
-        item.setImageUUID(imageUUID);
-    }
+    const auto asset = record.assetValue(QStringLiteral("imageAsset"));
+    if (!asset || asset->fileURL().isEmpty())
+        return; // none, one the item holds, or one that did not come (fetched by a later read)
+    const QUuid replaced = item.imageUUID();
+    const QUuid imageUUID = QUuid::createUuid();
+    images.moveDownloadedImage(asset->fileURL(), imageUUID);
+    if (!QFileInfo::exists(images.imageFileURL(imageUUID)))
+        return; // the image store said why; the item keeps the picture it has
+    item.setImageUUID(imageUUID);
+    item.setImageDigest(asset->digest());
+    if (!replaced.isNull())
+        images.deleteImage(replaced);
+}
+
+QString pictureDigest(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return QStringLiteral("md5-") + QString::fromLatin1(hash.result().toBase64());
+}
+
+QString recordPictureDigest(const CloudRecord &record)
+{
+    const auto asset = record.assetValue(QStringLiteral("imageAsset"));
+    return asset ? asset->digest() : QString();
 }
 
 void discardDownloadedAsset(const CloudRecord &record)

@@ -21,8 +21,9 @@ QString uuidText(const QUuid &uuid);
 
 // A fresh record for uploading `item` under `recordID`, to be written over the item's
 // `cloudRevision` (its change tag). A live item carries every field (an absent value as no
-// value) and its picture as "imageAsset" when its file exists in `imagesDirectory`; an item
-// marked for deletion carries only "uuid", "title", "modifiedAt" and "isDeleted" 1.
+// value) and its picture as "imageAsset": a stub when the cloud already holds that picture (the
+// item has its digest), else the file in `imagesDirectory` when it exists; an item marked for
+// deletion carries only "uuid", "title", "modifiedAt" and "isDeleted" 1.
 CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordID, const QString &imagesDirectory);
 
 // The record's "uuid" when it is text in the canonical 36-character form; none otherwise.
@@ -33,8 +34,17 @@ bool isNumberOne(const CloudRecord &record, const QString &key);
 
 // Copies the record's values over `item` (the cloud wins, absent values included), marks it
 // synced as of `now` at the record's revision, and moves a downloaded picture into the image
-// store under a new UUID. Does not look at "isDeleted"; the caller handles deletions.
+// store under a new UUID, removing the file it replaces. A picture the item holds already (same
+// digest), one that did not come, or none at all leaves the item's picture as it is. Does not
+// look at "isDeleted"; the caller handles deletions.
 void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &images, const QDateTime &now);
+
+// The digest the cloud gives the bytes of the file at `path` ("md5-" and the base64 of their
+// MD5); empty when the file cannot be read.
+QString pictureDigest(const QString &path);
+
+// The digest of the record's picture as the cloud reported it; empty when there is none.
+QString recordPictureDigest(const CloudRecord &record);
 
 // Removes the picture a download left for a record that is not applied.
 void discardDownloadedAsset(const CloudRecord &record);

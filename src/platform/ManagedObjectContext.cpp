@@ -210,7 +210,21 @@ void ManagedObjectContext::deleteObject(ManagedObject *object)
 
 bool ManagedObjectContext::hasChanges() const
 {
-    return !m_inserted.isEmpty() || !m_updated.isEmpty() || !m_deleted.isEmpty();
+    return !m_inserted.isEmpty() || !m_updated.isEmpty() || !m_deleted.isEmpty() || !m_pendingMetadata.isEmpty();
+}
+
+QString ManagedObjectContext::metadata(const QString &key)
+{
+    if (const auto pending = m_pendingMetadata.constFind(key); pending != m_pendingMetadata.cend())
+        return *pending;
+    SqliteStatement statement(m_database, "SELECT value FROM StoreMetadata WHERE key = ?");
+    statement.bindText(1, key);
+    return statement.step() ? statement.columnText(0) : QString();
+}
+
+void ManagedObjectContext::setMetadata(const QString &key, const QString &value)
+{
+    m_pendingMetadata.insert(key, value);
 }
 
 std::optional<StoreError> ManagedObjectContext::save()
@@ -290,8 +304,18 @@ std::optional<StoreError> ManagedObjectContext::save()
             return fail(QStringLiteral("The store could not remove an item: "));
     }
 
+    for (auto entry = m_pendingMetadata.cbegin(); entry != m_pendingMetadata.cend(); ++entry) {
+        SqliteStatement statement(m_database, "INSERT OR REPLACE INTO StoreMetadata (key, value) VALUES (?, ?)");
+        statement.bindText(1, entry.key());
+        statement.bindText(2, entry.value());
+        statement.step();
+        if (!statement.isValid() || statement.hasError())
+            return fail(QStringLiteral("The store could not save its bookkeeping: "));
+    }
+
     if (m_database.execute("COMMIT"))
         return fail(QStringLiteral("The store could not finish a save: "));
+    m_pendingMetadata.clear();
 
     // Committed: the changes are now the stored state.
     const QList<ManagedObject *> inserted = std::exchange(m_inserted, {});

@@ -118,6 +118,12 @@ public:
 
     bool hasChanges() const;
 
+    // A value the store keeps beside the objects (such as a download checkpoint); null when
+    // absent. setMetadata stages the value; the next save writes it in the same transaction as
+    // the object changes, so the two are stored together or not at all.
+    QString metadata(const QString &key);
+    void setMetadata(const QString &key, const QString &value);
+
     // Writes every change in one transaction, only the changed attributes of each object, so
     // in-memory values win per attribute. On success emits didSave; on failure returns the
     // error, keeps every change in memory and emits nothing.
@@ -151,6 +157,7 @@ private:
     QList<ManagedObject *> m_inserted;           // in insertion order
     QList<ManagedObject *> m_updated;            // saved objects with changed attributes
     QList<ManagedObject *> m_deleted;            // saved objects deleted since the last save
+    QHash<QString, QString> m_pendingMetadata;   // written by the next save
     QString m_transactionAuthor;
     bool m_automaticallyMerges = false;
     MergePolicy m_mergePolicy = MergePolicy::Error;

@@ -143,10 +143,19 @@ void ImageManager::moveDownloadedImage(const QString &sourcePath, const QUuid &u
     }
     std::filesystem::rename(source, destination, error);
     if (error == std::errc::cross_device_link) {
-        // Another file system: copy, then remove the source, as a move across devices does.
+        // Another file system: copy beside the destination, then move the complete copy into
+        // place, so a picture file is never seen half written.
         error.clear();
-        if (std::filesystem::copy_file(source, destination, error))
-            std::filesystem::remove(source, error);
+        std::error_code ignored;
+        std::filesystem::path partial = destination;
+        partial += ".part";
+        if (std::filesystem::copy_file(source, partial, std::filesystem::copy_options::overwrite_existing, error)) {
+            std::filesystem::rename(partial, destination, error);
+            if (!error)
+                std::filesystem::remove(source, error);
+            else
+                std::filesystem::remove(partial, ignored);
+        }
     }
     if (error)
         printLine(QStringLiteral("Error moving downloaded image: ") + describe(error));

@@ -37,7 +37,8 @@ PersistentContainer *loadOrStop(std::unique_ptr<PersistentContainer> container, 
 
 const ManagedObjectModel &makeModel()
 {
-        // Layout 2 added the sync bookkeeping (change count, modification time, cloud revision).
+        // Layout 2 added the sync bookkeeping (change count, modification time, cloud revision,
+    // picture digest).
     static const ManagedObjectModel model{{ShareItem::entityDescription()}, {QStringLiteral("1.5")}, 2};
     return model;
 }

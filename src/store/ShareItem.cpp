@@ -107,6 +107,7 @@ const EntityDescription &ShareItem::entityDescription()
             {QStringLiteral("localChangeCount"), AttributeType::Integer64, false},
             {QStringLiteral("modifiedAt"), AttributeType::Date, true},
             {QStringLiteral("cloudRevision"), AttributeType::String, true},
+            {QStringLiteral("imageDigest"), AttributeType::String, true},
         },
         QStringLiteral("createdAt"),
         {QStringLiteral("uuid")},
@@ -254,7 +255,17 @@ void ShareItem::setContentType(const QString &contentType)
 
 void ShareItem::setImageUUID(const QUuid &imageUUID)
 {
-    SHARE_ITEM_ASSIGN(m_imageUUID, imageUUID, ImageUUIDAttribute, imageUUIDChanged);
+    if (m_imageUUID == imageUUID)
+        return;
+    setImageDigest(QString()); // another picture: the cloud has not confirmed this one
+    m_imageUUID = imageUUID;
+    didChange(ImageUUIDAttribute);
+    emit imageUUIDChanged();
+}
+
+void ShareItem::setImageDigest(const QString &digest)
+{
+    SHARE_ITEM_ASSIGN(m_imageDigest, digest, ImageDigestAttribute, imageDigestChanged);
 }
 
 void ShareItem::setLocalChangeCount(qint64 count)
@@ -313,6 +324,7 @@ void ShareItem::readRow(const SqliteStatement &row, int column)
     m_localChangeCount = row.columnInt64(column + LocalChangeCountAttribute);
     m_modifiedAt = readDate(row, column + ModifiedAtAttribute);
     m_cloudRevision = row.columnText(column + CloudRevisionAttribute);
+    m_imageDigest = row.columnText(column + ImageDigestAttribute);
 }
 
 void ShareItem::bindAttribute(int attributeIndex, SqliteStatement &statement, int parameter) const
@@ -350,5 +362,7 @@ void ShareItem::bindAttribute(int attributeIndex, SqliteStatement &statement, in
         return bindDate(statement, parameter, m_modifiedAt);
     case CloudRevisionAttribute:
         return statement.bindText(parameter, m_cloudRevision);
+    case ImageDigestAttribute:
+        return statement.bindText(parameter, m_imageDigest);
     }
 }

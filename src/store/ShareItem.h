@@ -34,6 +34,7 @@ class ShareItem : public ManagedObject
     Q_PROPERTY(qint64 localChangeCount READ localChangeCount NOTIFY localChangeCountChanged)
     Q_PROPERTY(QDateTime modifiedAt READ modifiedAt WRITE setModifiedAt NOTIFY modifiedAtChanged)
     Q_PROPERTY(QString cloudRevision READ cloudRevision WRITE setCloudRevision NOTIFY cloudRevisionChanged)
+    Q_PROPERTY(QString imageDigest READ imageDigest WRITE setImageDigest NOTIFY imageDigestChanged)
     Q_PROPERTY(QString contentKindName READ contentKindName NOTIFY contentTypeChanged)
     Q_PROPERTY(QUrl linkURL READ linkURL NOTIFY linkInputsChanged)
 
@@ -107,6 +108,10 @@ public:
     void setModifiedAt(const QDateTime &modifiedAt);
     QString cloudRevision() const { return m_cloudRevision; }
     void setCloudRevision(const QString &revision);
+    // The cloud's digest of the picture file the item holds, once the cloud confirmed or sent
+    // it: that picture is neither fetched nor sent again. A new imageUUID clears it.
+    QString imageDigest() const { return m_imageDigest; }
+    void setImageDigest(const QString &digest);
 
     // Records a local change made at `when`: counts it, stamps the time and marks the item
     // pending. Every editing operation ends with this.
@@ -142,6 +147,7 @@ signals:
     void localChangeCountChanged();
     void modifiedAtChanged();
     void cloudRevisionChanged();
+    void imageDigestChanged();
     void linkInputsChanged();
 
 private:
@@ -162,6 +168,7 @@ private:
         LocalChangeCountAttribute,
         ModifiedAtAttribute,
         CloudRevisionAttribute,
+        ImageDigestAttribute,
     };
 
     // Model defaults; awakeFromInsert() fills the rest of a new record.
@@ -181,4 +188,5 @@ private:
     qint64 m_localChangeCount = 0;
     QDateTime m_modifiedAt;
     QString m_cloudRevision;
+    QString m_imageDigest;
 };

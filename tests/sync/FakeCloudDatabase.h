@@ -2,16 +2,23 @@
 
 #include "Services/CloudDatabaseProtocol.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QObject>
+#include <QUuid>
 #include <QThread>
 
 #include <mutex>
 
 // An in-memory cloud database that keeps revisions the way the real one does: a write names the
 // revision it replaces, and one that names an older revision is refused as "server record
-// changed". It records every request and answers later, on a thread of its own. Faults are set
-// per test: a whole request failing, single records refused or missing, and held answers (to
-// catch passes that overlap). `writeAsOtherDevice` changes the cloud behind the engine's back.
+// changed". Pictures are kept as bytes with their digest; a stub keeps the stored picture, and
+// a read hands out a stub for a picture the reader holds. Changes are numbered, so a read of
+// changes starts after a checkpoint. It records every request and the picture bytes that
+// travel, and answers later, on a thread of its own. Faults are set per test: a whole request
+// failing, single records refused or missing, pictures that fail to download, and held answers
+// (to catch passes that overlap). `writeAsOtherDevice` changes the cloud behind the engine's back.
 class FakeCloudDatabase : public CloudContainerProtocol, public CloudDatabaseProtocol
 {
 public:
@@ -21,7 +28,8 @@ public:
         std::optional<CloudError> fetch;           // the whole fetch fails
         QSet<QString> fetchMissing;                // fetch says nothing about these
         QSet<QString> fetchRefused;                // fetch answers these with an error
-        std::optional<CloudError> query;           // the whole query fails
+        std::optional<CloudError> query;           // the whole read of changes fails
+        QSet<QString> pictureDownloads;            // these records' pictures fail to download
     };
 
     FakeCloudDatabase() { m_thread.start(); m_receiver.moveToThread(&m_thread); }
@@ -33,7 +41,10 @@ public:
     std::function<void()> beforeWrite;
     QList<QList<CloudRecord>> modifyRequests;
     QList<QList<CloudRecordID>> fetchRequests;
-    int queryRequests = 0;
+    QStringList changeRequests; // the checkpoint each read of changes started from
+    int pageSize = 500;
+    qint64 pictureBytesSent = 0;
+    qint64 pictureBytesFetched = 0;
 
     QString containerIdentifier() const override { return QStringLiteral("iCloud.com.quellmar.Stashline"); }
     CloudDatabaseProtocol &privateCloudDatabase() override { return *this; }
@@ -95,11 +106,13 @@ public:
         });
     }
 
-    void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
+    QString accountIdentifier() const override { return QStringLiteral("http://127.0.0.1:1/fake"); }
+
+    void fetchRecords(const QList<CloudRecordID> &ids, const KnownDigests &known, CloudCallbacks::PerRecord perRecord,
                       CloudCallbacks::Result completion) override
     {
         fetchRequests.append(ids);
-        answerLater([this, ids, perRecord, completion] {
+        answerLater([this, ids, known, perRecord, completion] {
             std::lock_guard lock(m_mutex);
             for (const CloudRecordID &id : ids) {
                 const QString name = id.recordName();
@@ -108,7 +121,7 @@ public:
                 if (faults.fetchRefused.contains(name))
                     perRecord(id, std::nullopt, CloudError(CloudErrorCode::PermissionFailure, QStringLiteral("refused")));
                 else if (m_records.contains(name))
-                    perRecord(id, m_records.value(name), std::nullopt);
+                    perRecord(id, readLocked(name, known), std::nullopt);
                 else
                     perRecord(id, std::nullopt, CloudError(CloudErrorCode::UnknownItem, QStringLiteral("unknown item")));
             }
@@ -116,17 +129,11 @@ public:
         });
     }
 
-    void queryRecords(const QString &, CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result completion) override
+    void fetchChanges(const QString &, const QString &since, const KnownDigests &known, ChangesOperation::PageCallback page,
+                      CloudCallbacks::Result completion) override
     {
-        ++queryRequests;
-        answerLater([this, perRecord, completion] {
-            std::lock_guard lock(m_mutex);
-            if (!faults.query) {
-                for (const CloudRecord &record : std::as_const(m_records))
-                    perRecord(record.recordID(), record, std::nullopt);
-            }
-            completion(faults.query);
-        });
+        changeRequests.append(since);
+        answerLater([this, since, known, page, completion] { nextPage(since.toLongLong(), known, page, completion); });
     }
 
     void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) override
@@ -137,17 +144,87 @@ public:
     QList<CloudSubscription> subscriptionRequests;
 
 private:
+    struct Picture {
+        QByteArray bytes;
+        QString digest;
+    };
+
     // Stores `record` when its change tag is the current revision (none: no copy yet); the
-    // stored record, or none when the write lost. Called with m_mutex held.
+    // stored record, or none when the write lost. A stub picture keeps the stored one. Called
+    // with m_mutex held.
     std::optional<CloudRecord> storeLocked(CloudRecord record)
     {
         const QString name = record.recordID().recordName();
         const QString current = m_records.value(name).recordChangeTag();
         if (record.recordChangeTag() != current)
             return std::nullopt;
+        if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->isStub()) {
+            QFile file(asset->fileURL());
+            if (!file.open(QIODevice::ReadOnly))
+                return std::nullopt;
+            Picture picture{file.readAll(), {}};
+            picture.digest = QStringLiteral("md5-")
+                + QString::fromLatin1(QCryptographicHash::hash(picture.bytes, QCryptographicHash::Md5).toBase64());
+            pictureBytesSent += picture.bytes.size();
+            record.setAsset(QStringLiteral("imageAsset"), CloudAsset::stub(picture.digest));
+            m_pictures.insert(name, picture);
+        } else if (!asset) {
+            m_pictures.remove(name);
+        }
         record.setRecordChangeTag(QStringLiteral("%1-fake").arg(current.section(QLatin1Char('-'), 0, 0).toInt() + 1));
         m_records.insert(name, record);
+        m_sequences.insert(name, ++m_sequence);
         return record;
+    }
+
+    // The stored record as a reader gets it: its picture as a file, or as a stub when the
+    // reader holds that digest or the download fails. Called with m_mutex held.
+    CloudRecord readLocked(const QString &name, const KnownDigests &known)
+    {
+        CloudRecord record = m_records.value(name);
+        const auto picture = m_pictures.constFind(name);
+        if (picture == m_pictures.cend() || known.value(name) == picture->digest || faults.pictureDownloads.contains(name))
+            return record;
+        const QString path = QDir::temp().filePath(QStringLiteral("fake-cloud-%1.jpg").arg(QUuid::createUuid().toString(QUuid::Id128)));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(picture->bytes);
+        pictureBytesFetched += picture->bytes.size();
+        record.setAsset(QStringLiteral("imageAsset"), CloudAsset::downloaded(path, picture->digest));
+        return record;
+    }
+
+    void nextPage(qint64 since, const KnownDigests &known, const ChangesOperation::PageCallback &page,
+                  const CloudCallbacks::Result &completion)
+    {
+        ChangesOperation::Page result;
+        {
+            std::lock_guard lock(m_mutex);
+            if (faults.query)
+                return completion(faults.query);
+            QList<QPair<qint64, QString>> changed;
+            for (auto entry = m_sequences.cbegin(); entry != m_sequences.cend(); ++entry) {
+                if (entry.value() > since)
+                    changed.append({entry.value(), entry.key()});
+            }
+            std::sort(changed.begin(), changed.end());
+            changed = changed.mid(0, pageSize);
+            for (const auto &[sequence, name] : std::as_const(changed)) {
+                result.records.append(readLocked(name, known));
+                result.isComplete = result.isComplete && !faults.pictureDownloads.contains(name);
+            }
+            result.checkpoint = QString::number(changed.isEmpty() ? since : changed.last().first);
+        }
+        const bool isLast = result.records.size() < pageSize;
+        const qint64 checkpoint = result.checkpoint.toLongLong();
+        page(result, [this, isLast, checkpoint, known, page, completion] {
+            answerLater([this, isLast, checkpoint, known, page, completion] {
+                if (isLast)
+                    completion(std::nullopt);
+                else
+                    nextPage(checkpoint, known, page, completion);
+            });
+        });
     }
 
     template<typename Work>
@@ -162,6 +239,9 @@ private:
 
     mutable std::mutex m_mutex; // guards m_records, m_held, m_isHolding and the faults while answering
     QHash<QString, CloudRecord> m_records;
+    QHash<QString, Picture> m_pictures;
+    QHash<QString, qint64> m_sequences; // of each record's last write
+    qint64 m_sequence = 0;
     QList<std::function<void()>> m_held;
     bool m_isHolding = false;
     QThread m_thread;

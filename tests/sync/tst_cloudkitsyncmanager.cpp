@@ -303,7 +303,7 @@ private slots:
         m_engine->downloadItems();
         m_engine->handleNotification();
         QCOMPARE(m_cloud->modifyRequests.size(), 1);
-        QCOMPARE(m_cloud->queryRequests, 0);
+        QCOMPARE(m_cloud->changeRequests.size(), 0);
         m_cloud->release();
         QTRY_COMPARE(item->syncStatus(), Status::synced);
         QTRY_COMPARE(m_finished.size(), 1);
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(m_mostUploadsRunning, 1);
         // One follow-up upload and one download for everything asked during the first pass.
         QCOMPARE(m_cloud->modifyRequests.size(), 2);
-        QCOMPARE(m_cloud->queryRequests, 1);
+        QCOMPARE(m_cloud->changeRequests.size(), 1);
         QCOMPARE(m_started, 1);
     }
 
@@ -328,7 +328,7 @@ private slots:
         m_cloud->release();
         QTRY_COMPARE(m_finished.size(), 2);
         settle();
-        QCOMPARE(m_cloud->queryRequests, 2);
+        QCOMPARE(m_cloud->changeRequests.size(), 2);
         QVERIFY(m_cloud->modifyRequests.isEmpty());
     }
 

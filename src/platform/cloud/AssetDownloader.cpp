@@ -29,21 +29,25 @@ std::shared_ptr<AssetDownloader> AssetDownloader::create(CloudConnection *connec
 }
 
 void AssetDownloader::start(CloudConnection *connection, const QList<QJsonObject> &documents, const QString &assetDirectory,
-                            std::function<void(const Outcome &)> done)
+                            const KnownDigests &known, std::function<void(const Outcome &)> done)
 {
     const auto downloader = create(connection, assetDirectory);
-    downloader->add(documents);
+    downloader->add(documents, known);
     downloader->finish(std::move(done));
 }
 
-void AssetDownloader::add(const QList<QJsonObject> &documents)
+void AssetDownloader::add(const QList<QJsonObject> &documents, const KnownDigests &known)
 {
     for (const QJsonObject &document : documents) {
         const QString name = document.value(QStringLiteral("_id")).toString();
         const QJsonObject attachments = document.value(QStringLiteral("_attachments")).toObject();
         for (const QString &attachment : CloudRecordCoder::stubAttachments(document)) {
-            const QJsonValue length = attachments.value(attachment).toObject().value(QStringLiteral("length"));
-            m_queue.append({name, attachment, length.isDouble() ? qint64(length.toDouble()) : -1});
+            const QJsonObject stub = attachments.value(attachment).toObject();
+            const QString digest = stub.value(QStringLiteral("digest")).toString();
+            if (!digest.isEmpty() && known.value(name) == digest)
+                continue;
+            const QJsonValue length = stub.value(QStringLiteral("length"));
+            m_queue.append({name, attachment, length.isDouble() ? qint64(length.toDouble()) : -1, digest});
         }
     }
     startNext();
@@ -75,7 +79,7 @@ void AssetDownloader::startNext()
                                download.recordName, [self = shared_from_this(), download, path](const std::optional<CloudError> &error) {
             --self->m_running;
             // Owning the file at once removes it again whatever happens to the record later.
-            const CloudAsset asset = CloudAsset::downloaded(path);
+            const CloudAsset asset = CloudAsset::downloaded(path, download.digest);
             std::optional<CloudError> failure = error;
             if (!failure && download.expectedLength >= 0 && QFileInfo(path).size() != download.expectedLength)
                 failure = CloudConnection::unreadableAnswer(self->m_displayUrl);

@@ -33,20 +33,25 @@ public:
 
     static std::shared_ptr<AssetDownloader> create(CloudConnection *connection, const QString &assetDirectory);
 
-    // Queues the stub attachments of `documents` and starts downloading.
-    void add(const QList<QJsonObject> &documents);
+    // Record name to the digest of the picture the reader holds already: not downloaded again.
+    using KnownDigests = QHash<QString, QString>;
+
+    // Queues the stub attachments of `documents` and starts downloading, except attachments
+    // whose digest `known` holds for their record.
+    void add(const QList<QJsonObject> &documents, const KnownDigests &known = {});
     // Calls `done` once, after every download added so far ended (later, also when none did).
     void finish(std::function<void(const Outcome &)> done);
 
     // create(), add() and finish() in one.
     static void start(CloudConnection *connection, const QList<QJsonObject> &documents, const QString &assetDirectory,
-                      std::function<void(const Outcome &)> done);
+                      const KnownDigests &known, std::function<void(const Outcome &)> done);
 
 private:
     struct Download {
         QString recordName;
         QString attachmentName;
         qint64 expectedLength = -1;
+        QString digest;
     };
 
     AssetDownloader(CloudConnection *connection, const QString &assetDirectory);

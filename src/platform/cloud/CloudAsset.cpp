@@ -16,9 +16,17 @@ CloudAsset::CloudAsset(const QString &localFilePath)
 {
 }
 
-CloudAsset CloudAsset::downloaded(const QString &localFilePath)
+CloudAsset CloudAsset::downloaded(const QString &localFilePath, const QString &digest)
 {
     CloudAsset asset(localFilePath);
     asset.m_downloaded = std::make_shared<DownloadedFile>(localFilePath);
+    asset.m_digest = digest;
+    return asset;
+}
+
+CloudAsset CloudAsset::stub(const QString &digest)
+{
+    CloudAsset asset;
+    asset.m_digest = digest;
     return asset;
 }

@@ -16,15 +16,22 @@ public:
     explicit CloudAsset(const QString &localFilePath);
 
     // An asset whose file the database downloaded; the file is owned by the asset's copies.
-    static CloudAsset downloaded(const QString &localFilePath);
+    static CloudAsset downloaded(const QString &localFilePath, const QString &digest = {});
+    // The picture the server already holds under `digest`, without its bytes: read, it names the
+    // version of a picture that was not downloaded; sent, it keeps the server's attachment.
+    static CloudAsset stub(const QString &digest);
 
     QString fileURL() const { return m_path; }
-    bool isNull() const { return m_path.isEmpty(); }
+    // The server's digest of the bytes ("md5-" and base64), when known.
+    QString digest() const { return m_digest; }
+    bool isStub() const { return m_path.isEmpty() && !m_digest.isEmpty(); }
+    bool isNull() const { return m_path.isEmpty() && m_digest.isEmpty(); }
 
-    friend bool operator==(const CloudAsset &a, const CloudAsset &b) { return a.m_path == b.m_path; }
+    friend bool operator==(const CloudAsset &a, const CloudAsset &b) { return a.m_path == b.m_path && a.m_digest == b.m_digest; }
 
 private:
     struct DownloadedFile;
     QString m_path;
+    QString m_digest;
     std::shared_ptr<DownloadedFile> m_downloaded;
 };

@@ -121,20 +121,30 @@ void CloudDatabase::modifyRecords(const QList<CloudRecord> &recordsToSave, Cloud
 }
 
 void CloudDatabase::fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,
-                                 CloudCallbacks::Result result)
+                                 CloudCallbacks::Result result, const QHash<QString, QString> &knownDigests)
 {
-    m_connection->post([connection = m_connection, ids, perRecord = orIgnore(perRecord), result = orIgnore(result), directory = preparedAssetDirectory()] {
+    m_connection->post([connection = m_connection, ids, perRecord = orIgnore(perRecord), result = orIgnore(result), directory = preparedAssetDirectory(), knownDigests] {
         if (connection)
-            FetchRecordsOperation::start(connection, ids, directory, perRecord, result);
+            FetchRecordsOperation::start(connection, ids, directory, perRecord, result, knownDigests);
     });
 }
 
 void CloudDatabase::queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched,
-                                 CloudCallbacks::Result result)
+                                 CloudCallbacks::Result result, const QHash<QString, QString> &knownDigests)
 {
-    m_connection->post([connection = m_connection, recordType, recordMatched = orIgnore(recordMatched), result = orIgnore(result), directory = preparedAssetDirectory()] {
+    m_connection->post([connection = m_connection, recordType, recordMatched = orIgnore(recordMatched), result = orIgnore(result), directory = preparedAssetDirectory(), knownDigests] {
         if (connection)
-            QueryOperation::start(connection, recordType, directory, recordMatched, result);
+            QueryOperation::start(connection, recordType, directory, recordMatched, result, knownDigests);
+    });
+}
+
+void CloudDatabase::fetchChanges(const QString &recordType, const QString &since, const QHash<QString, QString> &knownDigests,
+                                 ChangesOperation::PageCallback page, CloudCallbacks::Result result, int pageSize)
+{
+    m_connection->post([connection = m_connection, recordType, since, knownDigests, page = std::move(page),
+                        result = orIgnore(result), directory = preparedAssetDirectory(), pageSize] {
+        if (connection)
+            ChangesOperation::start(connection, recordType, since, knownDigests, directory, pageSize, page, result);
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/cloud/ChangesOperation.h"
 #include "platform/cloud/CloudCallbacks.h"
 #include "platform/cloud/CloudSubscription.h"
 #include "platform/cloud/ModifyRecordsOperation.h"
@@ -30,11 +31,19 @@ public:
                        CloudCallbacks::ModifyResult result, CloudSavePolicy savePolicy = CloudSavePolicy::allKeys);
 
     // Fetches records by ID, one perRecord call per ID, then result (see FetchRecordsOperation).
-    void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result);
+    // Pictures whose digest `knownDigests` holds for their record name are not downloaded.
+    void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result,
+                      const QHash<QString, QString> &knownDigests = {});
 
     // Every record of `recordType`, assets downloaded first, one recordMatched call per record,
     // one at a time, then result (see QueryOperation).
-    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result);
+    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result,
+                      const QHash<QString, QString> &knownDigests = {});
+
+    // What changed since `since`, page by page (see ChangesOperation).
+    void fetchChanges(const QString &recordType, const QString &since, const QHash<QString, QString> &knownDigests,
+                      ChangesOperation::PageCallback page, CloudCallbacks::Result result,
+                      int pageSize = ChangesOperation::defaultPageSize);
 
     // Stores the subscription (replacing one with the same ID) and lets the push channel fire
     // for it.

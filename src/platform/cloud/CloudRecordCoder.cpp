@@ -106,7 +106,13 @@ std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::en
             field = {{typeKey, QStringLiteral("double")}, {valueKey, doubleJson(*number)}};
         } else if (const auto *timestamp = std::get_if<QDateTime>(&value)) {
             field = {{typeKey, QStringLiteral("timestamp")}, {valueKey, timestampText(*timestamp)}};
-        } else if (const auto *asset = std::get_if<CloudAsset>(&value)) {
+        } else if (const auto *asset = std::get_if<CloudAsset>(&value); asset && asset->isStub()) {
+            // The server keeps the attachment it holds on the revision this write replaces.
+            QByteArray quotedKey = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
+            quotedKey = quotedKey.mid(1, quotedKey.size() - 2);
+            attachments += (attachments.isEmpty() ? "{" : ",") + quotedKey + ":{\"stub\":true}";
+            field = {{typeKey, QStringLiteral("asset")}, {valueKey, key}};
+        } else if (asset) {
             QFile file(asset->fileURL());
             if (!file.open(QIODevice::ReadOnly))
                 return CloudError(CloudErrorCode::InternalError,
@@ -183,11 +189,15 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
             const QJsonObject attachment = attachments.value(value.toString()).toObject();
             if (attachment.isEmpty())
                 continue; // an asset field without its attachment reads as absent
+            const QString digest = attachment.value(QStringLiteral("digest")).toString();
             if (attachment.value(QStringLiteral("stub")).toBool()) {
                 const auto downloaded = downloadedAssets.constFind(value.toString());
-                if (downloaded == downloadedAssets.cend())
+                if (downloaded != downloadedAssets.cend())
+                    record.setAsset(it.key(), *downloaded);
+                else if (!digest.isEmpty())
+                    record.setAsset(it.key(), CloudAsset::stub(digest)); // a version the reader holds already
+                else
                     return assetError(id, QStringLiteral("the picture was not downloaded"));
-                record.setAsset(it.key(), *downloaded);
                 continue;
             }
             if (!attachment.value(QStringLiteral("data")).isString())
@@ -201,7 +211,7 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
             QSaveFile file(path);
             if (!file.open(QIODevice::WriteOnly) || file.write(decoded.decoded) != decoded.decoded.size() || !file.commit())
                 return assetError(id, file.errorString());
-            record.setAsset(it.key(), CloudAsset::downloaded(path));
+            record.setAsset(it.key(), CloudAsset::downloaded(path, digest));
         }
     }
     return record;

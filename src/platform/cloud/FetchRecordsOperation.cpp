@@ -23,7 +23,8 @@ bool isFetchable(const CloudRecordID &id)
 } // namespace
 
 void FetchRecordsOperation::start(CloudConnection *connection, const QList<CloudRecordID> &ids, const QString &assetDirectory,
-                                  CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result)
+                                  CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result,
+                                  const QHash<QString, QString> &knownDigests)
 {
     QStringList keys;
     for (const CloudRecordID &id : ids) {
@@ -67,7 +68,7 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
     };
     KeysLookup::start(
         connection, keys, true,
-        [rowByName, downloader](const QJsonArray &rows) {
+        [rowByName, downloader, knownDigests](const QJsonArray &rows) {
             QList<QJsonObject> documents;
             for (const QJsonValue &row : rows) {
                 const QJsonObject object = row.toObject();
@@ -75,7 +76,7 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
                 if (!object.contains(QStringLiteral("error")) && object.value(QStringLiteral("doc")).isObject())
                     documents.append(object.value(QStringLiteral("doc")).toObject());
             }
-            downloader->add(documents);
+            downloader->add(documents, knownDigests);
         },
         [downloader, deliver, result](const std::optional<CloudError> &error) {
             if (error)

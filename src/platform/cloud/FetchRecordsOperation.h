@@ -11,10 +11,12 @@ class CloudConnection;
 // being read (a failed picture download included). Then result once: no error when the request
 // itself succeeded (per-ID failures are reported only through perRecord), else the request's
 // error (and perRecord is not called); a success answer without a list of rows is an error.
-// Worker thread only; callbacks there.
+// A picture whose digest `knownDigests` holds for its record is not downloaded: the record
+// carries a stub asset with that digest. Worker thread only; callbacks there.
 class FetchRecordsOperation
 {
 public:
     static void start(CloudConnection *connection, const QList<CloudRecordID> &ids, const QString &assetDirectory,
-                      CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result);
+                      CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result,
+                      const QHash<QString, QString> &knownDigests = {});
 };

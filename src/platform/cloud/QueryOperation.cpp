@@ -9,13 +9,14 @@
 #include <QPointer>
 
 void QueryOperation::start(CloudConnection *connection, const QString &recordType, const QString &assetDirectory,
-                           CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result)
+                           CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result,
+                           const QHash<QString, QString> &knownDigests)
 {
     // Documents come with attachment stubs; the pictures are downloaded one by one afterwards.
     const QUrlQuery query{{QStringLiteral("include_docs"), QStringLiteral("true")}};
     QPointer<CloudConnection> guarded(connection);
     connection->send("GET", QStringLiteral("_all_docs"), query, {},
-                     [guarded, recordType, assetDirectory, recordMatched, result, displayUrl = connection->account().displayUrl()](const CloudResponse &response) {
+                     [guarded, recordType, assetDirectory, recordMatched, result, knownDigests, displayUrl = connection->account().displayUrl()](const CloudResponse &response) {
         if (response.error) {
             result(response.error);
             return;
@@ -35,7 +36,7 @@ void QueryOperation::start(CloudConnection *connection, const QString &recordTyp
         }
         if (!guarded)
             return;
-        AssetDownloader::start(guarded, matched, assetDirectory,
+        AssetDownloader::start(guarded, matched, assetDirectory, knownDigests,
                                [matched, assetDirectory, recordMatched, result](const AssetDownloader::Outcome &downloads) {
             for (const QJsonObject &document : matched) {
                 const CloudRecordID id(document.value(QStringLiteral("_id")).toString());

@@ -15,5 +15,6 @@ class QueryOperation
 {
 public:
     static void start(CloudConnection *connection, const QString &recordType, const QString &assetDirectory,
-                      CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result);
+                      CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result,
+                      const QHash<QString, QString> &knownDigests = {});
 };
