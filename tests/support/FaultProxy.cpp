@@ -124,6 +124,7 @@ void FaultProxy::accept()
 void FaultProxy::handleRequest(const std::shared_ptr<Exchange> &exchange)
 {
     ++m_requests;
+    m_bytesFromDevice += exchange->request.size();
     const int delay = exchange->isChangeFeed || m_faults.maximumDelayMilliseconds <= 0
         ? 0
         : m_faults.minimumDelayMilliseconds
@@ -175,6 +176,7 @@ void FaultProxy::forward(const std::shared_ptr<Exchange> &exchange)
             return;
         }
         exchange->answered += bytes.size();
+        m_bytesToDevice += bytes.size();
         exchange->client->write(bytes);
     };
     connect(server, &QTcpSocket::readyRead, this, flowToClient);

@@ -43,6 +43,10 @@ public:
 
     int requestCount() const { return m_requests; }
     int injectedCount() const { return m_injected; }
+    // What went through: requests (heads and bodies) from the device, answers to it.
+    qint64 bytesFromDevice() const { return m_bytesFromDevice; }
+    qint64 bytesToDevice() const { return m_bytesToDevice; }
+    void resetCounts() { m_requests = m_injected = 0; m_bytesFromDevice = m_bytesToDevice = 0; }
 
 signals:
     void changeFeedReleased();
@@ -64,4 +68,6 @@ private:
     bool m_isOffline = false;
     int m_requests = 0;
     int m_injected = 0;
+    qint64 m_bytesFromDevice = 0;
+    qint64 m_bytesToDevice = 0;
 };

@@ -444,6 +444,130 @@ private slots:
         QCOMPARE(m_cloud->modifyRequests.size(), 2);
     }
 
+    void picturesTravelOnce()
+    {
+        // A second device: its own store and pictures, on the same cloud.
+        QTemporaryDir otherGroup;
+        ImageManager otherImages(otherGroup.path());
+        auto otherStore = PersistenceController::openInMemoryContainer(nullptr);
+        CloudKitSyncManager other(*m_cloud, otherStore->viewContext(), otherImages, QProcessEnvironment());
+        const auto pictureFiles = [&otherImages] {
+            return QDir(otherImages.imagesDirectoryURL()).entryList(QDir::Files).size();
+        };
+        const auto otherItem = [&otherStore]() -> ShareItem * {
+            const auto objects = otherStore->viewContext().execute(ShareItem::fetchRequest()).objects;
+            return objects.isEmpty() ? nullptr : static_cast<ShareItem *>(objects.first());
+        };
+
+        ShareItem *item = addItem(QStringLiteral("photo"));
+        item->setImageUUID(savePicture());
+        const qint64 size = QFileInfo(m_images->imageFileURL(item->imageUUID())).size();
+        QVERIFY(!context().save());
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::synced);
+        settle();
+        QVERIFY(item->imageDigest().startsWith(QLatin1String("md5-")));
+        QCOMPARE(m_cloud->pictureBytesSent, size);
+        QCOMPARE(m_cloud->pictureBytesFetched, 0); // the verification knows the digest it sent
+
+        other.downloadItems();
+        QTRY_VERIFY(otherItem() && !otherItem()->imageUUID().isNull());
+        QTRY_VERIFY(other.isIdle());
+        const QUuid firstFile = otherItem()->imageUUID();
+        QCOMPARE(m_cloud->pictureBytesFetched, size);
+
+        // A title edit sends no picture, and the other device fetches none.
+        item->setTitle(QStringLiteral("photo, renamed"));
+        item->markLocallyChanged(QDateTime::currentDateTimeUtc());
+        QVERIFY(!context().save());
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::synced);
+        settle();
+        for (int pass = 0; pass < 3; ++pass) {
+            other.downloadItems();
+            QTRY_VERIFY(other.isIdle());
+        }
+        QCOMPARE(otherItem()->title(), QStringLiteral("photo, renamed"));
+        QCOMPARE(otherItem()->imageUUID(), firstFile);
+        QCOMPARE(m_cloud->pictureBytesSent, size);
+        QCOMPARE(m_cloud->pictureBytesFetched, size);
+        QCOMPARE(m_cloud->changeRequests.size(), 4);
+        QVERIFY(!m_cloud->changeRequests.last().isEmpty()); // from the checkpoint, not from the start
+        QCOMPARE(pictureFiles(), 1);
+
+        // A new picture arrives once, and the file it replaces is gone.
+        const QString before = m_images->imageFileURL(item->imageUUID());
+        QImage replacement(32, 32, QImage::Format_RGB32);
+        replacement.fill(Qt::darkRed);
+        item->setImageUUID(*m_images->saveImage(replacement));
+        QVERIFY(item->imageDigest().isEmpty());
+        item->markLocallyChanged(QDateTime::currentDateTimeUtc());
+        QVERIFY(!context().save());
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::synced);
+        settle();
+        other.downloadItems();
+        QTRY_VERIFY(otherItem()->imageUUID() != firstFile);
+        QTRY_VERIFY(other.isIdle());
+        QCOMPARE(pictureFiles(), 1);
+        QVERIFY(!QFile::exists(otherImages.imageFileURL(firstFile)));
+        QCOMPARE(otherImages.loadImage(otherItem()->imageUUID())->pixelColor(4, 4), QColor(Qt::darkRed));
+        QVERIFY(QFile::exists(before)); // the first device's own files are the edit's business
+    }
+
+    void checkpointOnlyMovesPastWhatWasMerged()
+    {
+        m_cloud->pageSize = 2;
+        QList<ShareItem *> items;
+        for (int index = 0; index < 5; ++index)
+            items.append(addSyncedItem(QStringLiteral("item %1").arg(index), t0));
+        // Another device adds one with a picture that cannot be downloaded yet.
+        CloudRecord picture(QStringLiteral("ShareItem"), CloudRecordID(QStringLiteral("P1")));
+        picture.setString(QStringLiteral("uuid"), ShareItemRecord::uuidText(QUuid::createUuid()));
+        picture.setString(QStringLiteral("title"), QStringLiteral("picture elsewhere"));
+        const QString file = m_group->filePath(QStringLiteral("elsewhere.jpg"));
+        QVERIFY(QImage(16, 16, QImage::Format_RGB32).save(file, "JPEG"));
+        picture.setAsset(QStringLiteral("imageAsset"), CloudAsset(file));
+        m_cloud->writeAsOtherDevice(picture);
+        m_cloud->faults.pictureDownloads = {QStringLiteral("P1")};
+        QVERIFY(!context().save());
+
+        m_engine->downloadItems();
+        QTRY_COMPARE(m_finished.size(), 1);
+        ShareItem *arrived = find(QStringLiteral("picture elsewhere"));
+        QVERIFY(arrived && arrived->imageUUID().isNull()); // its other fields merged
+        const QString stuck = context().metadata(QStringLiteral("changesCheckpoint http://127.0.0.1:1/fake"));
+        QCOMPARE(stuck, QStringLiteral("4")); // the pages before the incomplete one
+
+        m_cloud->faults.pictureDownloads.clear();
+        m_engine->downloadItems();
+        QTRY_COMPARE(m_finished.size(), 2);
+        QCOMPARE(m_cloud->changeRequests.last(), stuck);
+        QVERIFY(!arrived->imageUUID().isNull());
+        QCOMPARE(context().metadata(QStringLiteral("changesCheckpoint http://127.0.0.1:1/fake")), QStringLiteral("6"));
+    }
+
+    void startUpRemovesPictureFilesNoItemNames()
+    {
+        ShareItem *item = addItem(QStringLiteral("kept"));
+        item->setImageUUID(savePicture());
+        QVERIFY(!context().save());
+        const QString stray = m_images->imageFileURL(savePicture());
+        const QString young = m_images->imageFileURL(savePicture());
+        QDir().mkpath(m_images->imagesDirectoryURL() + QStringLiteral("/.incoming"));
+        const QString leftover = m_images->imagesDirectoryURL() + QStringLiteral("/.incoming/half.jpg");
+        QVERIFY(QFile(leftover).open(QIODevice::WriteOnly));
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
+        for (const QString &path : {stray, leftover, m_images->imageFileURL(item->imageUUID())}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        m_engine = std::make_unique<CloudKitSyncManager>(*m_cloud, context(), *m_images, QProcessEnvironment());
+        QVERIFY(!QFile::exists(stray) && !QFile::exists(leftover));
+        QVERIFY(QFile::exists(young)); // may belong to an add being saved
+        QVERIFY(QFile::exists(m_images->imageFileURL(item->imageUUID())));
+    }
+
     void startUpResumesInterruptedUploads()
     {
         ShareItem *left = addItem(QStringLiteral("left syncing"), Status::syncing);

@@ -2,6 +2,7 @@
 // local test server: what one does shows up on the other, under server outages and crashes.
 #include "../cloud/CloudTestSupport.h"
 #include "DeviceProcess.h"
+#include "FaultProxy.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,6 +70,47 @@ private slots:
         const QString sent = first.item("photo")[QStringLiteral("imageSha256")].toString();
         QVERIFY(!sent.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(second.item("photo")[QStringLiteral("imageSha256")].toString(), sent, patience);
+    }
+
+    void picturesTravelOnceAndChangesAreReadFromACheckpoint()
+    {
+        const QString database = CloudTestSupport::createDatabase();
+        FaultProxy counting(QUrl(database), 5);
+        QVERIFY(counting.listen());
+        Device first, second;
+        QVERIFY(first.start(database));
+        QVERIFY(second.start(counting.route(database)));
+        QTemporaryDir scratch;
+        for (int index = 0; index < 12; ++index) {
+            const QString path = scratch.filePath(QStringLiteral("p%1.jpg").arg(index));
+            QImage picture(400, 300, QImage::Format_RGB32);
+            picture.fill(QColor::fromHsv(index * 30, 200, 200));
+            QPainter(&picture).fillRect(index * 20, 40, 60, 60, Qt::black);
+            QVERIFY(picture.save(path, "JPEG", 95));
+            QCOMPARE(first.command("addimage photo-" + QByteArray::number(index) + ' ' + path.toUtf8()), ok);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(second.count(synced), 12, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(second.command("idle"), QByteArray("yes"), patience);
+        const QString sent = first.item(QStringLiteral("photo-3"))[QStringLiteral("imageSha256")].toString();
+        QCOMPARE(second.item(QStringLiteral("photo-3"))[QStringLiteral("imageSha256")].toString(), sent);
+
+        // A title edit moves that record alone: no picture, no other record.
+        counting.resetCounts();
+        QCOMPARE(first.command("edit photo-3 renamed"), ok);
+        QTRY_COMPARE_WITH_TIMEOUT(second.status(QStringLiteral("renamed")), synced, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(second.command("idle"), QByteArray("yes"), patience);
+        QVERIFY2(counting.bytesToDevice() < 20000, qPrintable(QString::number(counting.bytesToDevice())));
+        QCOMPARE(second.item(QStringLiteral("renamed"))[QStringLiteral("imageSha256")].toString(), sent);
+
+        // The database deleted and made again: the checkpoint is behind nothing, the next
+        // download reads from the start and the items go up again without an error.
+        QCOMPARE(CloudTestSupport::adminRequest("DELETE", database), 200);
+        QCOMPARE(CloudTestSupport::adminRequest("PUT", database), 201);
+        QCOMPARE(first.command("add after-reset"), ok);
+        QTRY_COMPARE_WITH_TIMEOUT(first.status(QStringLiteral("after-reset")), synced, patience);
+        QCOMPARE(second.command("download"), ok);
+        QTRY_VERIFY_WITH_TIMEOUT(!second.item(QStringLiteral("after-reset")).isEmpty(), patience);
+        QCOMPARE(second.command("state"), QByteArray("banner"));
     }
 
     void serverOutageFailsThenRetrySyncs()

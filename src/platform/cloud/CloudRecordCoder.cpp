@@ -110,7 +110,10 @@ std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::en
             // The server keeps the attachment it holds on the revision this write replaces.
             QByteArray quotedKey = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
             quotedKey = quotedKey.mid(1, quotedKey.size() - 2);
-            attachments += (attachments.isEmpty() ? "{" : ",") + quotedKey + ":{\"stub\":true}";
+            // The digest names the attachment: servers that keep attachments by digest need it.
+            attachments += (attachments.isEmpty() ? "{" : ",") + quotedKey + ":{\"stub\":true,\"content_type\":\""
+                + assetContentType.toLatin1() + "\",\"digest\":"
+                + QJsonDocument(QJsonArray{asset->digest()}).toJson(QJsonDocument::Compact).mid(1).chopped(1) + '}';
             field = {{typeKey, QStringLiteral("asset")}, {valueKey, key}};
         } else if (asset) {
             QFile file(asset->fileURL());

@@ -35,8 +35,8 @@ std::variant<EncodedDocument, CloudError> encode(const CloudRecord &record, cons
 // its file from `downloadedAssets` (attachment name to asset), or, when it was not downloaded,
 // becomes a stub asset with the server's digest. An error when the document has no name, an
 // inline asset cannot be decoded or written, or a stub has neither a file nor a digest.
-// Assets sent as stubs (CloudAsset::stub) are written as {"stub": true}: the server keeps the
-// attachment of the revision the document replaces.
+// Assets sent as stubs (CloudAsset::stub) are written as {"stub": true} with their digest: the
+// server keeps the attachment of the revision the document replaces.
 std::variant<CloudRecord, CloudError> decode(const QJsonObject &document, const QString &assetDirectory,
                                              const QHash<QString, CloudAsset> &downloadedAssets = {});
 
