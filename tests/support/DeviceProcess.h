@@ -62,6 +62,7 @@ public:
         return std::count_if(items.begin(), items.end(), [wanted](const QJsonValue &value) { return value["status"] == wanted; });
     }
     qint64 pid() const { return m_process.processId(); }
+    QString groupPath() const { return m_group.path(); }
     bool kill()
     {
         m_process.kill(); // SIGKILL

@@ -5,6 +5,8 @@
 //     edit was stamped with (milliseconds since the epoch)
 //   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | dump | quit
 //   idle: "yes" when no sync pass runs or waits and nothing is unsaved
+//   synced: the number of synced items | has TITLE: "yes" when a synced item has that title
+//     (cheap checks to poll, where dump reads every picture)
 //   stats: JSON with the pushes received, the download passes started and the most upload
 //     passes at once
 //   state: "banner" and the sync error the list shows, if any
@@ -141,6 +143,14 @@ int main(int argc, char *argv[])
             }
         } else if (command == u"download") {
             model.syncFromCloud();
+        } else if (command == u"synced" || command == u"has") {
+            const QList<ManagedObject *> stored = context.execute(ShareItem::fetchRequest()).objects;
+            const auto isSynced = [&](ManagedObject *object) {
+                const auto *share = static_cast<ShareItem *>(object);
+                return share->syncStatus() == ShareItem::SyncStatus::synced && (command == u"synced" || share->title() == title);
+            };
+            const qsizetype count = std::count_if(stored.begin(), stored.end(), isSynced);
+            return command == u"synced" ? QByteArray::number(count) : QByteArray(count > 0 ? "yes" : "no");
         } else if (command == u"idle") {
             return engine.isIdle() && !context.hasChanges() ? "yes" : "no";
         } else if (command == u"stats") {
