@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>Der Datensatz wurde inzwischen auf dem Server geändert.</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>Der Cloud-Server unter %1 hat eine Antwort größer als %2 MB gesendet; sie wurde nicht gelesen.</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>Die Anfrage war für den Cloud-Server zu groß.</translation>

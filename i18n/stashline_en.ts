@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>The record was changed on the server in the meantime.</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>The request was too large for the cloud server.</translation>

@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>El registro se modificó en el servidor mientras tanto.</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>El servidor en la nube en %1 envió una respuesta de más de %2 MB; no se leyó.</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>La solicitud era demasiado grande para el servidor en la nube.</translation>

@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>L’enregistrement a été modifié sur le serveur entre-temps.</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>Le serveur cloud à %1 a envoyé une réponse de plus de %2 Mo ; elle n’a pas été lue.</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>La requête était trop volumineuse pour le serveur cloud.</translation>

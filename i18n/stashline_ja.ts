@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>その間にサーバー上でレコードが変更されました。</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>%1 のクラウドサーバーが %2 MB を超える応答を送信したため、読み込みませんでした。</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>リクエストがクラウドサーバーにとって大きすぎました。</translation>

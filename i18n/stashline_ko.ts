@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>그 사이에 서버에서 레코드가 변경되었습니다.</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>%1의 클라우드 서버가 %2MB보다 큰 응답을 보내 읽지 않았습니다.</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>요청이 클라우드 서버가 처리하기에 너무 큽니다.</translation>

@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>该记录在此期间已在服务器上被更改。</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>位于 %1 的云服务器发送的响应超过 %2 MB，未被读取。</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>请求对云服务器来说过大。</translation>

@@ -75,6 +75,10 @@
         <source>The record was changed on the server in the meantime.</source>
         <translation>該記錄在此期間已在伺服器上被變更。</translation>
     </message>
+    <message id="cloud.error.answerTooLarge">
+        <source>The cloud server at %1 sent an answer larger than %2 MB; it was not read.</source>
+        <translation>位於 %1 的雲端伺服器傳送的回應超過 %2 MB，未被讀取。</translation>
+    </message>
     <message id="cloud.error.tooLarge">
         <source>The request was too large for the cloud server.</source>
         <translation>要求對雲端伺服器來說過大。</translation>

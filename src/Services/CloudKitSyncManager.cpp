@@ -85,10 +85,13 @@ std::optional<QDateTime> localChangeTime(const ShareItem &item)
 CloudKitSyncManager::CloudKitSyncManager(CloudContainerProtocol &container, ManagedObjectContext &context,
                                          ImageManager &images, const QProcessEnvironment &environment, QObject *parent)
     : QObject(parent), m_container(container), m_context(context), m_images(images),
-      m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath"))), m_retryTimer(new QTimer(this))
+      m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath"))), m_retryTimer(new QTimer(this)),
+      m_downloadRetryTimer(new QTimer(this))
 {
     m_retryTimer->setSingleShot(true);
     connect(m_retryTimer, &QTimer::timeout, this, &CloudKitSyncManager::uploadPendingItems);
+    m_downloadRetryTimer->setSingleShot(true);
+    connect(m_downloadRetryTimer, &QTimer::timeout, this, &CloudKitSyncManager::downloadItems);
     if (m_isTestRun)
         return;
     subscribeToChanges();
@@ -180,16 +183,16 @@ void CloudKitSyncManager::startRequestedPass()
     }
 }
 
-void CloudKitSyncManager::scheduleAutomaticRetry(const CloudError &error)
+void CloudKitSyncManager::scheduleAutomaticRetry(const CloudError &error, QTimer *timer, int &delayMilliseconds)
 {
     const bool isPassing = error.code() == CloudErrorCode::NetworkUnavailable || error.code() == CloudErrorCode::NetworkFailure
         || error.code() == CloudErrorCode::ServiceUnavailable || error.code() == CloudErrorCode::RequestRateLimited;
     if (!isPassing)
         return;
     constexpr int firstDelay = 2000, longestDelay = 60000;
-    m_retryDelayMilliseconds = m_retryDelayMilliseconds == 0 ? firstDelay : std::min(m_retryDelayMilliseconds * 2, longestDelay);
+    delayMilliseconds = delayMilliseconds == 0 ? firstDelay : std::min(delayMilliseconds * 2, longestDelay);
     const int serverAsked = std::clamp(error.retryAfterSeconds().value_or(0), 0, 3600) * 1000;
-    m_retryTimer->start(std::max(m_retryDelayMilliseconds, serverAsked));
+    timer->start(std::max(delayMilliseconds, serverAsked));
 }
 
 void CloudKitSyncManager::subscribeToChanges()
@@ -244,6 +247,7 @@ void CloudKitSyncManager::downloadItems()
         m_isDownloadRequested = true;
         return;
     }
+    m_downloadRetryTimer->stop(); // this pass is the retry
     log(LogLevel::Debug, functionDownload, QStringLiteral("downloadItems called"));
     beginPass(Pass::download);
     NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart);
@@ -279,7 +283,9 @@ void CloudKitSyncManager::downloadItems()
                     NotificationCenter::defaultCenter().post(
                         CloudSyncNotification::didFinish, nullptr,
                         {{CloudSyncNotification::errorMessageKey, error->localizedDescription()}});
+                    engine->scheduleAutomaticRetry(*error, engine->m_downloadRetryTimer, engine->m_downloadRetryDelayMilliseconds);
                 } else {
+                    engine->m_downloadRetryDelayMilliseconds = 0;
                     log(LogLevel::Info, functionDownload,
                         QStringLiteral("CloudKit download success, merging %1 records").arg(*merged));
                     NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
@@ -530,7 +536,7 @@ void CloudKitSyncManager::handleUploadResult(const std::shared_ptr<UploadPass> &
     } else {
         for (const CloudRecordID &id : std::as_const(pass->order))
             markFailedUnlessDeleted(pass->entries.value(id).item);
-        scheduleAutomaticRetry(*error);
+        scheduleAutomaticRetry(*error, m_retryTimer, m_retryDelayMilliseconds);
     }
     if (readBack.isEmpty()) {
         saveIgnoringErrors();
@@ -600,7 +606,7 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
             error->localizedDescription());
         for (const CloudRecordID &id : ids)
             markFailedUnlessDeleted(pass->entries.value(id).item);
-        scheduleAutomaticRetry(*error);
+        scheduleAutomaticRetry(*error, m_retryTimer, m_retryDelayMilliseconds);
         discardAll();
         saveIgnoringErrors();
         endPass();

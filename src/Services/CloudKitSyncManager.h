@@ -33,9 +33,10 @@ class ShareItem;
 // picture files no item names are removed. A change push uploads
 // what is waiting, then downloads.
 //
-// An upload that failed for a passing reason (no network, the server busy or out of reach) is
-// tried again by itself after a pause that doubles from 2 s up to a minute; the items show
-// failed meanwhile, and a retry by the user or a push starts at once.
+// An upload or a download that failed for a passing reason (no network, the server busy or out
+// of reach) is tried again by itself after a pause that doubles from 2 s up to a minute; the
+// items show failed, or the banner the error, meanwhile, and a retry by the user or a push
+// starts at once.
 //
 // One pass runs at a time, upload or download; a request during a pass schedules one follow-up
 // pass of its kind (so a flood of pushes costs at most two downloads). At construction, items a
@@ -99,7 +100,8 @@ private:
     void keepLocalOver(ShareItem *item, const CloudRecord &cloudCopy);
     CloudDatabaseProtocol::KnownDigests knownPictureDigests();
     void removeUnreferencedImages();
-    void scheduleAutomaticRetry(const CloudError &error);
+    // Schedules `timer` after the next pause in `delayMilliseconds` when `error` is passing.
+    void scheduleAutomaticRetry(const CloudError &error, QTimer *timer, int &delayMilliseconds);
     void saveIgnoringErrors();
 
     CloudContainerProtocol &m_container;
@@ -113,6 +115,8 @@ private:
     bool m_isDownloadRequested = false;
     int m_conflictRounds = 0; // upload passes in a row that ended in a conflict
     QTimer *m_retryTimer;
-    int m_retryDelayMilliseconds = 0; // the pause before the next automatic retry; 0: none yet
+    int m_retryDelayMilliseconds = 0; // the pause before the next automatic upload; 0: none yet
+    QTimer *m_downloadRetryTimer;
+    int m_downloadRetryDelayMilliseconds = 0;
 };
 

@@ -179,6 +179,7 @@ private slots:
         row("refused", "fetch", {"refused"}, 3, "cannot be reached");
         row("never answers", "fetch", {"hanging"}, 4, "did not answer");
         row("malformed json", "fetch", {answer(200, R"({"rows": [)")}, 4, "cannot be read");
+        row("answer too large", "fetch", {answer(200, R"({"rows": [")" + QByteArray(8000, 'x') + R"("]})")}, 27, "larger than");
         row("503 html, retry after", "fetch", {answer(503, "<h1>503 Service Unavailable</h1>", html, "Retry-After: 30\r\n")}, 6,
             "503", 30);
         row("507", "fetch", {answer(507, "{}")}, 25, "full");
@@ -209,6 +210,7 @@ private slots:
         if (refused)
             fake.close(); // nobody listens on its port any more
         container.setRequestTimeout(400);
+        container.setMaximumAnswerBytes(4096);
         CloudDatabase &database = container.privateCloudDatabase();
         Recorder recorder;
         if (operation == QLatin1String("fetch"))

@@ -139,8 +139,14 @@ SyncStormResult runSyncStorm(const SyncStormOptions &options)
     }
     if (!converged) {
         QStringList sides;
-        for (size_t index = 0; index < seen.size(); ++index)
-            sides.append(QStringLiteral("device %1: %2").arg(index).arg(seen[index] ? QStringLiteral("agreed values") : QStringLiteral("items not synced")));
+        for (size_t index = 0; index < seen.size(); ++index) {
+            QStringList titles;
+            if (seen[index]) {
+                for (const QString &uuid : std::as_const(uuids))
+                    titles.append(seen[index]->value(uuid));
+            }
+            sides.append(QStringLiteral("device %1: %2").arg(index).arg(seen[index] ? titles.join(QLatin1Char('/')) : QStringLiteral("items not synced")));
+        }
         result.failure = QStringLiteral("no agreement %1 ms after the last edit (%2; cloud %3)")
                              .arg(options.patienceMilliseconds)
                              .arg(sides.join(QStringLiteral(", ")), cloud ? QStringLiteral("read") : QStringLiteral("unread"));

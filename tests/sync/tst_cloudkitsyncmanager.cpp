@@ -442,6 +442,15 @@ private slots:
         m_cloud->faults.modify.reset();
         QTRY_COMPARE_WITH_TIMEOUT(item->syncStatus(), Status::synced, 6000);
         QCOMPARE(m_cloud->modifyRequests.size(), 2);
+
+        // A download too, so a change another device pushed while this one was cut off arrives.
+        m_cloud->faults.query = error(Code::ServiceUnavailable);
+        m_engine->downloadItems();
+        QTRY_COMPARE(m_finished.size(), 1);
+        QVERIFY(m_finished.last().contains(QStringLiteral("errorMessage")));
+        m_cloud->faults.query.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(m_finished.size(), 2, 6000);
+        QVERIFY(m_finished.last().isEmpty());
     }
 
     void picturesTravelOnce()

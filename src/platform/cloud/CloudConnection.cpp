@@ -202,20 +202,34 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
     QNetworkReply *reply = networkAccessManager()->sendCustomRequest(request, verb, body);
     const std::shared_ptr<bool> timedOut = abortWhenStalled(reply);
+    auto isTooLarge = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply, isTooLarge, limit = m_maximumAnswerBytes](qint64 received, qint64 total) {
+        if (!*isTooLarge && (received > limit || total > limit)) {
+            *isTooLarge = true;
+            reply->abort();
+        }
+    });
 
     QElapsedTimer clock;
     clock.start();
     const int timeout = m_requestTimeout;
     const QString displayUrl = m_account.displayUrl();
     const QString logPath = path;
-    connect(reply, &QNetworkReply::finished, this, [reply, completion, timedOut, clock, timeout, displayUrl, verb, logPath] {
+    connect(reply, &QNetworkReply::finished, this, [reply, completion, timedOut, isTooLarge, clock, timeout, displayUrl, verb, logPath,
+                                                     limit = m_maximumAnswerBytes] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray answer = reply->isOpen() ? reply->readAll() : QByteArray(); // closed after an abort
+        const QByteArray answer = reply->isOpen() && !*isTooLarge ? reply->readAll() : QByteArray(); // closed after an abort
         CloudResponse response;
         response.status = status;
         const bool success = !*timedOut && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-        if (success) {
+        if (*isTooLarge) {
+            response.error = CloudError(CloudErrorCode::LimitExceeded,
+                                        CloudError::localized("cloud.error.answerTooLarge",
+                                                              "The cloud server at %1 sent an answer larger than %2 MB; it was not read.")
+                                            .arg(displayUrl)
+                                            .arg(limit / (1024 * 1024)));
+        } else if (success) {
             QJsonParseError parseError;
             const QJsonDocument document = QJsonDocument::fromJson(answer, &parseError);
             if (parseError.error != QJsonParseError::NoError || document.isNull())

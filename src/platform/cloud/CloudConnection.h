@@ -59,6 +59,9 @@ public:
     // Milliseconds without progress after which a request fails. Default 60000. Any thread
     // before the next request.
     void setRequestTimeout(int milliseconds) { m_requestTimeout = milliseconds; }
+    // An answer (not a picture download, which goes to a file) larger than this is not read:
+    // the request fails with "limit exceeded" instead of the process growing without bound.
+    void setMaximumAnswerBytes(qint64 bytes) { m_maximumAnswerBytes = bytes; }
     int requestTimeout() const { return m_requestTimeout; }
 
     // The error for a failed exchange. `status` 0 when no HTTP answer came. Stateless.
@@ -78,4 +81,5 @@ private:
     CloudAccount m_account;
     QNetworkAccessManager *m_manager = nullptr;
     int m_requestTimeout = 60000;
+    qint64 m_maximumAnswerBytes = qint64(256) * 1024 * 1024;
 };

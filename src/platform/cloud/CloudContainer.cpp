@@ -67,3 +67,8 @@ void CloudContainer::setRequestTimeout(int milliseconds)
 {
     m_connection->setRequestTimeout(milliseconds);
 }
+
+void CloudContainer::setMaximumAnswerBytes(qint64 bytes)
+{
+    m_connection->setMaximumAnswerBytes(bytes);
+}

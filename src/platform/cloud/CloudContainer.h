@@ -40,6 +40,7 @@ public:
 
     // Milliseconds without progress after which a request fails (default 60000).
     void setRequestTimeout(int milliseconds);
+    void setMaximumAnswerBytes(qint64 bytes);
 
 private:
     QString m_identifier;
