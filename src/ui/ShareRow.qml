@@ -10,6 +10,8 @@ Item {
     objectName: "shareRow"
 
     required property var share
+    // An upload pass is sending items right now (a syncing badge turns its spinner).
+    property bool uploadInFlight: false
     signal retry()
 
     readonly property string kind: share ? share.contentKindName : "text"
@@ -74,7 +76,7 @@ Item {
                     width: parent.width
                     text: row.titleText
                     textFormat: Text.PlainText
-                    font.pixelSize: 16
+                    font.pixelSize: Theme.rowTitleSize
                     font.weight: Font.DemiBold
                     color: Theme.primary
                     wrapMode: Text.Wrap
@@ -147,6 +149,7 @@ Item {
                 y: 2
                 anchors.right: parent.right
                 status: row.share ? row.share.syncStatus : 0
+                uploadInFlight: row.uploadInFlight
                 onRetry: row.retry()
             }
         }
