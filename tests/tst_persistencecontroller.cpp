@@ -198,6 +198,43 @@ private slots:
                                              << "written by a newer version";
         QTest::newRow("another program's database") << QByteArray("CREATE TABLE photos (id INTEGER PRIMARY KEY);")
                                                      << "not a Stashline store";
+        // An older layout whose version record is gone cannot be migrated; nothing is half done.
+        QTest::newRow("older store that cannot be migrated")
+            << QByteArray("CREATE TABLE ShareItem (id INTEGER PRIMARY KEY, uuid BLOB, title TEXT); PRAGMA user_version = 1;")
+            << "could not be brought up to this version";
+    }
+
+    void olderStoreIsMigratedWithoutLoss()
+    {
+        // A store written by the version before the sync bookkeeping: three failed items, then
+        // one marked synced, one left syncing.
+        QVERIFY(QFile::copy(QStringLiteral(STASHLINE_TEST_DATA "/store-v1.sqlite"), storePath()));
+        QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner);
+        for (int run = 0; run < 2; ++run) {
+            std::optional<StoreError> error;
+            auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+            QVERIFY2(container, error ? qPrintable(error->description) : "");
+            const QList<ShareItem *> items = fetch(container->viewContext());
+            QCOMPARE(items.size(), 3);
+            QCOMPARE(items[0]->title(), QStringLiteral("Third-edited"));
+            QCOMPARE(items[0]->syncStatus(), ShareItem::SyncStatus::failed);
+            QCOMPARE(items[1]->title(), QStringLiteral("Second"));
+            QVERIFY(items[1]->isFavorite());
+            QCOMPARE(items[1]->syncStatus(), ShareItem::SyncStatus::syncing);
+            QCOMPARE(items[2]->cloudKitRecordID(), QStringLiteral("5BC3F9C3-4979-47A2-9958-6370D4F638A8"));
+            QCOMPARE(items[2]->content(), QStringLiteral("content of First"));
+            if (run == 0) {
+                QCOMPARE(items[2]->localChangeCount(), 0);
+                QVERIFY(!items[2]->modifiedAt().isValid() && items[2]->cloudRevision().isNull());
+                items[2]->markLocallyChanged(QDateTime::fromMSecsSinceEpoch(1700000000000, Qt::UTC));
+                items[2]->setCloudRevision(QStringLiteral("3-abc"));
+                QVERIFY(!container->viewContext().save());
+            } else {
+                QCOMPARE(items[2]->localChangeCount(), 1);
+                QCOMPARE(items[2]->modifiedAt().toMSecsSinceEpoch(), 1700000000000);
+                QCOMPARE(items[2]->cloudRevision(), QStringLiteral("3-abc"));
+            }
+        }
     }
     void unloadableStoresAreReportedAndLeftAlone()
     {

@@ -34,7 +34,8 @@ int CloudContainerAdapter::databaseScope() const
 
 void CloudContainerAdapter::modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion)
 {
-    m_container->privateCloudDatabase().modifyRecords(records, {}, std::move(completion));
+    m_container->privateCloudDatabase().modifyRecords(records, {}, std::move(completion),
+                                                      CloudSavePolicy::ifServerRecordUnchanged);
 }
 
 void CloudContainerAdapter::fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord,

@@ -17,8 +17,11 @@ public:
     // 2: the user's private database.
     virtual int databaseScope() const = 0;
 
-    // Saves every record, writing all its keys over the server copy without a version check.
-    // Fails as a whole, or with a partial failure that maps each failed record ID to its error.
+    // Saves each record only over the cloud revision it carries as its change tag (no tag: only
+    // where the cloud holds no live copy), so a write never replaces a change it has not seen.
+    // The saved records come back with their new change tags. Fails as a whole, or with a
+    // partial failure that maps each failed record ID to its error; a record whose cloud copy
+    // moved on fails with "server record changed".
     virtual void modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion) = 0;
 
     // One callback per ID (the record, or its error: "unknown item" when it does not exist),

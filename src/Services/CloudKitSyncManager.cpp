@@ -9,6 +9,7 @@
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -43,13 +44,52 @@ QString statusName(ShareItem::SyncStatus status)
 
 } // namespace
 
+namespace {
+
+const QString functionUpload = QStringLiteral("uploadPendingItems()");
+
+// Conflicts that keep coming back pass after pass (another device writing the same item all
+// the time, or a server that refuses every revision) end as failed instead of looping.
+constexpr int maxConflictRounds = 5;
+
+QString quotedList(const QStringList &values)
+{
+    QStringList quoted;
+    for (const QString &value : values)
+        quoted.append(QLatin1Char('"') + value + QLatin1Char('"'));
+    return QLatin1Char('[') + quoted.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+void markSynced(ShareItem *item, const QDateTime &now)
+{
+    item->setSyncStatus(ShareItem::SyncStatus::synced);
+    item->setLastSyncDate(now);
+}
+
+void markFailedUnlessDeleted(ShareItem *item)
+{
+    if (item && !item->isMarkedForDeletion())
+        item->setSyncStatus(ShareItem::SyncStatus::failed);
+}
+
+std::optional<QDateTime> localChangeTime(const ShareItem &item)
+{
+    return item.modifiedAt().isValid() ? std::optional(item.modifiedAt()) : std::nullopt;
+}
+
+} // namespace
+
 CloudKitSyncManager::CloudKitSyncManager(CloudContainerProtocol &container, ManagedObjectContext &context,
                                          ImageManager &images, const QProcessEnvironment &environment, QObject *parent)
     : QObject(parent), m_container(container), m_context(context), m_images(images),
-      m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath")))
+      m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath"))), m_retryTimer(new QTimer(this))
 {
-    if (!m_isTestRun)
-        subscribeToChanges();
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, &CloudKitSyncManager::uploadPendingItems);
+    if (m_isTestRun)
+        return;
+    subscribeToChanges();
+    recoverInterruptedUploads();
 }
 
 CloudKitSyncManager::~CloudKitSyncManager() = default;
@@ -64,6 +104,82 @@ CloudDatabaseProtocol &CloudKitSyncManager::database()
 void CloudKitSyncManager::saveIgnoringErrors()
 {
     (void)m_context.save();
+}
+
+void CloudKitSyncManager::recoverInterruptedUploads()
+{
+    // No upload is in flight yet, so "syncing" was left by a process that stopped mid-upload.
+    // Those and what an earlier run left pending go up now.
+    FetchRequest request = ShareItem::fetchRequest();
+    request.predicate = ShareItem::statusOrDeletionPredicate(ShareItem::SyncStatus::syncing, ShareItem::SyncStatus::pending,
+                                                             ShareItem::SyncStatus::pending);
+    const auto interrupted = m_context.execute(request);
+    bool hasWork = false;
+    for (ManagedObject *object : interrupted.objects) {
+        auto *item = static_cast<ShareItem *>(object);
+        if (item->syncStatus() == ShareItem::SyncStatus::syncing)
+            item->setSyncStatus(ShareItem::SyncStatus::pending);
+        hasWork = true;
+    }
+    if (!hasWork)
+        return;
+    saveIgnoringErrors();
+    QPointer<CloudKitSyncManager> engine(this);
+    MainQueue::async([engine] {
+        if (engine)
+            engine->uploadPendingItems();
+    });
+}
+
+void CloudKitSyncManager::beginPass(Pass pass)
+{
+    m_activePass = pass;
+    if (pass == Pass::upload)
+        NotificationCenter::defaultCenter().post(CloudUploadNotification::didStart);
+}
+
+void CloudKitSyncManager::endPass()
+{
+    const Pass ended = std::exchange(m_activePass, Pass::none);
+    m_lastPass = ended;
+    if (ended == Pass::upload)
+        NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish);
+    if (!m_isUploadRequested && !m_isDownloadRequested)
+        return;
+    // From the event loop, so a pass never starts inside the completion of another.
+    QPointer<CloudKitSyncManager> engine(this);
+    MainQueue::async([engine] {
+        if (engine)
+            engine->startRequestedPass();
+    });
+}
+
+void CloudKitSyncManager::startRequestedPass()
+{
+    if (m_activePass != Pass::none)
+        return; // the running pass starts the requested one when it ends
+    // Take turns when both wait, so a stream of edits cannot hold back downloads or the other
+    // way round; otherwise what waits.
+    const bool upload = m_isUploadRequested && !(m_isDownloadRequested && m_lastPass == Pass::upload);
+    if (upload) {
+        m_isUploadRequested = false;
+        uploadPendingItems();
+    } else if (m_isDownloadRequested) {
+        m_isDownloadRequested = false;
+        downloadItems();
+    }
+}
+
+void CloudKitSyncManager::scheduleAutomaticRetry(const CloudError &error)
+{
+    const bool isPassing = error.code() == CloudErrorCode::NetworkUnavailable || error.code() == CloudErrorCode::NetworkFailure
+        || error.code() == CloudErrorCode::ServiceUnavailable || error.code() == CloudErrorCode::RequestRateLimited;
+    if (!isPassing)
+        return;
+    constexpr int firstDelay = 2000, longestDelay = 60000;
+    m_retryDelayMilliseconds = m_retryDelayMilliseconds == 0 ? firstDelay : std::min(m_retryDelayMilliseconds * 2, longestDelay);
+    const int serverAsked = std::clamp(error.retryAfterSeconds().value_or(0), 0, 3600) * 1000;
+    m_retryTimer->start(std::max(m_retryDelayMilliseconds, serverAsked));
 }
 
 void CloudKitSyncManager::subscribeToChanges()
@@ -83,6 +199,9 @@ void CloudKitSyncManager::subscribeToChanges()
 void CloudKitSyncManager::handleNotification()
 {
     log(LogLevel::Info, functionNotification, QStringLiteral("Received remote notification, triggering download"));
+    // What waits here goes up first, so a change made while the server was out of reach meets
+    // the cloud copy in an upload (where the later change wins) rather than being merged over.
+    uploadPendingItems();
     downloadItems();
 }
 
@@ -103,6 +222,7 @@ void CloudKitSyncManager::retry(ShareItem *item)
         item->setSyncStatus(ShareItem::SyncStatus::pending);
         saveIgnoringErrors();
     }
+    m_conflictRounds = 0; // the user asks for another try
     uploadPendingItems();
 }
 
@@ -110,7 +230,12 @@ void CloudKitSyncManager::downloadItems()
 {
     if (m_isTestRun)
         return;
+    if (m_activePass != Pass::none) {
+        m_isDownloadRequested = true;
+        return;
+    }
     log(LogLevel::Debug, functionDownload, QStringLiteral("downloadItems called"));
+    beginPass(Pass::download);
     NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart);
 
     // Filled on the cloud thread one record at a time; read on the main thread only after the
@@ -128,95 +253,119 @@ void CloudKitSyncManager::downloadItems()
         },
         [engine, buffer](const std::optional<CloudError> &error) {
             MainQueue::async([engine, buffer, error] {
-                if (!engine)
+                if (!engine) {
+                    for (const CloudRecord &record : std::as_const(*buffer))
+                        ShareItemRecord::discardDownloadedAsset(record);
                     return;
+                }
                 if (error) {
                     log(LogLevel::Error, functionDownload, QStringLiteral("CloudKit download failed"),
                         error->localizedDescription());
+                    for (const CloudRecord &record : std::as_const(*buffer))
+                        ShareItemRecord::discardDownloadedAsset(record);
                     NotificationCenter::defaultCenter().post(
                         CloudSyncNotification::didFinish, nullptr,
                         {{CloudSyncNotification::errorMessageKey, error->localizedDescription()}});
-                    return;
+                } else {
+                    log(LogLevel::Info, functionDownload,
+                        QStringLiteral("CloudKit download success, merging %1 records").arg(buffer->size()));
+                    engine->mergeDownloadedRecords(*buffer);
+                    NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
                 }
-                log(LogLevel::Info, functionDownload,
-                    QStringLiteral("CloudKit download success, merging %1 records").arg(buffer->size()));
-                engine->mergeDownloadedRecords(*buffer);
-                NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
+                engine->endPass();
             });
         });
 }
 
 void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &records)
 {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    bool needsUpload = false;
     for (const CloudRecord &record : records) {
         const std::optional<QUuid> uuid = ShareItemRecord::recordUUID(record);
-        if (!uuid)
+        if (!uuid) {
+            ShareItemRecord::discardDownloadedAsset(record);
             continue;
+        }
         FetchRequest request = ShareItem::fetchRequest();
         request.predicate = ShareItem::uuidPredicate(*uuid);
         request.fetchLimit = 1;
         const auto result = m_context.execute(request);
         if (result.error) {
             log(LogLevel::Error, functionMerge, QStringLiteral("Failed to merge record"), result.error->description);
+            ShareItemRecord::discardDownloadedAsset(record);
             continue;
         }
-        const bool isDeleted = ShareItemRecord::isNumberOne(record, QStringLiteral("isDeleted"));
-        ShareItem *item = nullptr;
-        if (result.objects.isEmpty()) {
-            if (isDeleted)
-                continue; // nothing to create for a deleted item
+        ShareItem *item = result.objects.isEmpty() ? nullptr : static_cast<ShareItem *>(result.objects.first());
+        if (ShareItemRecord::isNumberOne(record, QStringLiteral("isDeleted"))) {
+            // A deletion wins over any local state; nothing is created for a deleted item.
+            if (item)
+                m_context.deleteObject(item);
+            continue;
+        }
+        if (!item) {
             item = ShareItem::insert(m_context);
             item->setUuid(*uuid);
-        } else {
-            item = static_cast<ShareItem *>(result.objects.first());
-        }
-        if (isDeleted) {
-            m_context.deleteObject(item);
+            ShareItemRecord::applyRecord(*item, record, m_images, now);
             continue;
         }
-        ShareItemRecord::applyRecord(*item, record, m_images, QDateTime::currentDateTimeUtc());
+        const QString revision = record.recordChangeTag();
+        if ((!revision.isEmpty() && revision == item->cloudRevision())
+            || ShareItemRecord::isOlderRevision(revision, item->cloudRevision())) {
+            // Nothing this device has not seen: its own write, or a read older than one it made.
+            ShareItemRecord::discardDownloadedAsset(record);
+            continue;
+        }
+        const std::optional<QDateTime> cloudTime = ShareItemRecord::changeTime(record, now);
+        const std::optional<QDateTime> localTime = localChangeTime(*item);
+        const bool hasUnsentChanges = item->syncStatus() != ShareItem::SyncStatus::synced;
+        const bool cloudWins = hasUnsentChanges ? ShareItemRecord::isLaterChange(cloudTime, localTime)
+                                                : !ShareItemRecord::isLaterChange(localTime, cloudTime);
+        if (cloudWins) {
+            ShareItemRecord::applyRecord(*item, record, m_images, now);
+            continue;
+        }
+        // The local change is later: it is sent over this revision by the next upload.
+        ShareItemRecord::discardDownloadedAsset(record);
+        item->setCloudRevision(revision);
+        if (!hasUnsentChanges) {
+            item->setSyncStatus(ShareItem::SyncStatus::pending);
+            needsUpload = true;
+        }
     }
     saveIgnoringErrors();
+    if (needsUpload)
+        uploadPendingItems();
 }
 
-// One upload pass: the items it took, the records it built, and which item each record is.
+// One upload pass: the items it took, the records it built, and what each write left behind.
 struct CloudKitSyncManager::UploadPass {
-    QList<QPointer<ShareItem>> items;
+    struct Entry {
+        QPointer<ShareItem> item;
+        qint64 builtFromChange = 0; // the item's change count when its record was built
+    };
+    QHash<CloudRecordID, Entry> entries;
+    QList<CloudRecordID> order; // fetch order
     QList<CloudRecord> records;
-    QHash<CloudRecordID, QPointer<ShareItem>> itemsByRecordID;
+    QHash<CloudRecordID, QString> writtenRevisions; // the revision each accepted write made
 };
 
-// What the fetch-back of one upload confirmed so far. The callbacks may run concurrently.
+// What the fetch-back of one upload brought. The callbacks may run concurrently.
 struct CloudKitSyncManager::VerificationState {
-    std::mutex mutex; // guards verified and failed
-    QSet<CloudRecordID> verified;
+    std::mutex mutex; // guards fetched and failed
+    QHash<CloudRecordID, CloudRecord> fetched;
     QHash<CloudRecordID, CloudError> failed;
 };
-
-namespace {
-
-const QString functionUpload = QStringLiteral("uploadPendingItems()");
-
-QString quotedList(const QStringList &values)
-{
-    QStringList quoted;
-    for (const QString &value : values)
-        quoted.append(QLatin1Char('"') + value + QLatin1Char('"'));
-    return QLatin1Char('[') + quoted.join(QStringLiteral(", ")) + QLatin1Char(']');
-}
-
-void markSynced(ShareItem *item, const QDateTime &now)
-{
-    item->setSyncStatus(ShareItem::SyncStatus::synced);
-    item->setLastSyncDate(now);
-}
-
-} // namespace
 
 void CloudKitSyncManager::uploadPendingItems()
 {
     if (m_isTestRun)
         return;
+    if (m_activePass != Pass::none) {
+        m_isUploadRequested = true;
+        return;
+    }
+    m_retryTimer->stop(); // this pass is the retry
     log(LogLevel::Debug, functionUpload, QStringLiteral("uploadPendingItems called"));
 
     FetchRequest request = ShareItem::fetchRequest();
@@ -242,8 +391,8 @@ void CloudKitSyncManager::uploadPendingItems()
             item->setCloudKitRecordID(recordName);
         }
         const CloudRecordID recordID(recordName);
-        pass->itemsByRecordID.insert(recordID, item);
-        pass->items.append(item);
+        pass->entries.insert(recordID, {item, item->localChangeCount()});
+        pass->order.append(recordID);
         pass->records.append(ShareItemRecord::makeUploadRecord(*item, recordID, imagesDirectory));
     }
 
@@ -259,6 +408,7 @@ void CloudKitSyncManager::uploadPendingItems()
     log(LogLevel::Debug, functionUpload,
         QStringLiteral("Saving %1 records (including soft deletes)").arg(pass->records.size()));
 
+    beginPass(Pass::upload);
     QPointer<CloudKitSyncManager> engine(this);
     database().modifyRecords(pass->records, [engine, pass](const QList<CloudRecord> &saved,
                                                            const std::optional<CloudError> &error) {
@@ -273,7 +423,8 @@ void CloudKitSyncManager::handleUploadResult(const std::shared_ptr<UploadPass> &
                                              const QList<CloudRecord> &savedRecords,
                                              const std::optional<CloudError> &error)
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const CloudRecord &record : savedRecords)
+        pass->writtenRevisions.insert(record.recordID(), record.recordChangeTag());
     if (!error) {
         QStringList names;
         QStringList zones;
@@ -287,146 +438,215 @@ void CloudKitSyncManager::handleUploadResult(const std::shared_ptr<UploadPass> &
                 .arg(identifier.isEmpty() ? QStringLiteral("<nil>") : identifier)
                 .arg(database().databaseScope())
                 .arg(quotedList(names), quotedList(zones)));
-        verifyUpload(pass, savedRecords);
+        verifyUpload(pass, pass->order);
         return;
     }
 
     log(LogLevel::Error, functionUpload, QStringLiteral("CloudKit upload failed"), error->localizedDescription());
+    // What is read back: the records the server accepted (to confirm them) and those whose
+    // cloud copy moved on (to let the later change win). The rest failed.
+    QList<CloudRecordID> readBack;
     const QHash<CloudRecordID, CloudError> partialErrors = error->partialErrorsByItemID();
     if (error->code() == CloudErrorCode::PartialFailure && !partialErrors.isEmpty()) {
-        for (auto entry = partialErrors.cbegin(); entry != partialErrors.cend(); ++entry) {
-            ShareItem *item = pass->itemsByRecordID.value(entry.key());
-            if (!item)
-                continue;
-            if (entry.value().code() == CloudErrorCode::ServerRecordChanged) {
+        for (const CloudRecordID &id : std::as_const(pass->order)) {
+            const auto entry = partialErrors.constFind(id);
+            if (entry == partialErrors.cend()) {
+                if (pass->writtenRevisions.contains(id))
+                    readBack.append(id);
+                else
+                    markFailedUnlessDeleted(pass->entries.value(id).item);
+            } else if (entry->code() == CloudErrorCode::ServerRecordChanged) {
                 log(LogLevel::Info, functionUpload,
-                    QStringLiteral("Server record changed (Conflict) for %1. Marking as synced.").arg(entry.key().description()));
-                markSynced(item, now);
-            } else if (!item->isMarkedForDeletion()) {
-                item->setSyncStatus(ShareItem::SyncStatus::failed);
+                    QStringLiteral("Server record changed (Conflict) for %1. Reading the cloud copy.").arg(id.description()));
+                readBack.append(id);
+            } else {
+                markFailedUnlessDeleted(pass->entries.value(id).item);
             }
         }
-        // The records the server accepted.
-        for (const QPointer<ShareItem> &item : std::as_const(pass->items)) {
-            if (item && item->syncStatus() == ShareItem::SyncStatus::syncing)
-                markSynced(item, now);
-        }
     } else if (error->code() == CloudErrorCode::ServerRecordChanged) {
-        for (const QPointer<ShareItem> &item : std::as_const(pass->items)) {
-            if (item)
-                markSynced(item, now);
-        }
+        readBack = pass->order;
     } else {
-        for (const QPointer<ShareItem> &item : std::as_const(pass->items)) {
-            if (item && !item->isMarkedForDeletion())
-                item->setSyncStatus(ShareItem::SyncStatus::failed);
-        }
+        for (const CloudRecordID &id : std::as_const(pass->order))
+            markFailedUnlessDeleted(pass->entries.value(id).item);
+        scheduleAutomaticRetry(*error);
     }
-    saveIgnoringErrors();
+    if (readBack.isEmpty()) {
+        saveIgnoringErrors();
+        endPass();
+        return;
+    }
+    verifyUpload(pass, readBack);
 }
 
-void CloudKitSyncManager::verifyUpload(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecord> &savedRecords)
+void CloudKitSyncManager::verifyUpload(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecordID> &ids)
 {
-    m_container.fetchUserRecordID([](const std::optional<CloudRecordID> &id, const std::optional<CloudError> &error) {
-        if (error)
-            log(LogLevel::Error, functionUpload, QStringLiteral("Fetch userRecordID failed after upload success"),
-                error->localizedDescription());
-        else if (id)
-            log(LogLevel::Info, functionUpload, QStringLiteral("Upload ran under userRecordID=") + id->recordName());
-    });
+    if (!pass->writtenRevisions.isEmpty()) {
+        m_container.fetchUserRecordID([](const std::optional<CloudRecordID> &id, const std::optional<CloudError> &error) {
+            if (error)
+                log(LogLevel::Error, functionUpload, QStringLiteral("Fetch userRecordID failed after upload success"),
+                    error->localizedDescription());
+            else if (id)
+                log(LogLevel::Info, functionUpload, QStringLiteral("Upload ran under userRecordID=") + id->recordName());
+        });
+    }
 
-    QList<CloudRecordID> expected;
-    for (const CloudRecord &record : savedRecords)
-        expected.append(record.recordID());
     auto state = std::make_shared<VerificationState>();
     QPointer<CloudKitSyncManager> engine(this);
     database().fetchRecords(
-        expected,
+        ids,
         [state](const CloudRecordID &id, const std::optional<CloudRecord> &record, const std::optional<CloudError> &error) {
             std::lock_guard lock(state->mutex);
             if (record)
-                state->verified.insert(id);
+                state->fetched.insert(id, *record);
             else
                 state->failed.insert(id, error.value_or(CloudError(CloudErrorCode::UnknownItem, QString())));
         },
-        [engine, state, pass, expected](const std::optional<CloudError> &error) {
-            QSet<CloudRecordID> verified;
-            QHash<CloudRecordID, CloudError> failed;
-            {
+        [engine, state, pass, ids](const std::optional<CloudError> &error) {
+            MainQueue::async([engine, pass, error, state, ids] {
                 std::lock_guard lock(state->mutex);
-                verified = state->verified;
-                failed = state->failed;
-            }
-            MainQueue::async([engine, pass, error, verified, failed, expected] {
-                if (engine)
-                    engine->evaluateVerification(pass, error, verified, failed, expected);
+                if (engine) {
+                    engine->evaluateVerification(pass, error, *state, ids);
+                    return;
+                }
+                for (const CloudRecord &record : std::as_const(state->fetched))
+                    ShareItemRecord::discardDownloadedAsset(record);
             });
         });
 }
 
 void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass> &pass,
-                                               const std::optional<CloudError> &error,
-                                               const QSet<CloudRecordID> &verified,
-                                               const QHash<CloudRecordID, CloudError> &failed,
-                                               const QList<CloudRecordID> &expected)
+                                               const std::optional<CloudError> &error, const VerificationState &state,
+                                               const QList<CloudRecordID> &ids)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto discardAll = [&state] {
+        for (const CloudRecord &record : std::as_const(state.fetched))
+            ShareItemRecord::discardDownloadedAsset(record);
+    };
     if (error) {
         log(LogLevel::Error, functionUpload,
             QStringLiteral("CloudKit fetch verification failed. Data likely stuck in cloudd local queue."),
             error->localizedDescription());
-        for (const QPointer<ShareItem> &item : std::as_const(pass->items)) {
-            if (item && !item->isMarkedForDeletion())
-                item->setSyncStatus(ShareItem::SyncStatus::failed);
-        }
+        for (const CloudRecordID &id : ids)
+            markFailedUnlessDeleted(pass->entries.value(id).item);
+        scheduleAutomaticRetry(*error);
+        discardAll();
         saveIgnoringErrors();
+        endPass();
         return;
     }
 
+    m_retryDelayMilliseconds = 0; // the cloud answered
+    // A written record is confirmed when the cloud still holds the revision this device wrote.
     QList<CloudRecordID> missing;
-    for (const CloudRecordID &id : expected) {
-        if (!verified.contains(id) && !failed.contains(id))
+    int confirmed = 0;
+    for (const CloudRecordID &id : ids) {
+        if (!state.fetched.contains(id) && !state.failed.contains(id))
             missing.append(id);
+        const auto written = pass->writtenRevisions.constFind(id);
+        if (written != pass->writtenRevisions.cend() && state.fetched.value(id).recordChangeTag() == *written)
+            ++confirmed;
     }
-    if (failed.isEmpty() && missing.isEmpty()) {
+    const bool allConfirmed = confirmed == ids.size();
+    if (allConfirmed) {
         log(LogLevel::Info, functionUpload,
             QStringLiteral("CloudKit per-record fetch verification success. All records confirmed."));
-        for (const CloudRecordID &id : expected) {
-            ShareItem *item = pass->itemsByRecordID.value(id);
-            if (!item)
-                continue;
-            if (!item->isMarkedForDeletion()) {
-                markSynced(item, now);
-            } else {
-                if (!item->imageUUID().isNull())
-                    m_images.deleteImage(item->imageUUID());
-                m_context.deleteObject(item);
-            }
-        }
     } else {
         log(LogLevel::Info, functionUpload,
             QStringLiteral("CloudKit per-record fetch verification incomplete. verified=%1 failed=%2 missing=%3")
-                .arg(verified.size())
-                .arg(failed.size())
+                .arg(state.fetched.size())
+                .arg(state.failed.size())
                 .arg(missing.size()));
-        for (auto entry = failed.cbegin(); entry != failed.cend(); ++entry)
+        for (auto entry = state.failed.cbegin(); entry != state.failed.cend(); ++entry)
             log(LogLevel::Error, functionUpload,
                 QStringLiteral("CloudKit per-record fetch verification failed for ") + entry.key().recordName(),
                 entry.value().localizedDescription());
         for (const CloudRecordID &id : std::as_const(missing))
             log(LogLevel::Info, functionUpload,
                 QStringLiteral("CloudKit per-record fetch verification missing record ") + id.recordName());
-        for (const CloudRecordID &id : expected) {
-            ShareItem *item = pass->itemsByRecordID.value(id);
-            if (!item || item->isMarkedForDeletion())
-                continue;
-            if (verified.contains(id))
-                markSynced(item, now);
-            else
-                item->setSyncStatus(ShareItem::SyncStatus::failed);
+    }
+
+    bool needsUpload = false;
+    for (const CloudRecordID &id : ids) {
+        const UploadPass::Entry entry = pass->entries.value(id);
+        ShareItem *item = entry.item;
+        const auto fetched = state.fetched.constFind(id);
+        if (!item) {
+            if (fetched != state.fetched.cend())
+                ShareItemRecord::discardDownloadedAsset(*fetched);
+            continue;
+        }
+        const bool wasWritten = pass->writtenRevisions.contains(id);
+        if (fetched == state.fetched.cend()) {
+            if (!wasWritten && !state.failed.contains(id)) {
+                // The write lost to a document that is gone now: write again without a revision.
+                item->setCloudRevision(QString());
+                item->setSyncStatus(ShareItem::SyncStatus::pending);
+                needsUpload = true;
+            } else {
+                markFailedUnlessDeleted(item);
+            }
+            continue;
+        }
+        if (!wasWritten || fetched->recordChangeTag() != pass->writtenRevisions.value(id)) {
+            resolveConflict(item, *fetched, needsUpload);
+            continue;
+        }
+        ShareItemRecord::discardDownloadedAsset(*fetched);
+        item->setCloudRevision(fetched->recordChangeTag());
+        if (item->localChangeCount() != entry.builtFromChange) {
+            // Changed while its record was on the way: the newer state goes in the next pass.
+            item->setSyncStatus(ShareItem::SyncStatus::pending);
+            needsUpload = true;
+        } else if (!item->isMarkedForDeletion()) {
+            markSynced(item, now);
+        } else if (allConfirmed) {
+            if (!item->imageUUID().isNull())
+                m_images.deleteImage(item->imageUUID());
+            m_context.deleteObject(item);
         }
     }
     saveIgnoringErrors();
+    if (needsUpload && ++m_conflictRounds >= maxConflictRounds) {
+        // Every round found the cloud moved on again; the user's retry starts over.
+        for (const CloudRecordID &id : ids) {
+            ShareItem *item = pass->entries.value(id).item;
+            if (item && item->syncStatus() == ShareItem::SyncStatus::pending)
+                markFailedUnlessDeleted(item);
+        }
+        saveIgnoringErrors();
+        needsUpload = false;
+    }
+    if (!needsUpload)
+        m_conflictRounds = 0;
+    else
+        m_isUploadRequested = true;
+    endPass();
+}
+
+void CloudKitSyncManager::resolveConflict(ShareItem *item, const CloudRecord &cloudCopy, bool &needsUpload)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    log(LogLevel::Info, functionUpload,
+        QStringLiteral("Cloud copy of %1 changed since it was read").arg(cloudCopy.recordID().recordName()));
+    if (ShareItemRecord::isNumberOne(cloudCopy, QStringLiteral("isDeleted"))) {
+        // A deletion wins, from either side.
+        ShareItemRecord::discardDownloadedAsset(cloudCopy);
+        if (item->isMarkedForDeletion() && !item->imageUUID().isNull())
+            m_images.deleteImage(item->imageUUID());
+        m_context.deleteObject(item);
+        return;
+    }
+    const bool cloudWins = !item->isMarkedForDeletion()
+        && ShareItemRecord::isLaterChange(ShareItemRecord::changeTime(cloudCopy, now), localChangeTime(*item));
+    if (cloudWins) {
+        ShareItemRecord::applyRecord(*item, cloudCopy, m_images, now);
+        return;
+    }
+    ShareItemRecord::discardDownloadedAsset(cloudCopy);
+    item->setCloudRevision(cloudCopy.recordChangeTag());
+    item->setSyncStatus(ShareItem::SyncStatus::pending);
+    needsUpload = true;
 }
 
 CloudKitSyncManager &CloudKitSyncManager::shared()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QProcessEnvironment>
+#include <QTimer>
 
 #include <memory>
 
@@ -16,11 +17,28 @@ class ShareItem;
 // The cloud sync engine: mirrors the local store into the user's private cloud database, one
 // "ShareItem" record per item, and brings the cloud's records back into the store.
 //
-// Upload sends every pending, failed, syncing or deletion-marked item in one request, then
-// fetches the saved records back; only confirmed items become synced, and only then do deleted
-// items leave the store. Download fetches every record and merges it by "uuid", the cloud
-// winning. A change push starts a download. Failures end as item statuses, the "errorMessage"
-// of the download's finish notification, or log lines; nothing is reported to callers.
+// Upload sends every pending, failed, syncing or deletion-marked item in one request, each
+// record written only over the cloud revision the item was last confirmed against, then fetches
+// the records back. An item becomes synced only when the cloud holds the very revision this
+// device wrote and the item has not changed since its record was built; only then do deleted
+// items leave the store. A write that lost a race is never sent again as it was: the cloud copy
+// is read, and the later change (by "modifiedAt") wins, either merged into the item or sent by
+// the next pass over the new revision. A deletion always wins.
+//
+// Download fetches every record and merges it by "uuid": the cloud copy wins over synced items,
+// and over items with unsent local changes only when its change is later. A change push uploads
+// what is waiting, then downloads.
+//
+// An upload that failed for a passing reason (no network, the server busy or out of reach) is
+// tried again by itself after a pause that doubles from 2 s up to a minute; the items show
+// failed meanwhile, and a retry by the user or a push starts at once.
+//
+// One pass runs at a time, upload or download; a request during a pass schedules one follow-up
+// pass of its kind (so a flood of pushes costs at most two downloads). At construction, items a
+// killed process left "syncing" go back to pending and an upload pass is queued.
+//
+// Failures end as item statuses, the "errorMessage" of the download's finish notification, or
+// log lines; nothing is reported to callers.
 //
 // Lives on the main thread. Cloud completions arrive on the cloud layer's thread and are
 // re-posted to the main queue; a posted step does nothing once the engine is gone. Under a test
@@ -53,18 +71,28 @@ public:
     void handleNotification();
 
     bool isTestRun() const { return m_isTestRun; }
+    // Whether an upload pass is in flight right now.
+    bool isUploading() const { return m_activePass == Pass::upload; }
+    // Whether no pass runs and none waits to start.
+    bool isIdle() const { return m_activePass == Pass::none && !m_isUploadRequested && !m_isDownloadRequested; }
 
 private:
+    enum class Pass { none, upload, download };
     struct UploadPass;
     struct VerificationState;
 
     CloudDatabaseProtocol &database();
+    void beginPass(Pass pass);
+    void endPass();
+    void startRequestedPass();
+    void recoverInterruptedUploads();
     void handleUploadResult(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecord> &savedRecords,
                             const std::optional<CloudError> &error);
-    void verifyUpload(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecord> &savedRecords);
+    void verifyUpload(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecordID> &ids);
     void evaluateVerification(const std::shared_ptr<UploadPass> &pass, const std::optional<CloudError> &error,
-                              const QSet<CloudRecordID> &verified, const QHash<CloudRecordID, CloudError> &failed,
-                              const QList<CloudRecordID> &expected);
+                              const VerificationState &state, const QList<CloudRecordID> &ids);
+    void resolveConflict(ShareItem *item, const CloudRecord &cloudCopy, bool &needsUpload);
+    void scheduleAutomaticRetry(const CloudError &error);
     void saveIgnoringErrors();
 
     CloudContainerProtocol &m_container;
@@ -72,4 +100,12 @@ private:
     ManagedObjectContext &m_context;
     ImageManager &m_images;
     bool m_isTestRun = false;
+    Pass m_activePass = Pass::none;
+    Pass m_lastPass = Pass::none;
+    bool m_isUploadRequested = false;
+    bool m_isDownloadRequested = false;
+    int m_conflictRounds = 0; // upload passes in a row that ended in a conflict
+    QTimer *m_retryTimer;
+    int m_retryDelayMilliseconds = 0; // the pause before the next automatic retry; 0: none yet
 };
+

@@ -3,6 +3,7 @@
 #include "store/ImageManager.h"
 #include "store/ShareItem.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace ShareItemRecord {
@@ -28,6 +29,8 @@ QString uuidText(const QUuid &uuid)
 CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordID, const QString &imagesDirectory)
 {
     CloudRecord record(recordType, recordID);
+    record.setRecordChangeTag(item.cloudRevision());
+    record.setTimestamp(QStringLiteral("modifiedAt"), optionalDate(item.modifiedAt()));
     if (!item.isMarkedForDeletion()) {
         record.setString(QStringLiteral("title"), optionalText(item.title()));
         record.setString(QStringLiteral("content"), optionalText(item.content()));
@@ -81,6 +84,8 @@ void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &image
     item.setCreatedAt(record.timestampValue(QStringLiteral("createdAt")).value_or(QDateTime()));
     item.setIsFavorite(isNumberOne(record, QStringLiteral("isFavorite")));
     item.setCloudKitRecordID(record.recordID().recordName());
+    item.setModifiedAt(changeTime(record, now).value_or(QDateTime()));
+    item.setCloudRevision(record.recordChangeTag());
     item.setSyncStatus(ShareItem::SyncStatus::synced);
     item.setLastSyncDate(now);
     if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->fileURL().isEmpty()) {
@@ -88,6 +93,35 @@ void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &image
         images.moveDownloadedImage(asset->fileURL(), imageUUID);
         item.setImageUUID(imageUUID);
     }
+}
+
+void discardDownloadedAsset(const CloudRecord &record)
+{
+    if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->fileURL().isEmpty())
+        QFile::remove(asset->fileURL());
+}
+
+std::optional<QDateTime> changeTime(const CloudRecord &record, const QDateTime &now)
+{
+    const std::optional<QDateTime> time = record.timestampValue(QStringLiteral("modifiedAt"));
+    if (!time || !time->isValid())
+        return std::nullopt;
+    return *time > now.addDays(1) ? now : *time;
+}
+
+bool isLaterChange(const std::optional<QDateTime> &candidate, const std::optional<QDateTime> &other)
+{
+    if (!candidate)
+        return false;
+    return !other || *candidate > *other;
+}
+
+bool isOlderRevision(const QString &revision, const QString &known)
+{
+    bool revisionRead = false, knownRead = false;
+    const qint64 generation = revision.section(QLatin1Char('-'), 0, 0).toLongLong(&revisionRead);
+    const qint64 knownGeneration = known.section(QLatin1Char('-'), 0, 0).toLongLong(&knownRead);
+    return revisionRead && knownRead && generation < knownGeneration;
 }
 
 } // namespace ShareItemRecord

@@ -19,9 +19,10 @@ inline const QString recordType = QStringLiteral("ShareItem");
 // The canonical upper-case text of a UUID (36 characters, 8-4-4-4-12 groups).
 QString uuidText(const QUuid &uuid);
 
-// A fresh record for uploading `item` under `recordID`. A live item carries every field (an
-// absent value as no value) and its picture as "imageAsset" when its file exists in
-// `imagesDirectory`; an item marked for deletion carries only "uuid", "title" and "isDeleted" 1.
+// A fresh record for uploading `item` under `recordID`, to be written over the item's
+// `cloudRevision` (its change tag). A live item carries every field (an absent value as no
+// value) and its picture as "imageAsset" when its file exists in `imagesDirectory`; an item
+// marked for deletion carries only "uuid", "title", "modifiedAt" and "isDeleted" 1.
 CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordID, const QString &imagesDirectory);
 
 // The record's "uuid" when it is text in the canonical 36-character form; none otherwise.
@@ -31,8 +32,24 @@ std::optional<QUuid> recordUUID(const CloudRecord &record);
 bool isNumberOne(const CloudRecord &record, const QString &key);
 
 // Copies the record's values over `item` (the cloud wins, absent values included), marks it
-// synced as of `now`, and moves a downloaded picture into the image store under a new UUID.
-// Does not look at "isDeleted"; the caller handles deletions.
+// synced as of `now` at the record's revision, and moves a downloaded picture into the image
+// store under a new UUID. Does not look at "isDeleted"; the caller handles deletions.
 void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &images, const QDateTime &now);
+
+// Removes the picture a download left for a record that is not applied.
+void discardDownloadedAsset(const CloudRecord &record);
+
+// When the record's change was made: its "modifiedAt", none when missing or not a timestamp
+// (older than any change with a time). A time more than one day after `now` (a device with a
+// wrong clock) counts as `now`, so one bad clock cannot pin an item forever.
+std::optional<QDateTime> changeTime(const CloudRecord &record, const QDateTime &now);
+
+// Whether a change made at `candidate` is later than one made at `other`; no time is earlier
+// than any time.
+bool isLaterChange(const std::optional<QDateTime> &candidate, const std::optional<QDateTime> &other);
+
+// Whether revision `revision` is an older state of the document than `known` (a lower
+// generation, the number before the dash); false when either cannot be read.
+bool isOlderRevision(const QString &revision, const QString &known);
 
 } // namespace ShareItemRecord

@@ -40,3 +40,10 @@ inline const QString didStart = QStringLiteral("StashlineCloudSyncDidStart");
 inline const QString didFinish = QStringLiteral("StashlineCloudSyncDidFinish");
 inline const QString errorMessageKey = QStringLiteral("errorMessage");
 } // namespace CloudSyncNotification
+
+// Process-wide notifications of an upload pass, posted on the default notification centre with
+// no sender and no user info, so screens animate only while an upload is in flight.
+namespace CloudUploadNotification {
+inline const QString didStart = QStringLiteral("StashlineCloudUploadDidStart");
+inline const QString didFinish = QStringLiteral("StashlineCloudUploadDidFinish");
+} // namespace CloudUploadNotification

@@ -111,6 +111,12 @@ void ShareListViewModel::setupSubscriptions()
     });
 
     NotificationCenter &center = NotificationCenter::defaultCenter();
+    for (const bool started : {true, false}) {
+        const QString name = started ? CloudUploadNotification::didStart : CloudUploadNotification::didFinish;
+        m_cancellables.append(center.addObserver(name, nullptr, this, [this, started](const Notification &) {
+            QMetaObject::invokeMethod(this, [this, started] { setIsUploading(started); }, Qt::QueuedConnection);
+        }));
+    }
     m_cancellables.append(center.addObserver(CloudSyncNotification::didStart, nullptr, this, [this](const Notification &) {
         QMetaObject::invokeMethod(
             this,
@@ -242,7 +248,7 @@ void ShareListViewModel::addShare(const QString &title, const QString &content, 
     item->setIsCompleted(false);
     item->setDueDate(QDateTime());
     item->setCreatedAt(m_clock());
-    item->setSyncStatus(ShareItem::SyncStatus::pending);
+    item->markLocallyChanged(m_clock());
     item->setIsMarkedForDeletion(false);
     item->setIsFavorite(false);
     item->setContent(content);
@@ -262,7 +268,7 @@ void ShareListViewModel::updateShare(ShareItem *item, const QString &title, cons
     item->setContentType(contentType);
     item->setImageUUID(imageUUID);
     item->setIsFavorite(isFavorite);
-    item->setSyncStatus(ShareItem::SyncStatus::pending);
+    item->markLocallyChanged(m_clock());
     finishEdit();
 }
 
@@ -271,7 +277,7 @@ void ShareListViewModel::toggleFavorite(ShareItem *item)
     if (!item)
         return;
     item->setIsFavorite(!item->isFavorite());
-    item->setSyncStatus(ShareItem::SyncStatus::pending);
+    item->markLocallyChanged(m_clock());
     finishEdit();
 }
 
@@ -282,7 +288,7 @@ void ShareListViewModel::deleteShares(const QList<ShareItem *> &items)
         if (!item)
             continue;
         item->setIsMarkedForDeletion(true);
-        item->setSyncStatus(ShareItem::SyncStatus::pending);
+        item->markLocallyChanged(m_clock());
         marked = true;
     }
     if (marked)
@@ -324,6 +330,14 @@ void ShareListViewModel::finishEdit()
     saveContext();
     MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
     loadShares();
+}
+
+void ShareListViewModel::setIsUploading(bool isUploading)
+{
+    if (m_isUploading == isUploading)
+        return;
+    m_isUploading = isUploading;
+    emit isUploadingChanged();
 }
 
 void ShareListViewModel::setShares(QList<ShareItem *> shares)

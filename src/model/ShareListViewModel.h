@@ -38,6 +38,7 @@ class ShareListViewModel : public QObject
     Q_OBJECT
     Q_PROPERTY(int shareCount READ shareCount NOTIFY sharesChanged)
     Q_PROPERTY(bool isSyncingFromCloud READ isSyncingFromCloud NOTIFY isSyncingFromCloudChanged)
+    Q_PROPERTY(bool isUploading READ isUploading NOTIFY isUploadingChanged)
     Q_PROPERTY(QString lastCloudSyncErrorMessage READ lastCloudSyncErrorMessage NOTIFY lastCloudSyncErrorMessageChanged)
     Q_PROPERTY(bool hasHistory READ hasHistory NOTIFY hasHistoryChanged)
     Q_PROPERTY(ShareSectionListModel *recentModel READ recentModel CONSTANT)
@@ -58,6 +59,9 @@ public:
     const QList<ShareItem *> &shares() const { return m_shares; }
     int shareCount() const { return int(m_shares.size()); }
     bool isSyncingFromCloud() const { return m_isSyncingFromCloud; }
+    // Whether an upload pass is in flight right now (from the upload notifications), so a row
+    // left "syncing" by an earlier run does not spin while nothing moves.
+    bool isUploading() const { return m_isUploading; }
     // Null when absent; never empty when present.
     QString lastCloudSyncErrorMessage() const { return m_lastCloudSyncErrorMessage; }
     const QList<ShareSection> &recentSections() const { return m_recentSections; }
@@ -108,6 +112,7 @@ public:
 signals:
     void sharesChanged();
     void isSyncingFromCloudChanged();
+    void isUploadingChanged();
     void lastCloudSyncErrorMessageChanged();
     void recentSectionsChanged();
     void favoriteSectionsChanged();
@@ -123,6 +128,7 @@ private:
 
     void setShares(QList<ShareItem *> shares);
     void setIsSyncingFromCloud(bool isSyncing);
+    void setIsUploading(bool isUploading);
     void setLastCloudSyncErrorMessage(const QString &message);
     void setRecentSections(QList<ShareSection> sections);
     void setFavoriteSections(QList<ShareSection> sections);
@@ -131,6 +137,7 @@ private:
 
     QList<ShareItem *> m_shares;
     bool m_isSyncingFromCloud = false;
+    bool m_isUploading = false;
     QString m_lastCloudSyncErrorMessage;
     ManagedObjectContext &m_context;
     Calendar m_calendar;

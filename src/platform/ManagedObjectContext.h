@@ -17,7 +17,7 @@ class ManagedObjectContext;
 class SqliteDatabase;
 class SqliteStatement;
 
-enum class AttributeType { UUID, String, Boolean, Integer16, Date };
+enum class AttributeType { UUID, String, Boolean, Integer16, Integer64, Date };
 
 struct AttributeDescription {
     QString name;
@@ -37,7 +37,10 @@ struct EntityDescription {
 struct ManagedObjectModel {
     QList<EntityDescription> entities;
     QSet<QString> versionIdentifiers;
-    int schemaVersion = 1; // the store layout this build writes; raised by each migration step
+    // The store layout this build writes. A store of an older layout is brought up to it when
+    // it opens: attributes the older layout lacks are added as columns (absent, or 0 for a
+    // non-optional number), in one transaction.
+    int schemaVersion = 1;
 
     const EntityDescription *entity(const QString &name) const;
 };

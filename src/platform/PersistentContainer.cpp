@@ -14,10 +14,22 @@ const char *columnType(AttributeType type)
         return "TEXT";
     case AttributeType::Boolean:
     case AttributeType::Integer16:
+    case AttributeType::Integer64:
     case AttributeType::Date:
         return "INTEGER";
     }
     return "BLOB";
+}
+
+// The column definition of a new attribute: a non-optional number starts at 0.
+QString columnDefinition(const AttributeDescription &attribute)
+{
+    QString definition = QStringLiteral("\"%1\" %2").arg(attribute.name, QLatin1String(columnType(attribute.type)));
+    const bool isNumber = attribute.type != AttributeType::UUID && attribute.type != AttributeType::String
+        && attribute.type != AttributeType::Date;
+    if (!attribute.isOptional && isNumber)
+        definition += QStringLiteral(" NOT NULL DEFAULT 0");
+    return definition;
 }
 
 } // namespace
@@ -89,6 +101,13 @@ std::optional<QString> PersistentContainer::openStore()
         }
     }
 
+    if (storedVersion > 0 && storedVersion < m_model.schemaVersion) {
+        if (auto error = migrate())
+            return QStringLiteral("%1 could not be brought up to this version of Stashline (store version %2): %3")
+                .arg(where)
+                .arg(storedVersion)
+                .arg(*error);
+    }
     if (!inMemory) {
         if (auto error = m_database.execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;"))
             return QStringLiteral("%1 could not be prepared: %2").arg(where, *error);
@@ -98,7 +117,7 @@ std::optional<QString> PersistentContainer::openStore()
         for (const EntityDescription &entity : m_model.entities) {
             QString columns = QStringLiteral("id INTEGER PRIMARY KEY");
             for (const AttributeDescription &attribute : entity.attributes)
-                columns += QStringLiteral(", \"%1\" %2").arg(attribute.name, QLatin1String(columnType(attribute.type)));
+                columns += QStringLiteral(", ") + columnDefinition(attribute);
             sql += QStringLiteral("CREATE TABLE \"%1\" (%2);").arg(entity.name, columns);
             QStringList indexed = entity.indexedAttributes;
             if (!entity.dateSortAttribute.isEmpty())
@@ -115,5 +134,44 @@ std::optional<QString> PersistentContainer::openStore()
             return QStringLiteral("%1 could not be set up: %2").arg(where, *error);
         }
     }
+    return std::nullopt;
+}
+
+std::optional<QString> PersistentContainer::migrate()
+{
+    // One transaction: a step that fails leaves the file as it was.
+    if (auto error = m_database.execute("BEGIN IMMEDIATE"))
+        return error;
+    const auto rollBack = [this](const QString &error) {
+        m_database.execute("ROLLBACK");
+        return std::optional<QString>(error);
+    };
+    for (const EntityDescription &entity : m_model.entities) {
+        QStringList columns;
+        {
+            const QByteArray sql = QStringLiteral("PRAGMA table_info(\"%1\")").arg(entity.name).toUtf8();
+            SqliteStatement info(m_database, sql.constData());
+            while (info.step())
+                columns.append(info.columnText(1));
+            if (!info.isValid() || info.hasError())
+                return rollBack(m_database.lastError());
+        }
+        for (const AttributeDescription &attribute : entity.attributes) {
+            if (columns.contains(attribute.name))
+                continue;
+            const QByteArray sql =
+                QStringLiteral("ALTER TABLE \"%1\" ADD COLUMN %2").arg(entity.name, columnDefinition(attribute)).toUtf8();
+            if (auto error = m_database.execute(sql.constData()))
+                return rollBack(*error);
+        }
+    }
+    const QString finish = QStringLiteral("UPDATE StoreMetadata SET value = '%1' WHERE key = 'modelVersion';"
+                                          "PRAGMA user_version = %2;")
+                               .arg(QStringList(m_model.versionIdentifiers.values()).join(QLatin1Char(',')))
+                               .arg(m_model.schemaVersion);
+    if (auto error = m_database.execute(finish.toUtf8().constData()))
+        return rollBack(*error);
+    if (auto error = m_database.execute("COMMIT"))
+        return rollBack(*error);
     return std::nullopt;
 }

@@ -32,7 +32,8 @@ public:
     // Opens the store and calls `completion` once, before returning, with an error or none.
     // An existing file is never deleted, truncated or rewritten when it cannot be used: a file
     // that is not a database, holds other data or was written by a newer model version is an
-    // error. A new or empty file gets the model's tables. Main thread.
+    // error. A new or empty file gets the model's tables; an older layout is migrated, or, when
+    // that fails, left as it was and reported. Main thread.
     void loadPersistentStores(const std::function<void(const std::optional<StoreError> &)> &completion);
 
     // The main context; valid after a successful load.
@@ -40,6 +41,8 @@ public:
 
 private:
     std::optional<QString> openStore();
+    // Brings a store of an older layout up to the model's, in one transaction.
+    std::optional<QString> migrate();
 
     QString m_name;
     const ManagedObjectModel &m_model;

@@ -37,7 +37,8 @@ PersistentContainer *loadOrStop(std::unique_ptr<PersistentContainer> container, 
 
 const ManagedObjectModel &makeModel()
 {
-    static const ManagedObjectModel model{{ShareItem::entityDescription()}, {QStringLiteral("1.5")}, 1};
+        // Layout 2 added the sync bookkeeping (change count, modification time, cloud revision).
+    static const ManagedObjectModel model{{ShareItem::entityDescription()}, {QStringLiteral("1.5")}, 2};
     return model;
 }
 

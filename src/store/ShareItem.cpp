@@ -104,6 +104,9 @@ const EntityDescription &ShareItem::entityDescription()
             {QStringLiteral("content"), AttributeType::String, true},
             {QStringLiteral("contentType"), AttributeType::String, true},
             {QStringLiteral("imageUUID"), AttributeType::UUID, true},
+            {QStringLiteral("localChangeCount"), AttributeType::Integer64, false},
+            {QStringLiteral("modifiedAt"), AttributeType::Date, true},
+            {QStringLiteral("cloudRevision"), AttributeType::String, true},
         },
         QStringLiteral("createdAt"),
         {QStringLiteral("uuid")},
@@ -254,6 +257,28 @@ void ShareItem::setImageUUID(const QUuid &imageUUID)
     SHARE_ITEM_ASSIGN(m_imageUUID, imageUUID, ImageUUIDAttribute, imageUUIDChanged);
 }
 
+void ShareItem::setLocalChangeCount(qint64 count)
+{
+    SHARE_ITEM_ASSIGN(m_localChangeCount, count, LocalChangeCountAttribute, localChangeCountChanged);
+}
+
+void ShareItem::setModifiedAt(const QDateTime &modifiedAt)
+{
+    SHARE_ITEM_ASSIGN(m_modifiedAt, modifiedAt, ModifiedAtAttribute, modifiedAtChanged);
+}
+
+void ShareItem::setCloudRevision(const QString &revision)
+{
+    SHARE_ITEM_ASSIGN(m_cloudRevision, revision, CloudRevisionAttribute, cloudRevisionChanged);
+}
+
+void ShareItem::markLocallyChanged(const QDateTime &when)
+{
+    setLocalChangeCount(m_localChangeCount + 1);
+    setModifiedAt(when);
+    setSyncStatus(SyncStatus::pending);
+}
+
 QUrl ShareItem::linkURL() const
 {
     if (contentKind() == ContentKind::url && !m_content.isNull()) {
@@ -285,6 +310,9 @@ void ShareItem::readRow(const SqliteStatement &row, int column)
     m_content = row.columnText(column + ContentAttribute);
     m_contentType = row.columnText(column + ContentTypeAttribute);
     m_imageUUID = readUuid(row, column + ImageUUIDAttribute);
+    m_localChangeCount = row.columnInt64(column + LocalChangeCountAttribute);
+    m_modifiedAt = readDate(row, column + ModifiedAtAttribute);
+    m_cloudRevision = row.columnText(column + CloudRevisionAttribute);
 }
 
 void ShareItem::bindAttribute(int attributeIndex, SqliteStatement &statement, int parameter) const
@@ -316,5 +344,11 @@ void ShareItem::bindAttribute(int attributeIndex, SqliteStatement &statement, in
         return statement.bindText(parameter, m_contentType);
     case ImageUUIDAttribute:
         return statement.bindBlob(parameter, uuidBytes(m_imageUUID));
+    case LocalChangeCountAttribute:
+        return statement.bindInt64(parameter, m_localChangeCount);
+    case ModifiedAtAttribute:
+        return bindDate(statement, parameter, m_modifiedAt);
+    case CloudRevisionAttribute:
+        return statement.bindText(parameter, m_cloudRevision);
     }
 }

@@ -31,6 +31,9 @@ class ShareItem : public ManagedObject
     Q_PROPERTY(QString content READ content WRITE setContent NOTIFY contentChanged)
     Q_PROPERTY(QString contentType READ contentType WRITE setContentType NOTIFY contentTypeChanged)
     Q_PROPERTY(QUuid imageUUID READ imageUUID WRITE setImageUUID NOTIFY imageUUIDChanged)
+    Q_PROPERTY(qint64 localChangeCount READ localChangeCount NOTIFY localChangeCountChanged)
+    Q_PROPERTY(QDateTime modifiedAt READ modifiedAt WRITE setModifiedAt NOTIFY modifiedAtChanged)
+    Q_PROPERTY(QString cloudRevision READ cloudRevision WRITE setCloudRevision NOTIFY cloudRevisionChanged)
     Q_PROPERTY(QString contentKindName READ contentKindName NOTIFY contentTypeChanged)
     Q_PROPERTY(QUrl linkURL READ linkURL NOTIFY linkInputsChanged)
 
@@ -92,6 +95,23 @@ public:
     QUuid imageUUID() const { return m_imageUUID; }
     void setImageUUID(const QUuid &imageUUID);
 
+    // Sync bookkeeping, stored with the item but never shown. `localChangeCount` counts the
+    // local changes (edits, favourites, deletions) so an upload knows whether the item changed
+    // after its record was built; `modifiedAt` is the time of the last local change and travels
+    // in the record, so the later change wins when two devices changed one item; `cloudRevision`
+    // is the cloud revision the item's values were last confirmed against, which an upload
+    // writes over (absent: the item has no record known to hold its values).
+    qint64 localChangeCount() const { return m_localChangeCount; }
+    void setLocalChangeCount(qint64 count);
+    QDateTime modifiedAt() const { return m_modifiedAt; }
+    void setModifiedAt(const QDateTime &modifiedAt);
+    QString cloudRevision() const { return m_cloudRevision; }
+    void setCloudRevision(const QString &revision);
+
+    // Records a local change made at `when`: counts it, stamps the time and marks the item
+    // pending. Every editing operation ends with this.
+    void markLocallyChanged(const QDateTime &when);
+
     ContentKind contentKind() const { return decodeContentKind(m_contentType); }
     QString contentKindName() const { return contentKindText(contentKind()); }
 
@@ -119,6 +139,9 @@ signals:
     void contentChanged();
     void contentTypeChanged();
     void imageUUIDChanged();
+    void localChangeCountChanged();
+    void modifiedAtChanged();
+    void cloudRevisionChanged();
     void linkInputsChanged();
 
 private:
@@ -136,6 +159,9 @@ private:
         ContentAttribute,
         ContentTypeAttribute,
         ImageUUIDAttribute,
+        LocalChangeCountAttribute,
+        ModifiedAtAttribute,
+        CloudRevisionAttribute,
     };
 
     // Model defaults; awakeFromInsert() fills the rest of a new record.
@@ -152,4 +178,7 @@ private:
     QString m_content;
     QString m_contentType = QStringLiteral("text");
     QUuid m_imageUUID;
+    qint64 m_localChangeCount = 0;
+    QDateTime m_modifiedAt;
+    QString m_cloudRevision;
 };

@@ -34,10 +34,11 @@ private:
     CloudDatabase &database() { return m_container->privateCloudDatabase(); }
 
     // Writes `records` and waits for the result; the records saved go to `saved`.
-    std::optional<CloudError> modify(const QList<CloudRecord> &records, QList<CloudRecord> *saved = nullptr)
+    std::optional<CloudError> modify(const QList<CloudRecord> &records, QList<CloudRecord> *saved = nullptr,
+                                     CloudSavePolicy policy = CloudSavePolicy::allKeys)
     {
         Recorder recorder;
-        database().modifyRecords(records, recorder.perRecord(), recorder.modifyResult());
+        database().modifyRecords(records, recorder.perRecord(), recorder.modifyResult(), policy);
         if (!recorder.wait())
             return CloudError(CloudErrorCode::InternalError, QStringLiteral("no result"));
         if (saved)
@@ -116,6 +117,31 @@ private slots:
         QCOMPARE(recorder.saved[0].recordID().recordName(), QStringLiteral("R2"));
         QCOMPARE(recorder.items.size(), 2);
         QVERIFY(!recorder.onTestThread);
+    }
+
+    void unchangedRecordPolicyNeverWritesOverAChangeItHasNotSeen()
+    {
+        constexpr auto unchanged = CloudSavePolicy::ifServerRecordUnchanged;
+        QList<CloudRecord> saved;
+        QCOMPARE(modify({shareItem(QStringLiteral("U1"), QStringLiteral("first"))}, &saved, unchanged), std::nullopt);
+        const CloudRecord first = saved.value(0);
+        CloudRecord next = shareItem(QStringLiteral("U1"), QStringLiteral("second"));
+        next.setRecordChangeTag(first.recordChangeTag());
+        QCOMPARE(modify({next}, &saved, unchanged), std::nullopt);
+
+        // Over the first revision again, or as if new: refused, the second write stays.
+        CloudRecord stale = shareItem(QStringLiteral("U1"), QStringLiteral("stale"));
+        for (const QString &revision : {first.recordChangeTag(), QString()}) {
+            stale.setRecordChangeTag(revision);
+            const std::optional<CloudError> error = modify({stale}, &saved, unchanged);
+            QVERIFY(error);
+            QCOMPARE(error->partialErrorsByItemID().value(CloudRecordID(QStringLiteral("U1")),
+                                                           CloudError(CloudErrorCode::InternalError, {})).code(),
+                     CloudErrorCode::ServerRecordChanged);
+        }
+        QCOMPARE(document(QStringLiteral("U1"))[QLatin1String("fields")][QLatin1String("title")][QLatin1String("value")]
+                     .toString(),
+                 QStringLiteral("second"));
     }
 
     void assetRoundTripKeepsBytes()

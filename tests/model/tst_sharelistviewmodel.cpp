@@ -231,6 +231,8 @@ private slots:
         ShareItem *added = m_model->shares().first();
         QCOMPARE(added->createdAt(), m_now);
         QVERIFY(!added->uuid().isNull());
+        QCOMPARE(added->localChangeCount(), 1);
+        QCOMPARE(added->modifiedAt(), m_now);
 
         // An edit keeps the item's day; two favourite toggles give the flag back, still pending.
         m_model->updateShare(old, QStringLiteral("edited"), QStringLiteral("text"), QStringLiteral("text"), QUuid(), false);
@@ -243,6 +245,8 @@ private slots:
         QVERIFY(!old->isFavorite());
         QCOMPARE(old->syncStatus(), ShareItem::SyncStatus::pending);
         QTRY_COMPARE(m_sync->calls("upload"), 4);
+        QCOMPARE(old->localChangeCount(), 3); // every change counts, so an upload in flight knows
+        QCOMPARE(old->modifiedAt(), m_now);
 
         // Deleting hides the item at once; its record stays, marked and pending, for the upload.
         old->setSyncStatus(ShareItem::SyncStatus::synced);
@@ -254,6 +258,7 @@ private slots:
         QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 2);
         QVERIFY(old->isMarkedForDeletion());
         QCOMPARE(old->syncStatus(), ShareItem::SyncStatus::pending);
+        QCOMPARE(old->localChangeCount(), 4);
     }
 
     // A retry clears the banner error and leaves the rest to the sync interface; nothing is saved.

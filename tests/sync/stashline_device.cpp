@@ -1,7 +1,11 @@
 // One "device" for the two-device scenarios: the app's composition without screens, driven by
 // one command a line on standard input, each answered by one line: "ok", JSON or "error <text>".
 //   add TITLE | addimage TITLE FILE | edit TITLE NEWTITLE | favorite TITLE | delete TITLE
+//   rename UUID NEWTITLE | star UUID: the same edits by uuid, answered "ok" and the time the
+//     edit was stamped with (milliseconds since the epoch)
 //   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | dump | quit
+//   idle: "yes" when no sync pass runs or waits and nothing is unsaved
+//   stats: JSON with the download passes started and the most upload passes at once
 //   state: "banner" and the sync error the list shows, if any
 //   ready: "yes" once the push channel follows the change feed and the subscription is saved
 #include "app/StashlineApp.h"
@@ -10,6 +14,7 @@
 #include "Services/CloudKitSyncManager.h"
 #include "model/ShareListViewModel.h"
 #include "platform/MainQueue.h"
+#include "platform/NotificationCenter.h"
 #include "platform/PersistentContainer.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
@@ -36,7 +41,8 @@ QByteArray dump(ManagedObjectContext &context)
     for (ManagedObject *stored : context.execute(ShareItem::fetchRequest()).objects) {
         auto *item = static_cast<ShareItem *>(stored);
         QJsonObject object{{"title", item->title()}, {"uuid", item->uuid().toString(QUuid::WithoutBraces)},
-                           {"status", item->syncStatusValue()}, {"favorite", item->isFavorite()}};
+                           {"status", item->syncStatusValue()}, {"favorite", item->isFavorite()},
+                           {"deleted", item->isMarkedForDeletion()}};
         if (QFile file(ImageManager::shared().imageFileURL(item->imageUUID()));
             !item->imageUUID().isNull() && file.open(QIODevice::ReadOnly))
             object.insert("imageSha256", QString::fromLatin1(QCryptographicHash::hash(file.readAll(),
@@ -71,6 +77,13 @@ int main(int argc, char *argv[])
     StashlineAppDelegate delegate;
     delegate.applicationDidFinishLaunching(QGuiApplication::arguments());
     CloudKitSyncManager &engine = CloudKitSyncManager::shared();
+    int downloadsStarted = 0, uploadsRunning = 0, mostUploadsRunning = 0;
+    QObject observer;
+    NotificationCenter &center = NotificationCenter::defaultCenter();
+    center.addObserver(CloudSyncNotification::didStart, nullptr, &observer, [&](const Notification &) { ++downloadsStarted; });
+    center.addObserver(CloudUploadNotification::didStart, nullptr, &observer,
+                       [&](const Notification &) { mostUploadsRunning = std::max(mostUploadsRunning, ++uploadsRunning); });
+    center.addObserver(CloudUploadNotification::didFinish, nullptr, &observer, [&](const Notification &) { --uploadsRunning; });
 
     const auto execute = [&](const QString &line) -> QByteArray {
         const QString command = line.section(QLatin1Char(' '), 0, 0);
@@ -79,8 +92,21 @@ int main(int argc, char *argv[])
         const QList<ShareItem *> live = model.shares();
         const auto found = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->title() == title; });
         ShareItem *item = found == live.end() ? nullptr : *found;
-        if ((command == u"edit" || command == u"favorite" || command == u"delete") && !item)
+        if (command == u"rename" || command == u"star") {
+            const QUuid uuid(title);
+            const auto byUuid = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->uuid() == uuid; });
+            item = byUuid == live.end() ? nullptr : *byUuid;
+        }
+        if ((command == u"edit" || command == u"favorite" || command == u"delete" || command == u"rename"
+             || command == u"star") && !item)
             return "error no item " + title.toUtf8();
+        if (command == u"rename" || command == u"star") {
+            if (command == u"rename")
+                model.updateShare(item, argument, item->content(), item->contentType(), item->imageUUID(), item->isFavorite());
+            else
+                model.toggleFavorite(item);
+            return "ok " + QByteArray::number(item->modifiedAt().toMSecsSinceEpoch());
+        }
         if (command == u"add") {
             model.addShare(title, QStringLiteral("content of ") + title, QStringLiteral("text"), {}, false);
         } else if (command == u"addimage") {
@@ -112,6 +138,11 @@ int main(int argc, char *argv[])
             }
         } else if (command == u"download") {
             model.syncFromCloud();
+        } else if (command == u"idle") {
+            return engine.isIdle() && !context.hasChanges() ? "yes" : "no";
+        } else if (command == u"stats") {
+            return QJsonDocument(QJsonObject{{"downloadsStarted", downloadsStarted}, {"mostUploadsAtOnce", mostUploadsRunning}})
+                .toJson(QJsonDocument::Compact);
         } else if (command == u"ready") {
             return feedOpen && subscribed ? "yes" : "no";
         } else if (command == u"state") {

@@ -1,4 +1,5 @@
-// The sync engine against a fake cloud that answers as each test sets it.
+// The sync engine against an in-memory cloud that keeps revisions: uploads and their
+// confirmation, races with another device's writes, downloads, one pass at a time, recovery.
 #include "FakeCloudDatabase.h"
 #include "Services/CloudKitSyncManager.h"
 #include "Services/ShareItemRecord.h"
@@ -16,13 +17,25 @@
 namespace {
 
 using Code = CloudErrorCode;
-using Fetch = FakeCloudDatabase::FetchAnswer;
+using Faults = FakeCloudDatabase::Faults;
+using Status = ShareItem::SyncStatus;
 constexpr int removed = -1; // no longer stored
+
+const QDateTime t0 = QDateTime::currentDateTimeUtc().addSecs(-3600);
+
+CloudError error(Code code)
+{
+    return CloudError(code, QStringLiteral("error %1").arg(int(code)));
+}
+
+QString name(int number)
+{
+    return QStringLiteral("00000000-0000-0000-0000-00000000000%1").arg(number);
+}
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::optional<CloudError>)
-Q_DECLARE_METATYPE(Fetch)
+Q_DECLARE_METATYPE(Faults)
 
 class TestCloudKitSyncManager : public QObject
 {
@@ -36,14 +49,13 @@ private:
     QStringList m_log;
     QList<QVariantMap> m_finished;
     int m_started = 0;
+    int m_uploadsRunning = 0;
+    int m_mostUploadsRunning = 0;
     QObject m_observer;
 
     ManagedObjectContext &context() { return m_container->viewContext(); }
-    static CloudError error(Code code) { return CloudError(code, QStringLiteral("error %1").arg(int(code))); }
-    static QString name(int number) { return QStringLiteral("00000000-0000-0000-0000-00000000000%1").arg(number); }
 
-    ShareItem *addItem(const QString &title, ShareItem::SyncStatus status = ShareItem::SyncStatus::pending,
-                       bool markedForDeletion = false)
+    ShareItem *addItem(const QString &title, Status status = Status::pending, bool markedForDeletion = false)
     {
         ShareItem *item = ShareItem::insert(context());
         item->setTitle(title);
@@ -51,6 +63,29 @@ private:
         item->setSyncStatus(status);
         item->setIsMarkedForDeletion(markedForDeletion);
         return item;
+    }
+
+    // An item the cloud holds as synced at its first revision, last changed at `changedAt`.
+    ShareItem *addSyncedItem(const QString &title, const QDateTime &changedAt)
+    {
+        ShareItem *item = addItem(title);
+        item->setModifiedAt(changedAt);
+        const CloudRecordID id(ShareItemRecord::uuidText(item->uuid()));
+        const CloudRecord stored = m_cloud->writeAsOtherDevice(ShareItemRecord::makeUploadRecord(*item, id, QString()));
+        item->setCloudKitRecordID(id.recordName());
+        item->setCloudRevision(stored.recordChangeTag());
+        item->setSyncStatus(Status::synced);
+        return item;
+    }
+
+    // What another device writes over `item`'s record: a new title changed at `changedAt`.
+    void editElsewhere(ShareItem *item, const QString &title, const QDateTime &changedAt, bool deleted = false)
+    {
+        CloudRecord record = *m_cloud->stored(item->cloudKitRecordID());
+        record.setString(QStringLiteral("title"), title);
+        record.setTimestamp(QStringLiteral("modifiedAt"), changedAt);
+        record.setInt64(QStringLiteral("isDeleted"), deleted ? 1 : 0);
+        m_cloud->writeAsOtherDevice(record);
     }
 
     QUuid savePicture()
@@ -74,6 +109,13 @@ private:
         return nullptr;
     }
 
+    QString cloudTitle(ShareItem *item) const
+    {
+        return m_cloud->stored(item->cloudKitRecordID())->stringValue(QStringLiteral("title")).value_or(QString());
+    }
+
+    void settle() { QTRY_VERIFY(m_engine->isIdle() && m_cloud->heldCount() == 0 && !context().hasChanges()); }
+
 private slots:
     void initTestCase()
     {
@@ -87,6 +129,11 @@ private slots:
                            [this](const Notification &) { ++m_started; });
         center.addObserver(CloudSyncNotification::didFinish, nullptr, &m_observer,
                            [this](const Notification &notification) { m_finished.append(notification.userInfo); });
+        center.addObserver(CloudUploadNotification::didStart, nullptr, &m_observer, [this](const Notification &) {
+            m_mostUploadsRunning = std::max(m_mostUploadsRunning, ++m_uploadsRunning);
+        });
+        center.addObserver(CloudUploadNotification::didFinish, nullptr, &m_observer,
+                           [this](const Notification &) { --m_uploadsRunning; });
     }
 
     void init()
@@ -96,7 +143,7 @@ private slots:
         m_container = PersistenceController::openInMemoryContainer(nullptr);
         m_log.clear();
         m_finished.clear();
-        m_started = 0;
+        m_started = m_uploadsRunning = m_mostUploadsRunning = 0;
         m_cloud = std::make_unique<FakeCloudDatabase>();
         m_engine = std::make_unique<CloudKitSyncManager>(*m_cloud, context(), *m_images, QProcessEnvironment());
     }
@@ -110,146 +157,270 @@ private slots:
 
     void uploadOutcomes_data()
     {
-        // Items A, B and C get the record names name(1) to name(3): A pending, B failed, C synced
-        // and marked for deletion, with a picture. Statuses after the pass: 1 syncing, 2 synced, 3 failed.
-        QTest::addColumn<std::optional<CloudError>>("upload");
-        QTest::addColumn<Fetch>("verification");
+        // A pending, B failed, C synced and marked for deletion with a picture; record names
+        // name(1) to name(3). Statuses after the pass: 1 syncing, 2 synced, 3 failed.
+        QTest::addColumn<Faults>("faults");
         QTest::addColumn<QList<int>>("statuses");
-        QTest::addColumn<QStringList>("logs");
-        const auto failed = [](Code code) {
-            return QStringList{"CloudKit upload failed | ErrorDetail: " + error(code).localizedDescription()};
-        };
-        const auto id = [](int number) { return CloudRecordID(name(number)); };
-        const std::optional<CloudError> accepted;
-        const CloudError quota = error(Code::QuotaExceeded);
-        const Fetch allFound;
-        QTest::newRow("all confirmed") << accepted << allFound << QList<int>{2, 2, removed}
-            << QStringList{"CloudKit per-record fetch verification success. All records confirmed."};
-        // C is not failed; the sweep over what is still syncing counts it as accepted, and its
-        // deletion mark sends it again on the next pass. name(9) is in no pass.
-        QTest::newRow("partial failure")
-            << std::optional(CloudError::partialFailure(
-                   {{id(1), error(Code::ServerRecordChanged)}, {id(2), quota}, {id(3), quota}, {id(9), quota}}))
-            << allFound << QList<int>{2, 3, 2}
-            << QStringList{"Server record changed (Conflict) for CloudRecordID(recordName=" + name(1)};
-        QTest::newRow("whole request changed on the server") << std::optional(error(Code::ServerRecordChanged))
-            << allFound << QList<int>{2, 2, 2} << failed(Code::ServerRecordChanged);
-        QTest::newRow("network failure") << std::optional(error(Code::NetworkFailure)) << allFound
-            << QList<int>{3, 3, 1} << failed(Code::NetworkFailure);
-        QTest::newRow("partial failure without a map") << std::optional(error(Code::PartialFailure)) << allFound
-            << QList<int>{3, 3, 1} << failed(Code::PartialFailure);
-        QTest::newRow("verification misses one record") << accepted << Fetch{{name(2)}, {}, std::nullopt}
-            << QList<int>{2, 3, 1}
-            << QStringList{"CloudKit per-record fetch verification missing record " + name(2)};
-        QTest::newRow("verification refuses one record") << accepted << Fetch{{}, {name(1)}, std::nullopt}
-            << QList<int>{3, 2, 1}
-            << QStringList{"CloudKit per-record fetch verification failed for " + name(1) + " | ErrorDetail: refused"};
-        QTest::newRow("verification fails") << accepted << Fetch{{}, {}, error(Code::NetworkUnavailable)}
-            << QList<int>{3, 3, 1}
-            << QStringList{"CloudKit fetch verification failed. Data likely stuck in cloudd local queue. | "
-                           "ErrorDetail: error 3"};
+        QTest::addColumn<QString>("logLine");
+        Faults none;
+        QTest::newRow("all confirmed") << none << QList<int>{2, 2, removed}
+            << "CloudKit per-record fetch verification success. All records confirmed.";
+        Faults quota;
+        quota.modifyRecords = {{name(2), error(Code::QuotaExceeded)}, {name(3), error(Code::QuotaExceeded)}};
+        QTest::newRow("one record refused") << quota << QList<int>{2, 3, 1} << "CloudKit upload failed";
+        Faults network;
+        network.modify = error(Code::NetworkFailure);
+        QTest::newRow("network failure") << network << QList<int>{3, 3, 1}
+            << "CloudKit upload failed | ErrorDetail: error 4";
+        Faults missing;
+        missing.fetchMissing = {name(2)};
+        QTest::newRow("verification misses one record") << missing << QList<int>{2, 3, 1}
+            << "CloudKit per-record fetch verification missing record " + name(2);
+        Faults refused;
+        refused.fetchRefused = {name(1)};
+        QTest::newRow("verification refuses one record") << refused << QList<int>{3, 2, 1}
+            << "CloudKit per-record fetch verification failed for " + name(1) + " | ErrorDetail: refused";
+        Faults offline;
+        offline.fetch = error(Code::NetworkUnavailable);
+        QTest::newRow("verification fails") << offline << QList<int>{3, 3, 1}
+            << "CloudKit fetch verification failed. Data likely stuck in cloudd local queue. | ErrorDetail: error 3";
     }
     void uploadOutcomes()
     {
-        QFETCH(std::optional<CloudError>, upload);
-        QFETCH(Fetch, verification);
+        QFETCH(Faults, faults);
         QFETCH(QList<int>, statuses);
-        QFETCH(QStringList, logs);
-        const QList<ShareItem *> items{addItem(QStringLiteral("A")),
-                                       addItem(QStringLiteral("B"), ShareItem::SyncStatus::failed),
-                                       addItem(QStringLiteral("C"), ShareItem::SyncStatus::synced, true)};
+        QFETCH(QString, logLine);
+        const QList<ShareItem *> items{addItem(QStringLiteral("A")), addItem(QStringLiteral("B"), Status::failed),
+                                       addItem(QStringLiteral("C"), Status::synced, true)};
         for (int index = 0; index < items.size(); ++index)
             items[index]->setUuid(QUuid(name(index + 1)));
         items[2]->setImageUUID(savePicture());
         const QString picture = m_images->imageFileURL(items[2]->imageUUID());
-        addItem(QStringLiteral("already synced"), ShareItem::SyncStatus::synced);
+        addItem(QStringLiteral("already synced"), Status::synced);
         QVERIFY(!context().save());
-        m_cloud->modifyAnswer = upload;
-        m_cloud->fetchAnswer = verification;
+        m_cloud->faults = faults;
         m_engine->uploadPendingItems();
 
         // Statuses are stored before the request leaves.
         QVERIFY(!context().hasChanges());
-        QCOMPARE(items[0]->syncStatus(), ShareItem::SyncStatus::syncing);
+        QCOMPARE(items[0]->syncStatus(), Status::syncing);
         QCOMPARE(m_cloud->modifyRequests.value(0).size(), 3);
 
-        for (const QString &text : logs)
-            QTRY_VERIFY2(logged(text), qPrintable(text));
-        QTRY_VERIFY(!context().hasChanges());
+        QTRY_VERIFY2(logged(logLine), qPrintable(logLine));
+        settle();
         QList<int> after;
         for (const char *title : {"A", "B", "C"}) {
             ShareItem *item = find(title);
             after.append(item ? item->syncStatusValue() : removed);
             QCOMPARE(item && item->lastSyncDate().isValid(), after.last() == 2);
+            // Synced means the cloud holds the revision the item knows.
+            if (after.last() == 2)
+                QCOMPARE(m_cloud->stored(item->cloudKitRecordID())->recordChangeTag(), item->cloudRevision());
         }
         QCOMPARE(after, statuses);
         QCOMPARE(QFile::exists(picture), after.last() != removed); // the picture goes with the confirmed deletion
-        QCOMPARE(m_cloud->fetchRequests.isEmpty(), upload.has_value()); // only what was saved is verified
+        QCOMPARE(m_cloud->modifyRequests.size(), 1); // a failure waits for a retry or a push
     }
 
-    void downloadMergesTheCloudCopyOrPostsTheError()
+    void raceWithAnotherDevice_data()
     {
-        ShareItem *edited = addItem(QStringLiteral("local edit"));
-        const QUuid keptImage = savePicture();
-        edited->setImageUUID(keptImage);
-        ShareItem *removedElsewhere = addItem(QStringLiteral("removed elsewhere"), ShareItem::SyncStatus::synced);
-        addItem(QStringLiteral("local only"), ShareItem::SyncStatus::synced);
+        // The local item was edited at t0 + 10 min; another device's write lands between the
+        // engine reading the revision and writing. Either way the later change ends on both sides.
+        QTest::addColumn<int>("otherMinutes");
+        QTest::addColumn<bool>("otherDeletes");
+        QTest::addColumn<bool>("localDeletes");
+        QTest::addColumn<QString>("title"); // on both sides afterwards; empty: the item is gone
+        QTest::newRow("the other change is later") << 20 << false << false << "other";
+        QTest::newRow("the local change is later") << 5 << false << false << "local";
+        QTest::newRow("a deletion elsewhere wins") << 5 << true << false << "";
+        QTest::newRow("a local deletion wins") << 20 << false << true << "";
+    }
+    void raceWithAnotherDevice()
+    {
+        QFETCH(int, otherMinutes);
+        QFETCH(bool, otherDeletes);
+        QFETCH(bool, localDeletes);
+        QFETCH(QString, title);
+        ShareItem *item = addSyncedItem(QStringLiteral("base"), t0);
         QVERIFY(!context().save());
-
-        const auto record = [](const QString &recordName, const std::optional<QString> &uuid, const QString &title,
-                               qint64 favorite = 0, qint64 deleted = 0) {
-            CloudRecord result(QStringLiteral("ShareItem"), CloudRecordID(recordName));
-            result.setString(QStringLiteral("uuid"), uuid);
-            result.setString(QStringLiteral("title"), title);
-            result.setInt64(QStringLiteral("isFavorite"), favorite);
-            result.setInt64(QStringLiteral("isDeleted"), deleted);
-            return result;
+        item->setTitle(QStringLiteral("local"));
+        item->setIsMarkedForDeletion(localDeletes);
+        item->markLocallyChanged(t0.addSecs(600));
+        QVERIFY(!context().save());
+        const QString recordName = item->cloudKitRecordID();
+        bool raced = false;
+        m_cloud->beforeWrite = [&] {
+            if (!std::exchange(raced, true))
+                editElsewhere(item, QStringLiteral("other"), t0.addSecs(otherMinutes * 60), otherDeletes);
         };
-        const auto uuidOf = [](ShareItem *item) { return ShareItemRecord::uuidText(item->uuid()); };
-        const CloudRecord overwrite = record("R1", uuidOf(edited), "cloud title", 1);
-        // Only 1 counts as true: 2 neither favours nor deletes.
+
+        m_engine->uploadPendingItems();
+        QTRY_VERIFY(raced);
+        settle();
+        QVERIFY(logged(QStringLiteral("Server record changed (Conflict) for")));
+        const CloudRecord cloud = *m_cloud->stored(recordName);
+        if (title.isEmpty()) {
+            QVERIFY(!find(QStringLiteral("local")) && !find(QStringLiteral("other")));
+            QCOMPARE(ShareItemRecord::isNumberOne(cloud, QStringLiteral("isDeleted")), otherDeletes || localDeletes);
+            return;
+        }
+        QCOMPARE(item->title(), title);
+        QCOMPARE(cloud.stringValue(QStringLiteral("title")).value_or(QString()), title);
+        QCOMPARE(item->syncStatus(), Status::synced);
+        QCOMPARE(item->cloudRevision(), cloud.recordChangeTag());
+        // The losing write is never sent again as it was: one conflict, then one write of the winner.
+        QCOMPARE(m_cloud->modifyRequests.size(), title == u"local" ? 2 : 1);
+    }
+
+    void editDuringUploadIsSentNext()
+    {
+        ShareItem *item = addItem(QStringLiteral("first"));
+        QVERIFY(!context().save());
+        m_cloud->hold();
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(m_cloud->heldCount(), 1);
+        // Edits while the record is on its way; the passes they ask for wait for this one.
+        for (const char *title : {"second", "third"}) {
+            item->setTitle(QString::fromLatin1(title));
+            item->markLocallyChanged(QDateTime::currentDateTimeUtc());
+            QVERIFY(!context().save());
+            m_engine->uploadPendingItems();
+        }
+        m_engine->downloadItems();
+        m_engine->handleNotification();
+        QCOMPARE(m_cloud->modifyRequests.size(), 1);
+        QCOMPARE(m_cloud->queryRequests, 0);
+        m_cloud->release();
+        QTRY_COMPARE(item->syncStatus(), Status::synced);
+        QTRY_COMPARE(m_finished.size(), 1);
+        settle();
+
+        QCOMPARE(cloudTitle(item), QStringLiteral("third"));
+        QCOMPARE(item->title(), QStringLiteral("third"));
+        QCOMPARE(m_mostUploadsRunning, 1);
+        // One follow-up upload and one download for everything asked during the first pass.
+        QCOMPARE(m_cloud->modifyRequests.size(), 2);
+        QCOMPARE(m_cloud->queryRequests, 1);
+        QCOMPARE(m_started, 1);
+    }
+
+    void downloadMerges()
+    {
+        // Synced here, changed elsewhere: the cloud copy wins.
+        ShareItem *synced = addSyncedItem(QStringLiteral("synced"), t0);
+        editElsewhere(synced, QStringLiteral("synced, changed elsewhere"), t0.addSecs(60));
+        // Unsent changes made later than the cloud's: kept, and sent over the cloud's revision.
+        ShareItem *later = addSyncedItem(QStringLiteral("later"), t0);
+        editElsewhere(later, QStringLiteral("older elsewhere"), t0.addSecs(60));
+        later->setTitle(QStringLiteral("later, edited here"));
+        later->markLocallyChanged(t0.addSecs(120));
+        later->setSyncStatus(Status::failed); // made while offline
+        // Unsent changes made earlier than the cloud's: the later cloud change wins.
+        ShareItem *earlier = addSyncedItem(QStringLiteral("earlier"), t0);
+        earlier->setTitle(QStringLiteral("earlier, edited here"));
+        earlier->markLocallyChanged(t0.addSecs(60));
+        editElsewhere(earlier, QStringLiteral("earlier, changed later elsewhere"), t0.addSecs(120));
+        // A clock more than a day ahead counts as now, so the local edit below still wins.
+        ShareItem *skewed = addSyncedItem(QStringLiteral("skewed"), t0);
+        editElsewhere(skewed, QStringLiteral("from a clock in the future"), QDateTime::currentDateTimeUtc().addDays(30));
+        skewed->setTitle(QStringLiteral("skewed, edited here"));
+        skewed->markLocallyChanged(QDateTime::currentDateTimeUtc().addSecs(60));
+        // Deleted elsewhere while a change waits here: the deletion wins.
+        ShareItem *deleted = addSyncedItem(QStringLiteral("deleted"), t0);
+        deleted->markLocallyChanged(t0.addSecs(300));
+        editElsewhere(deleted, QStringLiteral("deleted"), t0.addSecs(60), true);
+        const QUuid keptImage = savePicture();
+        synced->setImageUUID(keptImage);
+        addItem(QStringLiteral("local only"), Status::synced);
+        // New records: one with a picture and values that are not 1 (neither favourite nor
+        // deleted), one deleted, two without a valid uuid.
         const QUuid newUuid = QUuid::createUuid();
-        CloudRecord fresh = record("R3", ShareItemRecord::uuidText(newUuid), "from the other device", 2, 2);
+        CloudRecord fresh(QStringLiteral("ShareItem"), CloudRecordID(QStringLiteral("R3")));
+        fresh.setString(QStringLiteral("uuid"), ShareItemRecord::uuidText(newUuid));
+        fresh.setString(QStringLiteral("title"), QStringLiteral("from the other device"));
+        fresh.setInt64(QStringLiteral("isFavorite"), 2);
+        fresh.setInt64(QStringLiteral("isDeleted"), 2);
         const QString downloaded = m_group->filePath(QStringLiteral("downloaded-asset"));
         QVERIFY(QImage(20, 10, QImage::Format_RGB32).save(downloaded, "JPEG"));
         fresh.setAsset(QStringLiteral("imageAsset"), CloudAsset(downloaded));
-        m_cloud->queryAnswer = {{overwrite, record("R2", uuidOf(removedElsewhere), {}, 0, 1), fresh,
-                                 record("R4", QUuid::createUuid().toString(QUuid::WithoutBraces), "unknown", 0, 1),
-                                 record("R5", std::nullopt, "no uuid"), record("R6", "not-a-uuid", "bad uuid")},
-                                std::nullopt};
-        m_engine->handleNotification(); // a push starts a download pass
+        m_cloud->writeAsOtherDevice(fresh);
+        for (const auto &[recordName, uuid] : {std::pair{"R4", QUuid::createUuid().toString(QUuid::WithoutBraces)},
+                                              std::pair{"R5", QStringLiteral("not-a-uuid")}}) {
+            CloudRecord other(QStringLiteral("ShareItem"), CloudRecordID(QString::fromLatin1(recordName)));
+            other.setString(QStringLiteral("uuid"), uuid);
+            other.setInt64(QStringLiteral("isDeleted"), recordName == std::string_view("R4") ? 1 : 0);
+            m_cloud->writeAsOtherDevice(other);
+        }
+        QVERIFY(!context().save());
+
+        m_engine->downloadItems();
         QCOMPARE(m_started, 1);
         QTRY_COMPARE(m_finished.size(), 1);
         QVERIFY(m_finished.first().isEmpty());
-
-        QCOMPARE(edited->title(), QStringLiteral("cloud title"));
-        QVERIFY(edited->content().isNull()); // absent in the cloud copy clears it
-        QVERIFY(edited->isFavorite());
-        QCOMPARE(edited->syncStatus(), ShareItem::SyncStatus::synced);
-        QCOMPARE(edited->cloudKitRecordID(), QStringLiteral("R1"));
-        QCOMPARE(edited->imageUUID(), keptImage);
-        QVERIFY(!find(QStringLiteral("removed elsewhere")));
+        QCOMPARE(synced->title(), QStringLiteral("synced, changed elsewhere"));
+        QCOMPARE(synced->imageUUID(), keptImage); // a record without a picture keeps the item's
+        QCOMPARE(synced->syncStatus(), Status::synced);
+        QCOMPARE(earlier->title(), QStringLiteral("earlier, changed later elsewhere"));
+        QCOMPARE(earlier->syncStatus(), Status::synced);
+        QCOMPARE(later->title(), QStringLiteral("later, edited here"));
+        QCOMPARE(skewed->title(), QStringLiteral("skewed, edited here"));
+        QVERIFY(!find(QStringLiteral("deleted")));
         ShareItem *arrived = find(QStringLiteral("from the other device"));
-        QVERIFY(arrived);
+        QVERIFY(arrived && !arrived->isFavorite());
         QCOMPARE(arrived->uuid(), newUuid);
-        QVERIFY(!arrived->isFavorite());
         QVERIFY(m_images->loadImage(arrived->imageUUID()));
         QVERIFY(find(QStringLiteral("local only")));
-        // Nothing created for the unknown tombstone nor the records without a valid uuid.
-        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 3);
-        QVERIFY(!context().hasChanges());
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 6);
 
-        m_cloud->queryAnswer = {{}, error(Code::NotAuthenticated)};
+        // The kept changes go up over the revisions just read, without a conflict.
+        m_engine->retry(later);
+        QTRY_COMPARE(later->syncStatus(), Status::synced);
+        settle();
+        QCOMPARE(cloudTitle(later), QStringLiteral("later, edited here"));
+        QCOMPARE(cloudTitle(skewed), QStringLiteral("skewed, edited here"));
+        QVERIFY(!logged(QStringLiteral("Conflict")));
+
+        // A second download of what this device already holds changes nothing.
+        const QString earlierRevision = earlier->cloudRevision();
         m_engine->downloadItems();
         QTRY_COMPARE(m_finished.size(), 2);
+        QCOMPARE(earlier->cloudRevision(), earlierRevision);
+        QVERIFY(!context().hasChanges());
+
+        m_cloud->faults.query = error(Code::NotAuthenticated);
+        m_engine->downloadItems();
+        QTRY_COMPARE(m_finished.size(), 3);
         QCOMPARE(m_finished.last().value(QStringLiteral("errorMessage")).toString(), QStringLiteral("error 9"));
         QVERIFY(logged(QStringLiteral("CloudKit download failed | ErrorDetail: error 9")));
-        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 3);
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 6);
+    }
+
+    void passingFailureIsTriedAgainByItself()
+    {
+        ShareItem *item = addItem(QStringLiteral("offline"));
+        QVERIFY(!context().save());
+        m_cloud->faults.modify = error(Code::NetworkFailure);
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::failed);
+        m_cloud->faults.modify.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(item->syncStatus(), Status::synced, 6000);
+        QCOMPARE(m_cloud->modifyRequests.size(), 2);
+    }
+
+    void startUpResumesInterruptedUploads()
+    {
+        ShareItem *left = addItem(QStringLiteral("left syncing"), Status::syncing);
+        QVERIFY(!context().save());
+        m_engine = std::make_unique<CloudKitSyncManager>(*m_cloud, context(), *m_images, QProcessEnvironment());
+        QCOMPARE(left->syncStatus(), Status::pending); // before any request, so nothing spins
+        QVERIFY(!context().hasChanges());
+        QTRY_COMPARE(left->syncStatus(), Status::synced);
+        QCOMPARE(cloudTitle(left), QStringLiteral("left syncing"));
     }
 
     void retry()
     {
-        ShareItem *synced = addItem(QStringLiteral("synced"), ShareItem::SyncStatus::synced);
+        ShareItem *synced = addItem(QStringLiteral("synced"), Status::synced);
         ShareItem *odd = addItem(QStringLiteral("odd"));
         odd->setSyncStatusValue(7);
         QVERIFY(!context().save());
@@ -269,12 +440,13 @@ private slots:
         m_cloud = std::make_unique<FakeCloudDatabase>();
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("XCTestConfigurationFilePath"), QString());
+        addItem(QStringLiteral("x"), Status::syncing);
+        QVERIFY(!context().save());
         m_engine = std::make_unique<CloudKitSyncManager>(*m_cloud, context(), *m_images, environment);
         m_log.clear();
-        addItem(QStringLiteral("x"));
-        QVERIFY(!context().save());
         m_engine->uploadPendingItems();
         m_engine->downloadItems();
+        QTest::qWait(20);
         QVERIFY(m_cloud->subscriptionRequests.isEmpty() && m_cloud->modifyRequests.isEmpty());
         QCOMPARE(m_started, 0); // a download pass announces itself before it asks the cloud
         QVERIFY(m_log.isEmpty());

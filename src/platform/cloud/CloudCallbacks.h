@@ -8,6 +8,15 @@
 #include <functional>
 #include <optional>
 
+// How a modify writes a record over the server copy.
+enum class CloudSavePolicy {
+    // Only over the revision the record carries as its change tag (no tag: only where no live
+    // copy exists). A record whose server copy moved on fails alone with "server record changed".
+    ifServerRecordUnchanged = 0,
+    // Every key over whatever revision is current, without a version check.
+    allKeys = 2,
+};
+
 // Completion types of the cloud database. All are called on the cloud layer's worker thread.
 namespace CloudCallbacks {
 

@@ -109,11 +109,14 @@ void modifyWithRetry(QPointer<CloudConnection> connection, const QList<CloudReco
 } // namespace
 
 void CloudDatabase::modifyRecords(const QList<CloudRecord> &recordsToSave, CloudCallbacks::PerRecord perRecordSave,
-                                  CloudCallbacks::ModifyResult result)
+                                  CloudCallbacks::ModifyResult result, CloudSavePolicy savePolicy)
 {
     m_connection->post([connection = m_connection, recordsToSave, perRecordSave = orIgnore(perRecordSave), result = orIgnore(result), device = m_deviceID,
-                        hook = m_revisionsReadHook] {
-        modifyWithRetry(connection, recordsToSave, device, hook, perRecordSave, result, 3, {}, {});
+                        hook = m_revisionsReadHook, savePolicy] {
+        if (savePolicy == CloudSavePolicy::allKeys)
+            modifyWithRetry(connection, recordsToSave, device, hook, perRecordSave, result, 3, {}, {});
+        else if (connection)
+            ModifyRecordsOperation::start(connection, recordsToSave, device, perRecordSave, result, {}, savePolicy);
     });
 }
 

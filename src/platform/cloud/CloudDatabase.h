@@ -23,10 +23,11 @@ public:
 
     int databaseScope() const { return privateScope; }
 
-    // Writes every record over the server copy, all keys, without a version check (see
-    // ModifyRecordsOperation for the rules). perRecordSave may be empty.
+    // Writes every record as the save policy says (see ModifyRecordsOperation). With allKeys, a
+    // write that lost a race is written again over the new revision, up to three tries; with
+    // ifServerRecordUnchanged nothing is tried again. perRecordSave may be empty.
     void modifyRecords(const QList<CloudRecord> &recordsToSave, CloudCallbacks::PerRecord perRecordSave,
-                       CloudCallbacks::ModifyResult result);
+                       CloudCallbacks::ModifyResult result, CloudSavePolicy savePolicy = CloudSavePolicy::allKeys);
 
     // Fetches records by ID, one perRecord call per ID, then result (see FetchRecordsOperation).
     void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result);

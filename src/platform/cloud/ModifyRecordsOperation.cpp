@@ -84,7 +84,7 @@ void write(const std::shared_ptr<ModifyState> &state)
 
 void ModifyRecordsOperation::start(CloudConnection *connection, const QList<CloudRecord> &records, const QString &deviceID,
                                    CloudCallbacks::PerRecord perRecord, CloudCallbacks::ModifyResult result,
-                                   RevisionsReadHook revisionsReadHook)
+                                   RevisionsReadHook revisionsReadHook, CloudSavePolicy savePolicy)
 {
     auto state = std::make_shared<ModifyState>();
     state->connection = connection;
@@ -109,7 +109,8 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
             continue;
         }
         CloudRecord fresh = record;
-        fresh.setRecordChangeTag({});
+        if (savePolicy == CloudSavePolicy::allKeys)
+            fresh.setRecordChangeTag({}); // the current revision is read below
         auto encoded = CloudRecordCoder::encode(fresh, deviceID);
         if (const auto *error = std::get_if<CloudError>(&encoded)) {
             state->fail(id, *error);
@@ -121,6 +122,10 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
     }
     if (state->pending.isEmpty()) {
         connection->post([state] { state->finish(); });
+        return;
+    }
+    if (savePolicy == CloudSavePolicy::ifServerRecordUnchanged) {
+        write(state);
         return;
     }
 

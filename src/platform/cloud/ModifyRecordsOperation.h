@@ -4,9 +4,11 @@
 
 class CloudConnection;
 
-// One modify request: writes every record over the server copy without a version check. It
-// reads the current revisions (POST _all_docs with keys, in chunks side by side), then writes all documents in one
-// POST _bulk_docs. A record that cannot be encoded (bad name, another zone, unreadable asset)
+// One modify request. With CloudSavePolicy::allKeys it writes every record over the server copy
+// without a version check: it reads the current revisions (POST _all_docs with keys, in chunks
+// side by side), then writes all documents in one POST _bulk_docs. With
+// ifServerRecordUnchanged it writes each record over the revision in its change tag, in one
+// POST _bulk_docs, and the server refuses a record whose document moved on. A record that cannot be encoded (bad name, another zone, unreadable asset)
 // fails alone; a document the server refuses fails alone with its error (a write that lost a
 // race against another writer is "server record changed"). perRecord is called once per
 // record, then result once. Worker thread only; callbacks on the worker thread.
@@ -19,5 +21,6 @@ public:
 
     static void start(CloudConnection *connection, const QList<CloudRecord> &records, const QString &deviceID,
                       CloudCallbacks::PerRecord perRecord, CloudCallbacks::ModifyResult result,
-                      RevisionsReadHook revisionsReadHook = {});
+                      RevisionsReadHook revisionsReadHook = {},
+                      CloudSavePolicy savePolicy = CloudSavePolicy::allKeys);
 };

@@ -1,0 +1,149 @@
+#include "SyncStorm.h"
+
+#include "DeviceProcess.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include <memory>
+
+namespace {
+
+constexpr int synced = 2;
+
+struct Edit {
+    qint64 stamp;
+    QString title;
+};
+
+// uuid (upper case) to title, as one side holds it; an item not synced, or marked deleted,
+// counts as not agreed.
+using Titles = QHash<QString, QString>;
+
+std::optional<Titles> deviceTitles(DeviceProcess &device)
+{
+    Titles titles;
+    for (const QJsonValue &item : device.dump()) {
+        if (item[QStringLiteral("status")].toInt() != synced || item[QStringLiteral("deleted")].toBool())
+            return std::nullopt;
+        titles.insert(item[QStringLiteral("uuid")].toString().toUpper(), item[QStringLiteral("title")].toString());
+    }
+    return titles;
+}
+
+std::optional<Titles> cloudTitles(const QString &databaseUrl)
+{
+    const QUrl url(databaseUrl + QStringLiteral("/_all_docs?include_docs=true"));
+    QNetworkAccessManager manager;
+    QNetworkRequest request(QUrl(url.toString(QUrl::RemoveUserInfo)));
+    request.setRawHeader("Authorization", "Basic " + (url.userName() + QLatin1Char(':') + url.password()).toUtf8().toBase64());
+    const std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    if (!QTest::qWaitFor([&reply] { return reply->isFinished(); }, 10000) || reply->error() != QNetworkReply::NoError)
+        return std::nullopt;
+    Titles titles;
+    for (const QJsonValue &row : QJsonDocument::fromJson(reply->readAll())[QStringLiteral("rows")].toArray()) {
+        const QJsonValue fields = row[QStringLiteral("doc")][QStringLiteral("fields")];
+        if (fields.isUndefined())
+            continue; // not a record
+        titles.insert(fields[QStringLiteral("uuid")][QStringLiteral("value")].toString(),
+                      fields[QStringLiteral("title")][QStringLiteral("value")].toString());
+    }
+    return titles;
+}
+
+} // namespace
+
+SyncStormResult runSyncStorm(const SyncStormOptions &options)
+{
+    SyncStormResult result;
+    QRandomGenerator random(options.seed);
+    std::vector<std::unique_ptr<FaultProxy>> proxies;
+    std::vector<std::unique_ptr<DeviceProcess>> devices;
+    for (int index = 0; index < options.devices; ++index) {
+        proxies.push_back(std::make_unique<FaultProxy>(QUrl(options.databaseUrl), options.seed * 31 + quint32(index)));
+        devices.push_back(std::make_unique<DeviceProcess>(options.deviceExecutable));
+        if (!proxies.back()->listen())
+            return {QStringLiteral("the proxy of device %1 did not listen").arg(index)};
+        if (!devices.back()->start(proxies.back()->route(options.databaseUrl)))
+            return {QStringLiteral("device %1 did not start").arg(index)};
+    }
+
+    // The items, known everywhere before the storm starts, without faults.
+    for (int index = 0; index < options.items; ++index)
+        devices.front()->command("add storm-" + QByteArray::number(index));
+    QStringList uuids;
+    const bool agreed = QTest::qWaitFor(
+        [&] {
+            uuids.clear();
+            for (auto &device : devices) {
+                const std::optional<Titles> titles = deviceTitles(*device);
+                if (!titles || titles->size() != options.items)
+                    return false;
+                uuids = titles->keys();
+            }
+            return true;
+        },
+        options.patienceMilliseconds);
+    if (!agreed)
+        return {QStringLiteral("the devices did not agree on the items before the storm")};
+    uuids.sort();
+    for (auto &proxy : proxies)
+        proxy->setFaults(options.faults);
+
+    QHash<QString, QList<Edit>> edits;
+    for (int index = 0; index < options.edits; ++index) {
+        const int deviceIndex = int(random.bounded(options.devices));
+        const QString uuid = uuids.at(int(random.bounded(int(uuids.size()))));
+        const QString title = QStringLiteral("edit-%1-on-%2").arg(index).arg(deviceIndex);
+        const QByteArray answer = devices[size_t(deviceIndex)]->command("rename " + uuid.toUtf8() + ' ' + title.toUtf8());
+        if (!answer.startsWith("ok "))
+            return {QStringLiteral("device %1 refused an edit: %2").arg(deviceIndex).arg(QString::fromUtf8(answer))};
+        edits[uuid].append({answer.mid(3).toLongLong(), title});
+        QTest::qWait(options.minimumGapMilliseconds
+                     + int(random.bounded(options.maximumGapMilliseconds - options.minimumGapMilliseconds + 1)));
+    }
+
+    QElapsedTimer sinceLastEdit;
+    sinceLastEdit.start();
+    std::vector<std::optional<Titles>> seen(devices.size());
+    std::optional<Titles> cloud;
+    const bool converged = QTest::qWaitFor(
+        [&] {
+            for (size_t index = 0; index < devices.size(); ++index) {
+                seen[index] = deviceTitles(*devices[index]);
+                if (!seen[index] || (index > 0 && seen[index] != seen[0]))
+                    return false;
+            }
+            cloud = cloudTitles(options.databaseUrl);
+            return cloud && *cloud == *seen[0];
+        },
+        options.patienceMilliseconds);
+    result.convergeMilliseconds = converged ? sinceLastEdit.elapsed() : -1;
+    for (auto &proxy : proxies)
+        result.injectedFaults += proxy->injectedCount();
+
+    for (const QString &uuid : std::as_const(uuids)) {
+        const QList<Edit> &made = edits.value(uuid);
+        if (made.isEmpty())
+            continue;
+        const qint64 latest = std::max_element(made.begin(), made.end(),
+                                               [](const Edit &a, const Edit &b) { return a.stamp < b.stamp; })->stamp;
+        const QString agreedTitle = converged ? seen[0]->value(uuid) : QString();
+        const bool kept = std::any_of(made.begin(), made.end(), [&](const Edit &edit) {
+            return edit.stamp == latest && edit.title == agreedTitle;
+        });
+        if (!kept)
+            ++result.lostEdits;
+    }
+    if (!converged) {
+        QStringList sides;
+        for (size_t index = 0; index < seen.size(); ++index)
+            sides.append(QStringLiteral("device %1: %2").arg(index).arg(seen[index] ? QStringLiteral("agreed values") : QStringLiteral("items not synced")));
+        result.failure = QStringLiteral("no agreement %1 ms after the last edit (%2; cloud %3)")
+                             .arg(options.patienceMilliseconds)
+                             .arg(sides.join(QStringLiteral(", ")), cloud ? QStringLiteral("read") : QStringLiteral("unread"));
+    }
+    return result;
+}

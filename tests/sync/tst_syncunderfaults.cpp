@@ -1,0 +1,99 @@
+// Device processes that reach the local test server through fault proxies: random delays that
+// reorder requests, refused and cut requests, a device that goes offline. After every storm the
+// devices and the cloud must agree, and the latest edit of each item must be what they agree on.
+#include "../cloud/CloudTestSupport.h"
+#include "DeviceProcess.h"
+#include "SyncStorm.h"
+
+namespace {
+
+constexpr int synced = 2, failed = 3;
+constexpr int patience = 60000;
+
+struct Device : DeviceProcess {
+    Device() : DeviceProcess(QStringLiteral(STASHLINE_DEVICE)) {}
+};
+
+} // namespace
+
+class TestSyncUnderFaults : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stormsConvergeOnTheLatestEdit_data()
+    {
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<int>("edits");
+        QTest::addColumn<FaultProxy::Faults>("faults");
+        QTest::addColumn<quint32>("seed");
+        // Latency alone reorders the writes of quick edits; the others add refusals and breaks.
+        QTest::newRow("two devices, 0-500 ms") << 2 << 40 << FaultProxy::Faults{0, 500, 0, 0, 0} << 7u;
+        QTest::newRow("three devices, conflicts") << 3 << 40 << FaultProxy::Faults{0, 200, 0, 0.2, 0} << 11u;
+        QTest::newRow("three devices, 503s and cut answers") << 3 << 30 << FaultProxy::Faults{0, 200, 0.1, 0, 0.1} << 23u;
+    }
+    void stormsConvergeOnTheLatestEdit()
+    {
+        QFETCH(int, devices);
+        QFETCH(int, edits);
+        QFETCH(FaultProxy::Faults, faults);
+        QFETCH(quint32, seed);
+        SyncStormOptions options;
+        options.deviceExecutable = QStringLiteral(STASHLINE_DEVICE);
+        options.databaseUrl = CloudTestSupport::createDatabase();
+        options.devices = devices;
+        options.edits = edits;
+        options.faults = faults;
+        options.seed = seed;
+        options.patienceMilliseconds = patience;
+        const SyncStormResult result = runSyncStorm(options);
+        QVERIFY2(result.failure.isEmpty(), qPrintable(result.failure));
+        QCOMPARE(result.lostEdits, 0);
+        qInfo("converged %lld ms after the last edit; %d faults injected", result.convergeMilliseconds,
+              result.injectedFaults);
+    }
+
+    void offlineEditsMeetOnlineEdits()
+    {
+        const QString database = CloudTestSupport::createDatabase();
+        FaultProxy toFirst(QUrl(database), 1), toSecond(QUrl(database), 2);
+        QVERIFY(toFirst.listen() && toSecond.listen());
+        Device online, offline;
+        QVERIFY(online.start(toFirst.route(database)));
+        QVERIFY(offline.start(toSecond.route(database)));
+        for (const char *title : {"early", "late", "star"})
+            QCOMPARE(online.command(QByteArray("add ") + title), QByteArray("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(offline.count(synced), 3, patience);
+        const auto uuidOf = [&](Device &device, const char *title) {
+            return device.item(QString::fromLatin1(title))[QStringLiteral("uuid")].toString().toUtf8();
+        };
+
+        // "early": edited offline, then later online. "late": edited online, then later offline.
+        toSecond.setOffline(true);
+        QVERIFY(offline.command("rename " + uuidOf(offline, "early") + " early-offline").startsWith("ok"));
+        QVERIFY(online.command("rename " + uuidOf(online, "late") + " late-online").startsWith("ok"));
+        QTest::qWait(20);
+        QVERIFY(online.command("rename " + uuidOf(online, "early") + " early-online").startsWith("ok"));
+        QVERIFY(offline.command("rename " + uuidOf(offline, "late") + " late-offline").startsWith("ok"));
+        QVERIFY(offline.command("star " + uuidOf(offline, "star")).startsWith("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(offline.count(failed), 3, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(online.count(synced), 3, patience);
+
+        // Back online: the change feed reconnects by itself, what waited goes up and the later
+        // change of each item wins on both devices.
+        toSecond.setOffline(false);
+        for (Device *device : {&online, &offline}) {
+            QTRY_VERIFY_WITH_TIMEOUT(!device->item(QStringLiteral("early-online")).isEmpty(), patience);
+            QTRY_VERIFY_WITH_TIMEOUT(!device->item(QStringLiteral("late-offline")).isEmpty(), patience);
+            QTRY_VERIFY_WITH_TIMEOUT(device->item(QStringLiteral("star"))[QStringLiteral("favorite")].toBool(), patience);
+            QTRY_COMPARE_WITH_TIMEOUT(device->count(synced), 3, patience);
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    TestSyncUnderFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_syncunderfaults.moc"
