@@ -4,6 +4,8 @@
 #include "StashlineScenes.h"
 #include "TerminationSignals.h"
 
+#include "QmlEngineSetup.h"
+
 #include "Services/CloudContainerAdapter.h"
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
@@ -23,6 +25,7 @@ Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 int main(int argc, char *argv[])
 {
+    QmlEngineSetup::applyDefaultRenderer();
     QApplication application(argc, argv);
     QApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
     QApplication::setApplicationName(QStringLiteral("Stashline"));

@@ -10,8 +10,8 @@ Item {
     objectName: "historyView"
 
     required property var viewModel
-    // An upload pass is in flight; a model without the property never uploads.
-    readonly property bool isUploading: viewModel.isUploading === true
+    // An upload pass is in flight: syncing badges turn their spinners.
+    readonly property bool isUploading: viewModel.isUploading
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
     readonly property alias navigation: stack
     readonly property alias deleteDialog: deleteConfirmation

@@ -11,8 +11,8 @@ Item {
     objectName: "shareListView"
 
     required property var viewModel
-    // An upload pass is in flight; a model without the property never uploads.
-    readonly property bool isUploading: viewModel.isUploading === true
+    // An upload pass is in flight: syncing badges turn their spinners.
+    readonly property bool isUploading: viewModel.isUploading
     // "recent" or "favorites"; favorites when launched with "-mockState FAVORITES" (any case).
     property string selectedScope: initialScope(Qt.application.arguments)
     readonly property var shownModel: selectedScope === "favorites" ? viewModel.favoritesModel : viewModel.recentModel

@@ -66,6 +66,8 @@ public:
     Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
     Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
     Q_INVOKABLE int downloadCount() const { return m_sync->calls("download"); }
+    Q_INVOKABLE void postUploadStart() { NotificationCenter::defaultCenter().post(CloudUploadNotification::didStart); }
+    Q_INVOKABLE void postUploadFinish() { NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish); }
     Q_INVOKABLE void postSyncStart() { NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart); }
     // An empty message is a pass that ended well.
     Q_INVOKABLE void postSyncFinish(const QString &errorMessage)

@@ -226,7 +226,8 @@ Item {
         }
 
         // An idle list draws nothing: items synced, pending, failed and left syncing by an earlier
-        // run keep still, and so does the window once the first pull has ended.
+        // run keep still, and so does the window once the first pull has ended. Only while an
+        // upload is in flight do the syncing badges turn.
         function test_idleListDrawsNothing() {
             const statuses = [2, 0, 3, 1, 1]
             for (let index = 0; index < statuses.length; ++index)
@@ -239,6 +240,18 @@ Item {
             tryCompare(findChild(screen, "syncBanner"), "state", "none")
             wait(200)
             compare(framesDrawnOver(1200), 0)
+
+            function turningSpinners() {
+                return cards(screen).filter(function(card) { return findChild(card, "spinner").isTurning }).length
+            }
+            compare(turningSpinners(), 0)
+            Fixture.postUploadStart()
+            tryVerify(function() { return turningSpinners() === 2 })
+            verify(framesDrawnOver(300) > 3)
+            Fixture.postUploadFinish()
+            tryVerify(function() { return turningSpinners() === 0 })
+            wait(200)
+            compare(framesDrawnOver(800), 0)
         }
 
         // A syncing badge turns its spinner only while an upload is in flight.
