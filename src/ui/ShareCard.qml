@@ -80,7 +80,8 @@ AbstractButton {
             id: shareRow
             x: card.contentInset
             y: card.contentInset
-            width: card.width - 2 * card.contentInset - (card.showsTrashButton ? 24 : 0)
+            width: card.width - 2 * card.contentInset
+            headerTrailingInset: card.showsTrashButton ? 24 : 0
             height: implicitHeight
             share: card.share
             uploadInFlight: card.uploadInFlight
