@@ -72,6 +72,18 @@ void fillStore(ManagedObjectContext &context, int count)
     context.save();
 }
 
+// An on-disk store of 1,000 items in `groupDirectory`, as the application opens it.
+bool writeStoreOf1000Items(const QTemporaryDir &groupDirectory)
+{
+    std::optional<StoreError> error;
+    auto container = PersistenceController::openOnDiskContainer(
+        groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
+    if (!container)
+        return false;
+    fillStore(container->viewContext(), 1000);
+    return true;
+}
+
 // The child process: starts like the application and prints the time of its first frame.
 int runFirstFrame(int argc, char *argv[])
 {
@@ -99,14 +111,8 @@ int runFirstFrame(int argc, char *argv[])
 double firstFrameMilliseconds(const QString &program)
 {
     QTemporaryDir groupDirectory;
-    {
-        std::optional<StoreError> error;
-        auto container = PersistenceController::openOnDiskContainer(
-            groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
-        if (!container)
-            return -1;
-        fillStore(container->viewContext(), 1000);
-    }
+    if (!writeStoreOf1000Items(groupDirectory))
+        return -1;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -220,14 +226,8 @@ int runTrayCycle(int argc, char *argv[])
 void trayCycleFigures(const QString &program)
 {
     QTemporaryDir groupDirectory;
-    {
-        std::optional<StoreError> error;
-        auto container = PersistenceController::openOnDiskContainer(
-            groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
-        if (!container)
-            return;
-        fillStore(container->viewContext(), 1000);
-    }
+    if (!writeStoreOf1000Items(groupDirectory))
+        return;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), groupDirectory.filePath(QStringLiteral("config")));
