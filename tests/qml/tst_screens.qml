@@ -14,6 +14,7 @@ Item {
     Component { id: rowComponent; ShareRow { width: 600 } }
     Component { id: aboutComponent; AboutView { width: 960; height: 720 } }
     Component { id: badgeComponent; SyncStatusIcon {} }
+    Component { id: contentComponent; ContentView { width: 960; height: 720; viewModel: Fixture.viewModel } }
 
     TestCase {
         id: test
@@ -310,6 +311,30 @@ Item {
             tryCompare(screen.navigation, "depth", 1)
             tryVerify(function() { return cards(screen).length === 1 && cards(screen)[0].share.title === "After" })
             compare(cards(screen)[0].share.syncStatus, 0)
+        }
+
+        // The tabs, in order, as a segmented control the keyboard reaches: Tab lands on the
+        // selected segment, Left and Right move the selection.
+        function test_tabsByKeyboard() {
+            const content = createTemporaryObject(contentComponent, root)
+            compare(content.currentIndex, 0)
+            const tags = ["stash-line", "history", "about"]
+            for (let index = 0; index < tags.length; ++index)
+                verify(findChild(content, "tab_" + tags[index]))
+            const first = findChild(content, "tab_stash-line")
+            verify(first.activeFocusOnTab)
+            verify(!findChild(content, "tab_history").activeFocusOnTab)
+            first.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Right)
+            compare(content.currentIndex, 1)
+            verify(findChild(content, "tab_history").activeFocus)
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Right)
+            compare(content.currentIndex, 2)
+            keyClick(Qt.Key_Left)
+            compare(content.currentIndex, 1)
+            mouseClick(findChild(content, "tab_stash-line"))
+            compare(content.currentIndex, 0)
         }
 
         function test_aboutRows() {
