@@ -43,10 +43,7 @@ QtObject {
     readonly property color tealText: readableOnTint(BrandPalette.paletteTeal)
 
     // Text sizes: the design's sizes in points at a 13-point body, scaled to the system font.
-    readonly property real systemFontPixelSize: Qt.application.font.pixelSize > 0
-                                                ? Qt.application.font.pixelSize
-                                                : Qt.application.font.pointSize * 96 / 72
-    readonly property real fontScale: Math.max(systemFontPixelSize, 12) / 13
+    readonly property real fontScale: Math.max(SystemFont.pixelSize, 12) / 13
     function scaled(points) { return Math.max(10, Math.round(points * fontScale)) }
 
     readonly property real largeTitleSize: scaled(34)

@@ -141,20 +141,26 @@ private slots:
     void everyTextReadsOnItsBackground_data()
     {
         QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("mockState");
         QTest::addColumn<bool>("dark");
         for (const QString &screen : ScreenshotOptions::screens) {
-            QTest::addRow("%s dark", qPrintable(screen)) << screen << true;
-            QTest::addRow("%s light", qPrintable(screen)) << screen << false;
+            QTest::addRow("%s dark", qPrintable(screen)) << screen << "FULL" << true;
+            QTest::addRow("%s light", qPrintable(screen)) << screen << "FULL" << false;
         }
+        // The empty list: its invitation and the button on the brand gradient.
+        QTest::addRow("empty list dark") << "list" << "EMPTY" << true;
+        QTest::addRow("empty list light") << "list" << "EMPTY" << false;
     }
     void everyTextReadsOnItsBackground()
     {
         QFETCH(QString, screen);
+        QFETCH(QString, mockState);
         QFETCH(bool, dark);
         ScreenshotOptions options;
         options.screen = screen;
+        options.mockState = mockState;
         options.dark = dark;
-        options.extraItems = true;
+        options.extraItems = mockState != QLatin1String("EMPTY");
         ScreenScene scene(options);
         QString error;
         QVERIFY2(scene.build(&error), qPrintable(error));

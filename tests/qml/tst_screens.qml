@@ -313,6 +313,23 @@ Item {
             compare(cards(screen)[0].share.syncStatus, 0)
         }
 
+        // Text sizes follow the desktop's font size, also when it changes while the app runs.
+        function test_textFollowsTheSystemFont() {
+            Fixture.addItem("Sized", "", "text", 2, 0, false)
+            const screen = makeList()
+            const title = findChild(waitForCards(screen, 1)[0], "share-row-title")
+            const listTitle = findChild(screen, "listTitle")
+            Fixture.setSystemFontPixelSize(13)
+            tryCompare(Theme, "bodySize", 13)
+            compare(title.font.pixelSize, 16)
+            const largeTitle = listTitle.font.pixelSize
+            Fixture.setSystemFontPixelSize(20)
+            tryCompare(Theme, "bodySize", 20)
+            compare(title.font.pixelSize, Math.round(16 * 20 / 13))
+            verify(listTitle.font.pixelSize > largeTitle * 1.4)
+            Fixture.setSystemFontPixelSize(0)
+        }
+
         // The tabs, in order, as a segmented control the keyboard reaches: Tab lands on the
         // selected segment, Left and Right move the selection.
         function test_tabsByKeyboard() {
