@@ -4,6 +4,7 @@
 #include "StashlineScenes.h"
 #include "TerminationSignals.h"
 
+#include "DesktopColorScheme.h"
 #include "QmlEngineSetup.h"
 
 #include "Services/CloudContainerAdapter.h"
@@ -33,6 +34,9 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("com.quellmar.Stashline"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/stashline/com.quellmar.Stashline.svg")));
     Localization::install(QLocale());
+    // Dark when the desktop prefers it, also where the platform theme does not say so.
+    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
+    colorScheme.start();
 
     const QStringList arguments = QApplication::arguments();
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

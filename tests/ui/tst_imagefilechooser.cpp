@@ -3,6 +3,7 @@
 // portal at all, open the widget dialog instead, which is then driven like a user would.
 #include "ImageFileChooser.h"
 #include "PortalFileChooser.h"
+#include "PrivateSessionBus.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QImage>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,16 +83,12 @@ class TestImageFileChooser : public QObject
 private slots:
     void initTestCase()
     {
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon is needed (scripts/setup installs it)");
-        QVERIFY(m_daemon.waitForReadyRead(10000));
-        const QByteArray address = m_daemon.readLine().trimmed();
+        const QString address = m_daemon.start();
+        QVERIFY2(!address.isEmpty(), "dbus-daemon is needed (scripts/setup installs it)");
         // The chooser uses the session bus: this private one, from the first use on.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toLatin1());
         QVERIFY(QDBusConnection::sessionBus().isConnected());
-        m_portalBus = std::make_unique<QDBusConnection>(
-            QDBusConnection::connectToBus(QString::fromLatin1(address), QStringLiteral("portal")));
+        m_portalBus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
         QVERIFY(m_portalBus->isConnected());
         m_portal = std::make_unique<FakePortal>(*m_portalBus);
         QVERIFY(m_portalBus->registerObject(QString::fromLatin1(PortalFileChooser::objectPath), m_portal.get(),
@@ -107,8 +103,6 @@ private slots:
     {
         m_portalBus.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-        m_daemon.terminate();
-        m_daemon.waitForFinished();
     }
 
     void init()
@@ -198,7 +192,7 @@ private slots:
     }
 
 private:
-    QProcess m_daemon;
+    PrivateSessionBus m_daemon;
     std::unique_ptr<QDBusConnection> m_portalBus;
     std::unique_ptr<FakePortal> m_portal;
     QTemporaryDir m_directory;

@@ -1,5 +1,6 @@
 #include "ScreenScene.h"
 
+#include "DesktopColorScheme.h"
 #include "QmlEngineSetup.h"
 #include "app/StashlineApp.h"
 #include "model/ShareListViewModel.h"
@@ -108,27 +109,11 @@ ScreenScene::~ScreenScene()
     m_root.reset(); // the window goes before the model it shows
 }
 
-QPalette ScreenScene::darkPalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(0x1e, 0x1e, 0x1e));
-    palette.setColor(QPalette::WindowText, QColor(0xec, 0xec, 0xec));
-    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    palette.setColor(QPalette::AlternateBase, QColor(0x32, 0x32, 0x32));
-    palette.setColor(QPalette::Text, QColor(0xec, 0xec, 0xec));
-    palette.setColor(QPalette::Button, QColor(0x32, 0x32, 0x32));
-    palette.setColor(QPalette::ButtonText, QColor(0xec, 0xec, 0xec));
-    palette.setColor(QPalette::Highlight, QColor(0x0a, 0x84, 0xff));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8a, 0x8a));
-    return palette;
-}
-
 bool ScreenScene::build(QString *error)
 {
     // The system palette is kept from the first scene on, so a later light scene gets it back.
     static const QPalette systemPalette = QGuiApplication::palette();
-    QApplication::setPalette(m_options.dark ? darkPalette() : systemPalette);
+    QApplication::setPalette(m_options.dark ? DesktopColorScheme::darkPalette() : systemPalette);
     QmlEngineSetup::applyStyle();
 
     // A UI-test run: the in-memory store seeded with the mock state, and a sync interface that

@@ -3,7 +3,6 @@
 #include "ScreenshotOptions.h"
 
 #include <QImage>
-#include <QPalette>
 #include <QQmlEngine>
 
 #include <memory>
@@ -27,8 +26,6 @@ public:
 
     // Runs the event loop for `milliseconds` (loading, layout, pictures), then grabs the window.
     QImage grab(int milliseconds = 600);
-
-    static QPalette darkPalette();
 
 private:
     ScreenshotOptions m_options;
