@@ -22,7 +22,9 @@ QString hostSource(const ScreenshotOptions &options)
     const QString scope = options.mockState == QLatin1String("FAVORITES") ? QStringLiteral("favorites")
                                                                          : QStringLiteral("recent");
     QString content;
-    if (options.screen == QLatin1String("about")) {
+    if (options.screen == QLatin1String("main")) {
+        content = QStringLiteral("ContentView { anchors.fill: parent; viewModel: host.viewModel }");
+    } else if (options.screen == QLatin1String("about")) {
         content = QStringLiteral("AboutView { anchors.fill: parent; feedbackEmail: \"support@quellmar.com\"\n"
                                  "  appStoreURL: \"https://apps.quellmar.com/app/stashline\"\n"
                                  "  termsOfUseURL: \"https://apps.quellmar.com/legal/standard-eula/\" }");

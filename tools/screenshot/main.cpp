@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (!options) {
         err << "stashline-shot: " << error << "\n"
-            << "usage: stashline-shot --screen list|history|about|add|edit|panel "
+            << "usage: stashline-shot --screen main|list|history|about|add|edit|panel "
                "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark] "
                "[--extra-items]\n";
         return 2;
