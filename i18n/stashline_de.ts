@@ -140,20 +140,20 @@
         <translation>Die Adresse des Cloud-Kontos darf weder Abfrage noch Fragment enthalten.</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>Es ist kein Cloud-Konto eingerichtet. Setzen Sie STASHLINE_CLOUD_URL oder legen Sie %1 an.</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>Es ist noch kein Cloud-Konto eingerichtet.</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>Die Cloud-Kontodatei %1 kann nicht gelesen werden.</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>Die Einstellungen des Cloud-Kontos können nicht gelesen werden.</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>Die Cloud-Kontodatei %1 ist für andere Benutzer lesbar. Machen Sie sie privat mit: chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>Die Einstellungen des Cloud-Kontos sind für andere Benutzer dieses Computers lesbar und werden deshalb nicht verwendet.</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>Die Cloud-Kontodatei %1 ist ungültig: Sie braucht ein JSON-Objekt mit „url“.</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>Die Einstellungen des Cloud-Kontos sind ungültig.</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

@@ -140,20 +140,20 @@
         <translation>The cloud account address must not have a query or fragment.</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>No cloud account is set up yet.</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>The cloud account file %1 cannot be read.</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>The cloud account settings cannot be read.</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>The cloud account settings can be read by other users of this computer, so they are not used.</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>The cloud account file %1 is not valid: it needs a JSON object with "url".</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>The cloud account settings are not valid.</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

@@ -140,20 +140,20 @@
         <translation>La dirección de la cuenta en la nube no debe tener parámetros de consulta ni fragmento.</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>No hay ninguna cuenta en la nube configurada. Define STASHLINE_CLOUD_URL o crea %1.</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>Todavía no hay ninguna cuenta en la nube configurada.</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>No se puede leer el archivo de la cuenta en la nube %1.</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>No se pueden leer los ajustes de la cuenta en la nube.</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>Otros usuarios pueden leer el archivo de la cuenta en la nube %1. Hazlo privado con: chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>Otros usuarios de este equipo pueden leer los ajustes de la cuenta en la nube, por lo que no se usan.</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>El archivo de la cuenta en la nube %1 no es válido: necesita un objeto JSON con "url".</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>Los ajustes de la cuenta en la nube no son válidos.</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

@@ -140,20 +140,20 @@
         <translation>L’adresse du compte cloud ne doit comporter ni requête ni fragment.</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>Aucun compte cloud n’est configuré. Définissez STASHLINE_CLOUD_URL ou créez %1.</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>Aucun compte cloud n’est encore configuré.</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>Le fichier du compte cloud %1 est illisible.</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>Les réglages du compte cloud sont illisibles.</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>Le fichier du compte cloud %1 est lisible par d’autres utilisateurs. Rendez-le privé avec : chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>Les réglages du compte cloud sont lisibles par d’autres utilisateurs de cet ordinateur ; ils ne sont donc pas utilisés.</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>Le fichier du compte cloud %1 n’est pas valide : il doit contenir un objet JSON avec « url ».</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>Les réglages du compte cloud ne sont pas valides.</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

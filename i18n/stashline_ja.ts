@@ -140,20 +140,20 @@
         <translation>クラウドアカウントのアドレスにクエリやフラグメントを含めることはできません。</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>クラウドアカウントが設定されていません。STASHLINE_CLOUD_URL を設定するか、%1 を作成してください。</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>クラウドアカウントがまだ設定されていません。</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>クラウドアカウントファイル %1 を読み込めません。</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>クラウドアカウントの設定を読み込めません。</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>クラウドアカウントファイル %1 は他のユーザーから読み取れます。次のコマンドで非公開にしてください: chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>クラウドアカウントの設定がこのコンピュータの他のユーザーから読み取れるため、使用しません。</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>クラウドアカウントファイル %1 が無効です。"url" を含む JSON オブジェクトが必要です。</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>クラウドアカウントの設定が無効です。</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

@@ -140,20 +140,20 @@
         <translation>클라우드 계정 주소에는 쿼리나 프래그먼트가 있으면 안 됩니다.</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>설정된 클라우드 계정이 없습니다. STASHLINE_CLOUD_URL을 설정하거나 %1을(를) 만드십시오.</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>아직 설정된 클라우드 계정이 없습니다.</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>클라우드 계정 파일 %1을(를) 읽을 수 없습니다.</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>클라우드 계정 설정을 읽을 수 없습니다.</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>다른 사용자가 클라우드 계정 파일 %1을(를) 읽을 수 있습니다. 다음 명령으로 비공개로 설정하십시오: chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>이 컴퓨터의 다른 사용자가 클라우드 계정 설정을 읽을 수 있으므로 사용하지 않습니다.</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>클라우드 계정 파일 %1이(가) 올바르지 않습니다. "url"이 있는 JSON 객체가 필요합니다.</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>클라우드 계정 설정이 올바르지 않습니다.</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

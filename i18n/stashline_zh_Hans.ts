@@ -140,20 +140,20 @@
         <translation>云账户地址不得包含查询或片段。</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>尚未设置云账户。请设置 STASHLINE_CLOUD_URL 或创建 %1。</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>尚未设置云账户。</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>无法读取云账户文件 %1。</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>无法读取云账户设置。</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>其他用户可以读取云账户文件 %1。请用以下命令将其设为私有：chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>此电脑上的其他用户可以读取云账户设置，因此不会使用这些设置。</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>云账户文件 %1 无效：需要一个包含“url”的 JSON 对象。</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>云账户设置无效。</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

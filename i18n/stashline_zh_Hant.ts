@@ -140,20 +140,20 @@
         <translation>雲端帳號位址不得包含查詢或片段。</translation>
     </message>
     <message id="cloud.account.none">
-        <source>No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.</source>
-        <translation>尚未設定雲端帳號。請設定 STASHLINE_CLOUD_URL 或建立 %1。</translation>
+        <source>No cloud account is set up yet.</source>
+        <translation>尚未設定雲端帳號。</translation>
     </message>
     <message id="cloud.account.unreadable">
-        <source>The cloud account file %1 cannot be read.</source>
-        <translation>無法讀取雲端帳號檔案 %1。</translation>
+        <source>The cloud account settings cannot be read.</source>
+        <translation>無法讀取雲端帳號設定。</translation>
     </message>
     <message id="cloud.account.tooOpen">
-        <source>The cloud account file %1 can be read by other users. Make it private with: chmod 600 %1</source>
-        <translation>其他使用者可以讀取雲端帳號檔案 %1。請用以下指令將其設為私有：chmod 600 %1</translation>
+        <source>The cloud account settings can be read by other users of this computer, so they are not used.</source>
+        <translation>此電腦上的其他使用者可以讀取雲端帳號設定，因此不會使用這些設定。</translation>
     </message>
     <message id="cloud.account.malformed">
-        <source>The cloud account file %1 is not valid: it needs a JSON object with "url".</source>
-        <translation>雲端帳號檔案 %1 無效：需要一個包含「url」的 JSON 物件。</translation>
+        <source>The cloud account settings are not valid.</source>
+        <translation>雲端帳號設定無效。</translation>
     </message>
     <message id="tab.shares">
         <source>Stash</source>

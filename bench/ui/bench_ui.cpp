@@ -3,10 +3,18 @@
 //   its on-disk store holding 1,000 items (the process is this program in "--first-frame" mode,
 //   which starts the way the application does);
 // - ui.scroll_frame_mean_10000 / ui.scroll_frame_worst_10000: the time of each frame while the
-//   list screen scrolls from top to bottom over 10,000 items.
+//   list screen scrolls from top to bottom over 10,000 items;
+// - ui.idle_cpu_percent_1000: CPU time of the app over 10 s in which nothing happens, its main
+//   window showing 1,000 items (synced, pending, failed and left syncing), in % of one core;
+// - ui.pss_shown_1000 / ui.pss_hidden_1000: the app's proportional set size with that window
+//   shown, and after it was closed to the tray and the scene released;
+// - ui.reopen_ms: from the tray's "open" to the first frame of the rebuilt main window.
+// The last four run in a child that starts like the app, with the app's default renderer, on
+// a virtual X display (xvfb-run) when there is no display, else on the display there is.
 #include "QmlEngineSetup.h"
 #include "app/PreviewSyncManager.h"
 #include "app/StashlineApp.h"
+#include "app/StashlineScenes.h"
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
 #include "store/PersistenceController.h"
@@ -14,6 +22,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -25,6 +37,8 @@
 
 #include <algorithm>
 #include <cstdio>
+
+#include <sys/resource.h>
 
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
@@ -58,6 +72,18 @@ void fillStore(ManagedObjectContext &context, int count)
     context.save();
 }
 
+// An on-disk store of 1,000 items in `groupDirectory`, as the application opens it.
+bool writeStoreOf1000Items(const QTemporaryDir &groupDirectory)
+{
+    std::optional<StoreError> error;
+    auto container = PersistenceController::openOnDiskContainer(
+        groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
+    if (!container)
+        return false;
+    fillStore(container->viewContext(), 1000);
+    return true;
+}
+
 // The child process: starts like the application and prints the time of its first frame.
 int runFirstFrame(int argc, char *argv[])
 {
@@ -85,14 +111,8 @@ int runFirstFrame(int argc, char *argv[])
 double firstFrameMilliseconds(const QString &program)
 {
     QTemporaryDir groupDirectory;
-    {
-        std::optional<StoreError> error;
-        auto container = PersistenceController::openOnDiskContainer(
-            groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
-        if (!container)
-            return -1;
-        fillStore(container->viewContext(), 1000);
-    }
+    if (!writeStoreOf1000Items(groupDirectory))
+        return -1;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -119,6 +139,125 @@ double firstFrameMilliseconds(const QString &program)
             best = elapsed;
     }
     return best;
+}
+
+// Runs the event loop for `milliseconds` without polling, so the waiting itself costs nothing.
+void idle(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double processCpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Proportional set size of this process in MB, from /proc/self/smaps_rollup; -1 if unreadable.
+double proportionalSetSizeMB()
+{
+    QFile rollup(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : rollup.readAll().split('\n')) {
+        if (line.startsWith("Pss:"))
+            return line.mid(4).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// Waits up to `milliseconds` for the next frame of `window`; false when none came.
+bool waitForFrame(QQuickWindow *window, int milliseconds)
+{
+    QEventLoop loop;
+    bool drawn = false;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, [&] {
+        drawn = true;
+        loop.quit();
+    });
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    window->requestUpdate();
+    loop.exec();
+    return drawn;
+}
+
+// The child of the tray figures: the app with its store of 1,000 items, its default renderer
+// and a tray, idle with the window shown, then closed to the tray, then opened again.
+int runTrayCycle(int argc, char *argv[])
+{
+    QmlEngineSetup::applyDefaultRenderer();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stashline"));
+    Localization::install(QLocale());
+    StashlineApp app({QStringLiteral("stashline")}, QProcessEnvironment());
+    StashlineScenes scenes(app);
+    if (!scenes.load(StashlineScenes::TrayUse::Always) || !waitForFrame(scenes.mainWindow(), 10000))
+        return 1;
+    // Start-up work (the first load, the first cloud attempts) settles first.
+    idle(4000);
+
+    const double cpuBefore = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    idle(10000);
+    report("ui.idle_cpu_percent_1000", 100.0 * (processCpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9), "%");
+    report("ui.pss_shown_1000", proportionalSetSizeMB(), "MB");
+
+    scenes.mainWindow()->close();
+    QElapsedTimer guard;
+    guard.start();
+    while (!scenes.isSceneReleased() && guard.elapsed() < 5000)
+        idle(50);
+    idle(2000);
+    report("ui.pss_hidden_1000", scenes.isSceneReleased() ? proportionalSetSizeMB() : -1, "MB");
+
+    QElapsedTimer reopen;
+    reopen.start();
+    scenes.showMainWindow();
+    const bool drawn = scenes.mainWindow() && waitForFrame(scenes.mainWindow(), 10000);
+    report("ui.reopen_ms", drawn ? double(reopen.nsecsElapsed()) / 1e6 : -1, "ms");
+    return 0;
+}
+
+// Starts the tray child over a store of 1,000 items and passes on the figures it prints.
+void trayCycleFigures(const QString &program)
+{
+    QTemporaryDir groupDirectory;
+    if (!writeStoreOf1000Items(groupDirectory))
+        return;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), groupDirectory.filePath(QStringLiteral("config")));
+    environment.remove(QStringLiteral("STASHLINE_CLOUD_URL"));
+    environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QString command = program;
+    QStringList arguments{QStringLiteral("--tray-cycle")};
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (environment.value(QStringLiteral("DISPLAY")).isEmpty()) {
+        if (xvfbRun.isEmpty()) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            command = xvfbRun;
+            arguments = QStringList{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x900x24"),
+                                    program, QStringLiteral("--tray-cycle")};
+        }
+    }
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(command, arguments);
+    if (!child.waitForFinished(120000))
+        child.kill();
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("bench: ")) {
+            std::printf("%s\n", line.constData());
+            std::fflush(stdout);
+        }
+    }
 }
 
 // Scrolls the list screen from top to bottom over 10,000 items and times every frame.
@@ -194,6 +333,8 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "--first-frame") == 0)
         return runFirstFrame(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--tray-cycle") == 0)
+        return runTrayCycle(argc, argv);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -209,5 +350,6 @@ int main(int argc, char *argv[])
     scrollFrames(&mean, &worst);
     report("ui.scroll_frame_mean_10000", mean, "ms");
     report("ui.scroll_frame_worst_10000", worst, "ms");
+    trayCycleFigures(QCoreApplication::applicationFilePath());
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "StashlineScenes.h"
 
+#include "MemoryTrim.h"
 #include "PreviewSyncManager.h"
 #include "QmlEngineSetup.h"
 #include "StashlineApp.h"
@@ -18,6 +19,7 @@
 #include <QSvgRenderer>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -65,17 +67,48 @@ QQuickWindow *StashlineScenes::createWindow(const QString &file, QObject *viewMo
     m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Stashline/") + file));
     if (m_engine->rootObjects().size() <= before)
         return nullptr;
-    return qobject_cast<QQuickWindow *>(m_engine->rootObjects().constLast());
+    auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constLast());
+    if (window) {
+        // Checked once the hide has settled, so a window closed while another opens is no gap.
+        connect(window, &QWindow::visibleChanged, this, [this](bool visible) {
+            if (!visible)
+                QTimer::singleShot(0, this, &StashlineScenes::releaseSceneIfHidden);
+        });
+    }
+    return window;
 }
 
-bool StashlineScenes::load()
+bool StashlineScenes::ensureMainWindow()
 {
+    if (m_mainWindow)
+        return true;
     m_mainWindow = createWindow(QStringLiteral("MainWindow.qml"), &m_app.viewModel());
     if (!m_mainWindow)
         return false;
     m_mainWindow->setIcon(QIcon(QStringLiteral(":/stashline/com.quellmar.Stashline.svg")));
+    return true;
+}
 
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+void StashlineScenes::releaseSceneIfHidden()
+{
+    // Only an app that lives on in the tray keeps running without windows; the UI-test window
+    // keeps its scene.
+    if (!m_tray || !m_engine || m_uiTestWindow)
+        return;
+    if ((m_mainWindow && m_mainWindow->isVisible()) || (m_panelWindow && m_panelWindow->isVisible()))
+        return;
+    m_engine.reset(); // the windows and their QML trees go with it
+    // The app may stay hidden for hours: what the screens needed goes back to the system.
+    MemoryTrim::releaseIdlePages();
+    emit sceneReleased();
+}
+
+bool StashlineScenes::load(TrayUse trayUse)
+{
+    if (!ensureMainWindow())
+        return false;
+
+    if (trayUse == TrayUse::WhenAvailable && !QSystemTrayIcon::isSystemTrayAvailable()) {
         QGuiApplication::setQuitOnLastWindowClosed(true);
         return true;
     }
@@ -105,7 +138,7 @@ void StashlineScenes::showMainWindow()
         window->raise();
         window->requestActivate();
     }
-    if (!anyVisible && m_mainWindow) {
+    if (!anyVisible && ensureMainWindow()) {
         m_mainWindow->show();
         m_mainWindow->raise();
         m_mainWindow->requestActivate();

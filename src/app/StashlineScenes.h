@@ -18,7 +18,10 @@ class StashlineApp;
 // 720) and, where the desktop has a tray, a tray icon titled "Stashline" whose panel (360 by
 // 420) shows the list screen. Without a tray host the app runs with its main window alone and
 // ends when it is closed; with one, closing the main window keeps the app in the tray and
-// "Quit" in the tray menu ends it. Also opens the UI-test window. Main thread.
+// "Quit" in the tray menu ends it. Once the main window and the panel are both closed to the
+// tray, the scene (the windows, their QML trees and the engine) is released and only the list
+// model and the sync engine stay; showing the main window or the panel builds it again. Also
+// opens the UI-test window. Main thread.
 class StashlineScenes : public QObject
 {
     Q_OBJECT
@@ -26,12 +29,14 @@ public:
     explicit StashlineScenes(StashlineApp &app, QObject *parent = nullptr);
     ~StashlineScenes() override;
 
-    // Builds the main window and, when a tray host exists, the tray icon. False when the
-    // screens cannot be loaded.
-    bool load();
+    enum class TrayUse { WhenAvailable, Always };
+
+    // Builds the main window and, when a tray host exists (or `trayUse` says so anyway), the tray
+    // icon. False when the screens cannot be loaded.
+    bool load(TrayUse trayUse = TrayUse::WhenAvailable);
 
     // Brings the application forward: every visible window is raised and activated; when none
-    // is visible, the main window is shown.
+    // is visible, the main window is shown (built again if the scene was released).
     void showMainWindow();
 
     // Shows the tray panel near the tray icon (creating it on first use); then showMainWindow.
@@ -45,12 +50,17 @@ public:
     QQuickWindow *panelWindow() const { return m_panelWindow; }
     QQuickWindow *uiTestWindow() const { return m_uiTestWindow; }
     bool hasTray() const { return m_tray != nullptr; }
+    // No window and no QML tree exists: everything was closed to the tray.
+    bool isSceneReleased() const { return !m_engine; }
 
 signals:
     void panelShown();
+    void sceneReleased();
 
 private:
     QQuickWindow *createWindow(const QString &file, QObject *viewModel);
+    bool ensureMainWindow();
+    void releaseSceneIfHidden();
 
     StashlineApp &m_app;
     std::unique_ptr<QQmlApplicationEngine> m_engine;

@@ -4,6 +4,9 @@
 #include "StashlineScenes.h"
 #include "TerminationSignals.h"
 
+#include "DesktopColorScheme.h"
+#include "QmlEngineSetup.h"
+
 #include "Services/CloudContainerAdapter.h"
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
@@ -23,6 +26,7 @@ Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 int main(int argc, char *argv[])
 {
+    QmlEngineSetup::applyDefaultRenderer();
     QApplication application(argc, argv);
     QApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
     QApplication::setApplicationName(QStringLiteral("Stashline"));
@@ -30,6 +34,9 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("com.quellmar.Stashline"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/stashline/com.quellmar.Stashline.svg")));
     Localization::install(QLocale());
+    // Dark when the desktop prefers it, also where the platform theme does not say so.
+    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
+    colorScheme.start();
 
     const QStringList arguments = QApplication::arguments();
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

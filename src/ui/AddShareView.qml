@@ -30,13 +30,21 @@ Popup {
         Qt.callLater(function() { composer.contentEditor.forceActiveFocus() })
     }
 
-    background: Rectangle {
-        radius: 14
-        color: Theme.windowBackground
-        border.width: 1
-        border.color: Theme.withOpacity(Theme.primary, 0.12)
-        clip: true
+    // A dialog over a dimmed window: rounded all round, with a shadow.
+    Overlay.modal: Rectangle {
+        objectName: "addSheetDimmer"
+        color: Qt.rgba(0, 0, 0, Theme.isDark ? 0.55 : 0.38)
+    }
+    background: Item {
+        Shadow { anchors.fill: parent; radius: 14; spread: 18; strength: 0.3 }
         ScreenBackdrop { anchors.fill: parent; radius: 14 }
+        Rectangle {
+            anchors.fill: parent
+            radius: 14
+            color: "transparent"
+            border.width: 1
+            border.color: Theme.withOpacity(Theme.primary, 0.12)
+        }
     }
 
     contentItem: Item {
@@ -66,7 +74,12 @@ Popup {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             contentWidth: availableWidth
-            ScrollBar.vertical.policy: ScrollBar.AlwaysOn
+            ScrollBar.vertical: ThemedScrollBar {
+                parent: scroll
+                x: scroll.width - width
+                y: scroll.topPadding
+                height: scroll.availableHeight
+            }
             clip: true
 
             Column {

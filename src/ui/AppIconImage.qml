@@ -1,23 +1,16 @@
 import QtQuick
 import Stashline
 
-// The application's icon: the tray symbol in white on the brand gradient, rounded 26 points
-// at 124 points.
-Rectangle {
+// The application's own icon, the launcher's SVG, scaled to fit `size`. The drawing carries its
+// own rounded square (radius 26 at 124), so nothing around it needs clipping.
+Image {
     property real size: 124
     width: size
     height: size
-    radius: size * 26 / 124
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: BrandPalette.paletteAqua }
-        GradientStop { position: 0.55; color: BrandPalette.paletteTeal }
-        GradientStop { position: 1.0; color: BrandPalette.paletteNavy }
-    }
+    source: "qrc:/stashline/com.quellmar.Stashline.svg"
+    sourceSize.width: Math.ceil(size * 2)
+    sourceSize.height: Math.ceil(size * 2)
+    fillMode: Image.PreserveAspectFit
+    smooth: true
     Accessible.ignored: true
-    SymbolIcon {
-        anchors.centerIn: parent
-        name: "tray.full"
-        size: parent.size * 0.52
-        color: "white"
-    }
 }

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import Stashline
 
 // The form of the add sheet and the edit page: favourite star, title field, content editor with
@@ -15,8 +14,8 @@ Rectangle {
     readonly property alias titleField: titleField
     readonly property alias contentEditor: contentEditor
 
-    // Opens the picker; replaced by tests.
-    function pickImage() { imagePicker.open() }
+    readonly property alias imageChooser: imagePicker
+    function pickImage() { imagePicker.open(card.Window.window) }
 
     implicitHeight: column.implicitHeight + 36
     radius: 22
@@ -44,13 +43,13 @@ Rectangle {
         }
     }
 
-    FileDialog {
+    // The desktop's file chooser; a file that cannot be decoded leaves the attachment as it was.
+    ImageFileChooser {
         id: imagePicker
         objectName: "imagePicker"
         title: qsTrId("share.list.add.image")
-        nameFilters: [qsTrId("share.composer.imageFilter") + " (*.png *.jpg *.jpeg *.gif *.webp *.bmp *.heic *.tif *.tiff)"]
-        fileMode: FileDialog.OpenFile
-        onAccepted: card.draft.pickImageFile(selectedFile)
+        filterName: qsTrId("share.composer.imageFilter")
+        onFileChosen: function(url) { card.draft.pickImageFile(url) }
     }
 
     Column {
@@ -110,6 +109,9 @@ Rectangle {
                 // Only the user's edits go back to the draft, never the binding's own updates.
                 onTextEdited: card.draft.title = text
                 placeholderText: qsTrId("share.extension.title.placeholder")
+                placeholderTextColor: Theme.placeholder
+                selectionColor: Theme.accentFill
+                selectedTextColor: Theme.accentForeground
                 Accessible.name: qsTrId("share.composer.title.label")
                 font.pixelSize: Theme.title3Size
                 font.weight: Font.DemiBold
@@ -117,7 +119,7 @@ Rectangle {
                 padding: 14
                 background: Rectangle {
                     radius: 14
-                    color: Theme.withOpacity(Theme.primary, 0.035)
+                    color: Theme.fieldBackground
                     border.width: titleField.activeFocus ? 1 : 0
                     border.color: Theme.withOpacity(Theme.accent, 0.6)
                 }
@@ -137,7 +139,7 @@ Rectangle {
                 width: parent.width
                 height: Math.max(180, contentEditor.implicitHeight + 16)
                 radius: 16
-                color: Theme.withOpacity(Theme.primary, 0.035)
+                color: Theme.fieldBackground
                 border.width: contentEditor.activeFocus ? 1 : 0
                 border.color: Theme.withOpacity(Theme.accent, 0.6)
                 TextArea {
@@ -151,8 +153,10 @@ Rectangle {
                     onTextChanged: if (activeFocus && text !== card.draft.content) card.draft.content = text
                     textFormat: TextEdit.PlainText
                     wrapMode: TextEdit.Wrap
-                    font.pixelSize: 14
+                    font.pixelSize: Theme.editorSize
                     color: Theme.primary
+                    selectionColor: Theme.accentFill
+                    selectedTextColor: Theme.accentForeground
                     background: null
                     padding: 6
                     Accessible.name: qsTrId("share.composer.content.label")
@@ -169,8 +173,8 @@ Rectangle {
                     y: 14
                     width: parent.width - 28
                     text: qsTrId("share.list.quickAdd.placeholder")
-                    font.pixelSize: 14
-                    color: Theme.tertiary
+                    font.pixelSize: Theme.editorSize
+                    color: Theme.placeholder
                     wrapMode: Text.Wrap
                 }
             }
@@ -226,6 +230,7 @@ Rectangle {
                 focusPolicy: Qt.StrongFocus
                 Accessible.role: Accessible.Button
                 Accessible.name: qsTrId("share.list.add.image")
+                enabled: !imagePicker.isOpen
                 onClicked: card.pickImage()
                 background: Rectangle {
                     radius: height / 2
@@ -246,7 +251,7 @@ Rectangle {
                         text: qsTrId("share.list.add.image")
                         font.pixelSize: Theme.subheadlineSize + 1
                         font.weight: Font.Medium
-                        color: Theme.accent
+                        color: Theme.accentText
                     }
                 }
             }

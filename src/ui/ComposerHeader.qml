@@ -9,7 +9,7 @@ Column {
     Text {
         width: parent.width
         text: parent.title
-        font.pixelSize: 28
+        font.pixelSize: Theme.titleSize
         font.bold: true
         color: Theme.primary
         wrapMode: Text.Wrap
@@ -18,7 +18,7 @@ Column {
         width: parent.width
         text: parent.subtitle
         font.pixelSize: Theme.calloutSize + 1
-        color: Theme.withOpacity(Theme.secondary, 0.82)
+        color: Theme.secondary
         wrapMode: Text.Wrap
     }
 }

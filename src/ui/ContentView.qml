@@ -25,30 +25,14 @@ Item {
         anchors.fill: parent
         spacing: 0
 
-        TabBar {
+        TabSegments {
             id: tabs
-            objectName: "tabBar"
             Layout.fillWidth: true
-            currentIndex: 0
-            palette.highlight: Theme.accent
-            Repeater {
-                model: [
-                    { key: "tab.shares", icon: "list.bullet" },
-                    { key: "tab.history", icon: "clock.arrow.trianglehead.counterclockwise.rotate.90" },
-                    { key: "tab.about", icon: "info.circle" }
-                ]
-                delegate: TabButton {
-                    required property var modelData
-                    required property int index
-                    objectName: "tab_" + content.tabTags[index]
-                    text: qsTrId(modelData.key)
-                    icon.source: "image://symbol/" + modelData.icon + "?color=" + encodeURIComponent((tabs.currentIndex === index ? Theme.accent : Theme.secondary).toString())
-                    icon.width: 16
-                    icon.height: 16
-                    display: AbstractButton.TextBesideIcon
-                    Accessible.name: text
-                }
-            }
+            tabs: [
+                { key: "tab.shares", icon: "list.bullet", tag: content.tabTags[0] },
+                { key: "tab.history", icon: "clock.arrow.trianglehead.counterclockwise.rotate.90", tag: content.tabTags[1] },
+                { key: "tab.about", icon: "info.circle", tag: content.tabTags[2] }
+            ]
         }
 
         StackLayout {

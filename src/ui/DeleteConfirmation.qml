@@ -38,11 +38,16 @@ Dialog {
     padding: 20
     topPadding: 8
 
-    background: Rectangle {
-        radius: 14
-        color: Theme.controlBackground
-        border.width: 1
-        border.color: Theme.withOpacity(Theme.primary, 0.12)
+    Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, Theme.isDark ? 0.55 : 0.38) }
+    background: Item {
+        Shadow { anchors.fill: parent; radius: 14; spread: 14; strength: 0.28 }
+        Rectangle {
+            anchors.fill: parent
+            radius: 14
+            color: Theme.controlBackground
+            border.width: 1
+            border.color: Theme.withOpacity(Theme.primary, 0.12)
+        }
     }
     header: Item {
         implicitHeight: heading.implicitHeight + 28
@@ -80,17 +85,17 @@ Dialog {
             anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
             spacing: 8
-        Button {
-            objectName: "deleteCancelButton"
-            text: qsTrId("general.cancel")
-            onClicked: dialog.cancel()
-        }
-        Button {
-            objectName: "deleteConfirmButton"
-            text: qsTrId("general.delete")
-            palette.buttonText: Theme.red
-            onClicked: dialog.confirm()
-        }
+            ThemedButton {
+                objectName: "deleteCancelButton"
+                text: qsTrId("general.cancel")
+                onClicked: dialog.cancel()
+            }
+            ThemedButton {
+                objectName: "deleteConfirmButton"
+                text: qsTrId("general.delete")
+                role: "destructive"
+                onClicked: dialog.confirm()
+            }
         }
     }
 }

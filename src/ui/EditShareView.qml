@@ -69,7 +69,12 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         contentWidth: availableWidth
-        ScrollBar.vertical.policy: ScrollBar.AlwaysOn
+        ScrollBar.vertical: ThemedScrollBar {
+            parent: scroll
+            x: scroll.width - width
+            y: scroll.topPadding
+            height: scroll.availableHeight
+        }
         clip: true
 
         Column {

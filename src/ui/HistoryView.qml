@@ -10,6 +10,8 @@ Item {
     objectName: "historyView"
 
     required property var viewModel
+    // An upload pass is in flight: syncing badges turn their spinners.
+    readonly property bool isUploading: viewModel.isUploading
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
     readonly property alias navigation: stack
     readonly property alias deleteDialog: deleteConfirmation
@@ -28,40 +30,54 @@ Item {
     Component {
         id: listPage
         Item {
+            // The title stays put above the scrolling list.
+            Column {
+                id: fixedHeader
+                objectName: "historyHeader"
+                width: parent.width
+                topPadding: 20
+                bottomPadding: 14
+                spacing: 4
+                Text {
+                    x: 24
+                    width: parent.width - 48
+                    text: qsTrId("share.history.title")
+                    font.pixelSize: Theme.titleSize
+                    font.bold: true
+                    color: Theme.primary
+                    wrapMode: Text.Wrap
+                }
+                Text {
+                    x: 24
+                    width: parent.width - 48
+                    text: qsTrId("share.history.subtitle")
+                    font.pixelSize: Theme.bodySize
+                    color: Theme.secondary
+                    wrapMode: Text.Wrap
+                }
+            }
+            Rectangle {
+                anchors.top: fixedHeader.bottom
+                width: parent.width
+                height: 1
+                visible: !list.atYBeginning
+                color: Theme.separator
+            }
+
             ListView {
                 id: list
                 objectName: "historyList"
-                anchors.fill: parent
+                anchors.top: fixedHeader.bottom
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                topMargin: 10
                 model: screen.viewModel.historyModel
                 clip: true
                 reuseItems: true
                 keyNavigationEnabled: true
                 boundsBehavior: Flickable.StopAtBounds
-                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
-
-                header: Column {
-                    width: list.width
-                    topPadding: 20
-                    bottomPadding: 24
-                    spacing: 4
-                    Text {
-                        x: 24
-                        width: parent.width - 48
-                        text: qsTrId("share.history.title")
-                        font.pixelSize: 28
-                        font.bold: true
-                        color: Theme.primary
-                        wrapMode: Text.Wrap
-                    }
-                    Text {
-                        x: 24
-                        width: parent.width - 48
-                        text: qsTrId("share.history.subtitle")
-                        font.pixelSize: Theme.bodySize
-                        color: Theme.secondary
-                        wrapMode: Text.Wrap
-                    }
-                }
+                ScrollBar.vertical: ThemedScrollBar {}
 
                 footer: Item {
                     width: list.width
@@ -117,6 +133,7 @@ Item {
                                 x: 24
                                 width: parent.width - 48
                                 share: rowLoader.item
+                                uploadInFlight: screen.isUploading
                                 contentInset: 12
                                 offersFavorite: false
                                 showsTrashButton: true

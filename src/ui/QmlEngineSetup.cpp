@@ -3,7 +3,14 @@
 #include "SymbolImageProvider.h"
 
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QQuickStyle>
+
+void QmlEngineSetup::applyDefaultRenderer()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") && qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
 
 void QmlEngineSetup::applyStyle()
 {

@@ -7,6 +7,7 @@ Rectangle {
     color: Theme.windowBackground
     Rectangle {
         anchors.fill: parent
+        radius: parent.radius
         gradient: Gradient {
             GradientStop { position: 0.0; color: Theme.withOpacity(BrandPalette.paletteNavy, 0.05) }
             GradientStop { position: 0.5; color: Theme.withOpacity(BrandPalette.paletteAqua, 0.03) }

@@ -12,6 +12,7 @@ AbstractButton {
     property bool offersFavorite: true
     property bool showsTrashButton: false
     property real contentInset: 0
+    property bool uploadInFlight: false
 
     signal openRequested()
     signal deleteRequested()
@@ -79,9 +80,11 @@ AbstractButton {
             id: shareRow
             x: card.contentInset
             y: card.contentInset
-            width: card.width - 2 * card.contentInset - (card.showsTrashButton ? 24 : 0)
+            width: card.width - 2 * card.contentInset
+            headerTrailingInset: card.showsTrashButton ? 24 : 0
             height: implicitHeight
             share: card.share
+            uploadInFlight: card.uploadInFlight
             onRetry: card.retryRequested()
         }
         MouseArea {
@@ -116,28 +119,28 @@ AbstractButton {
         }
     }
 
-    Menu {
+    ThemedMenu {
         id: contextMenu
         objectName: "cardContextMenu"
-        MenuItem {
+        ThemedMenuItem {
             objectName: "menuFavorite"
             visible: card.offersFavorite
             height: visible ? implicitHeight : 0
             text: card.share && card.share.isFavorite ? qsTrId("Unfavorite") : qsTrId("Favorite")
-            icon.source: "image://symbol/" + (card.share && card.share.isFavorite ? "star.slash.fill" : "star.fill") + "?color=" + encodeURIComponent(Theme.primary.toString())
+            iconName: card.share && card.share.isFavorite ? "star.slash.fill" : "star.fill"
             onTriggered: card.favoriteRequested()
         }
-        MenuItem {
+        ThemedMenuItem {
             objectName: "menuCopy"
             text: qsTrId("general.copy")
-            icon.source: "image://symbol/doc.on.doc?color=" + encodeURIComponent(Theme.primary.toString())
+            iconName: "doc.on.doc"
             onTriggered: Clipboard.setText(card.copyText())
         }
-        MenuItem {
+        ThemedMenuItem {
             objectName: "menuDelete"
             text: qsTrId("general.delete")
-            icon.source: "image://symbol/trash?color=" + encodeURIComponent(Theme.red.toString())
-            palette.windowText: Theme.red
+            iconName: "trash"
+            destructive: true
             onTriggered: card.deleteRequested()
         }
     }

@@ -11,6 +11,8 @@ Item {
     objectName: "shareListView"
 
     required property var viewModel
+    // An upload pass is in flight: syncing badges turn their spinners.
+    readonly property bool isUploading: viewModel.isUploading
     // "recent" or "favorites"; favorites when launched with "-mockState FAVORITES" (any case).
     property string selectedScope: initialScope(Qt.application.arguments)
     readonly property var shownModel: selectedScope === "favorites" ? viewModel.favoritesModel : viewModel.recentModel
@@ -19,6 +21,8 @@ Item {
     readonly property alias navigation: stack
     readonly property alias deleteDialog: deleteConfirmation
     readonly property alias addSheetPopup: addSheet
+    // The tray panel's short window gets a tighter header.
+    readonly property bool isCompact: height > 0 && height < 560
 
     function initialScope(args) {
         const index = args.indexOf("-mockState")
@@ -78,95 +82,113 @@ Item {
     Component {
         id: listPage
         Item {
+            // The header stays put above the scrolling list: title, toolbar, banner and chips.
+            // A banner that appears makes the list shorter and scrolls nothing away.
+            Column {
+                id: fixedHeader
+                objectName: "listHeader"
+                width: parent.width
+                topPadding: screen.isCompact ? 12 : 20
+                bottomPadding: screen.isCompact ? 10 : 14
+                spacing: screen.isCompact ? 12 : 26
+
+                // Title, subtitle and the toolbar.
+                Item {
+                    x: 24
+                    width: parent.width - 48
+                    height: Math.max(headerColumn.implicitHeight, toolbar.height) + 4
+                    Column {
+                        id: headerColumn
+                        y: 4
+                        anchors.left: parent.left
+                        anchors.right: toolbar.left
+                        anchors.rightMargin: 12
+                        spacing: 4
+                        Text {
+                            objectName: "listTitle"
+                            width: parent.width
+                            text: qsTrId("share.list.title.recent")
+                            font.pixelSize: screen.isCompact ? Theme.title2Size : Theme.largeTitleSize
+                            font.bold: true
+                            color: Theme.primary
+                            wrapMode: Text.Wrap
+                        }
+                        Text {
+                            width: parent.width
+                            text: qsTrId("share.list.header.subtitle")
+                            font.pixelSize: Theme.bodySize
+                            color: Theme.secondary
+                            wrapMode: Text.Wrap
+                        }
+                    }
+                    Row {
+                        id: toolbar
+                        objectName: "listToolbar"
+                        anchors.right: parent.right
+                        y: 4
+                        spacing: 8
+                        ToolbarIconButton {
+                            objectName: "downloadButton"
+                            iconName: "icloud.and.arrow.down"
+                            accessibleName: qsTrId("share.list.download.accessibility")
+                            onClicked: screen.refreshFromCloud()
+                        }
+                        ToolbarIconButton {
+                            objectName: "addButton"
+                            iconName: "plus"
+                            accessibleName: qsTrId("share.list.add.accessibility")
+                            onClicked: screen.showAddSheet()
+                        }
+                    }
+                }
+
+                SyncBanner {
+                    x: 24
+                    width: parent.width - 48
+                    viewModel: screen.viewModel
+                }
+
+                // Scope chips.
+                Row {
+                    x: 24
+                    spacing: 10
+                    Repeater {
+                        model: ["recent", "favorites"]
+                        delegate: ScopeChip {
+                            required property string modelData
+                            objectName: "scopeChip_" + modelData
+                            text: modelData === "favorites" ? qsTrId("share.favorites.title") : qsTrId("share.list.title.recent")
+                            selected: screen.selectedScope === modelData
+                            onClicked: screen.selectedScope = modelData
+                        }
+                    }
+                }
+            }
+
+            // A hairline under the header once the list has scrolled beneath it.
+            Rectangle {
+                anchors.top: fixedHeader.bottom
+                width: parent.width
+                height: 1
+                visible: !list.atYBeginning
+                color: Theme.separator
+            }
+
             ListView {
                 id: list
                 objectName: "shareList"
-                anchors.fill: parent
+                anchors.top: fixedHeader.bottom
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                topMargin: screen.isCompact ? 2 : 12
                 model: screen.shownModel
                 clip: true
                 reuseItems: true
                 cacheBuffer: 400
                 keyNavigationEnabled: true
                 boundsBehavior: Flickable.StopAtBounds
-                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
-
-                header: Column {
-                    width: list.width
-                    topPadding: 20
-                    bottomPadding: 16
-                    spacing: 26
-
-                    // Title, subtitle and the toolbar.
-                    Item {
-                        x: 24
-                        width: parent.width - 48
-                        height: headerColumn.implicitHeight + 4
-                        Column {
-                            id: headerColumn
-                            y: 4
-                            anchors.left: parent.left
-                            anchors.right: toolbar.left
-                            anchors.rightMargin: 12
-                            spacing: 4
-                            Text {
-                                objectName: "listTitle"
-                                width: parent.width
-                                text: qsTrId("share.list.title.recent")
-                                font.pixelSize: 34
-                                font.bold: true
-                                color: Theme.primary
-                                wrapMode: Text.Wrap
-                            }
-                            Text {
-                                width: parent.width
-                                text: qsTrId("share.list.header.subtitle")
-                                font.pixelSize: Theme.bodySize
-                                color: Theme.secondary
-                                wrapMode: Text.Wrap
-                            }
-                        }
-                        Row {
-                            id: toolbar
-                            anchors.right: parent.right
-                            y: 4
-                            spacing: 8
-                            ToolbarIconButton {
-                                objectName: "downloadButton"
-                                iconName: "icloud.and.arrow.down"
-                                accessibleName: qsTrId("share.list.download.accessibility")
-                                onClicked: screen.refreshFromCloud()
-                            }
-                            ToolbarIconButton {
-                                objectName: "addButton"
-                                iconName: "plus"
-                                accessibleName: qsTrId("share.list.add.accessibility")
-                                onClicked: screen.showAddSheet()
-                            }
-                        }
-                    }
-
-                    SyncBanner {
-                        x: 24
-                        width: parent.width - 48
-                        viewModel: screen.viewModel
-                    }
-
-                    // Scope chips.
-                    Row {
-                        x: 24
-                        spacing: 10
-                        Repeater {
-                            model: ["recent", "favorites"]
-                            delegate: ScopeChip {
-                                required property string modelData
-                                objectName: "scopeChip_" + modelData
-                                text: modelData === "favorites" ? qsTrId("share.favorites.title") : qsTrId("share.list.title.recent")
-                                selected: screen.selectedScope === modelData
-                                onClicked: screen.selectedScope = modelData
-                            }
-                        }
-                    }
-                }
+                ScrollBar.vertical: ThemedScrollBar {}
 
                 footer: Item {
                     width: list.width
@@ -215,6 +237,7 @@ Item {
                                 x: 24
                                 width: parent.width - 48
                                 share: rowLoader.item
+                                uploadInFlight: screen.isUploading
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
                                 onFavoriteRequested: ShareListActions.toggleFavorite(screen.viewModel, rowLoader.item)

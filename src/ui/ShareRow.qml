@@ -10,6 +10,11 @@ Item {
     objectName: "shareRow"
 
     required property var share
+    // An upload pass is sending items right now (a syncing badge turns its spinner).
+    property bool uploadInFlight: false
+    // Room the host keeps free at the header's trailing end (for a corner button); the link
+    // preview and the picture below still span the full width.
+    property real headerTrailingInset: 0
     signal retry()
 
     readonly property string kind: share ? share.contentKindName : "text"
@@ -74,7 +79,7 @@ Item {
                     width: parent.width
                     text: row.titleText
                     textFormat: Text.PlainText
-                    font.pixelSize: 16
+                    font.pixelSize: Theme.rowTitleSize
                     font.weight: Font.DemiBold
                     color: Theme.primary
                     wrapMode: Text.Wrap
@@ -146,7 +151,9 @@ Item {
                 id: statusIcon
                 y: 2
                 anchors.right: parent.right
+                anchors.rightMargin: row.headerTrailingInset
                 status: row.share ? row.share.syncStatus : 0
+                uploadInFlight: row.uploadInFlight
                 onRetry: row.retry()
             }
         }

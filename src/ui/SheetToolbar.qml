@@ -3,8 +3,8 @@ import QtQuick.Controls
 import Stashline
 
 // A toolbar with an optional leading button (Cancel or back), a centred title and an optional
-// trailing confirmation button.
-Rectangle {
+// trailing confirmation button (the screen's main action, filled with the accent).
+Item {
     id: bar
     property string title
     property string leadingText
@@ -17,24 +17,21 @@ Rectangle {
     signal trailingClicked()
 
     implicitHeight: 52
-    color: Theme.withOpacity(Theme.windowBackground, 0.92)
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 1
-        color: Theme.withOpacity(Theme.primary, 0.08)
+        color: Theme.separator
     }
 
-    Button {
+    ThemedButton {
         objectName: bar.leadingObjectName
         visible: bar.leadingText.length > 0
         anchors.left: parent.left
         anchors.leftMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         text: bar.leadingText
-        flat: true
-        icon.source: bar.leadingIcon.length > 0 ? "image://symbol/" + bar.leadingIcon + "?color=" + encodeURIComponent(Theme.accent.toString()) : ""
-        Accessible.name: bar.leadingText
+        iconName: bar.leadingIcon
         onClicked: bar.leadingClicked()
     }
     Text {
@@ -47,16 +44,15 @@ Rectangle {
         elide: Text.ElideRight
         horizontalAlignment: Text.AlignHCenter
     }
-    Button {
+    ThemedButton {
         objectName: bar.trailingObjectName
         visible: bar.trailingText.length > 0
         anchors.right: parent.right
         anchors.rightMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         text: bar.trailingText
-        highlighted: true
+        role: "accent"
         enabled: bar.trailingEnabled
-        Accessible.name: bar.trailingText
         onClicked: bar.trailingClicked()
     }
 }

@@ -29,11 +29,9 @@ Item {
             x: 14
             anchors.verticalCenter: parent.verticalCenter
             spacing: 10
-            BusyIndicator {
+            Spinner {
                 running: syncingRow.visible
-                width: 16
-                height: 16
-                padding: 0
+                size: Theme.calloutSize + 4
                 anchors.verticalCenter: parent.verticalCenter
             }
             Text {
@@ -78,12 +76,11 @@ Item {
                 color: Theme.secondary
                 wrapMode: Text.Wrap
             }
-            Button {
+            ThemedButton {
                 objectName: "bannerRetryButton"
                 text: qsTrId("share.sync.download.retry")
-                highlighted: true
-                font.pixelSize: Theme.calloutSize
-                Accessible.name: text
+                role: "accent"
+                small: true
                 onClicked: banner.viewModel.refresh()
             }
         }

@@ -4,11 +4,14 @@ import Stashline
 
 // The sync badge of a row. Pending and failed badges are plain buttons that call onRetry once
 // per press; syncing and synced badges do nothing. A status outside 0 to 3 shows as pending.
+// A syncing item turns its spinner only while an upload is in flight (`uploadInFlight`); one
+// left syncing by an earlier run shows the still icon.
 AbstractButton {
     id: badge
     objectName: "syncStatusIcon"
 
     property int status: 0
+    property bool uploadInFlight: false
     signal retry()
 
     readonly property int shownStatus: status >= 0 && status <= 3 ? status : 0
@@ -43,12 +46,10 @@ AbstractButton {
                 id: capsuleRow
                 anchors.centerIn: parent
                 spacing: 6
-                BusyIndicator {
+                Spinner {
                     visible: badge.shownStatus === 1
-                    running: visible
-                    width: 12
-                    height: 12
-                    padding: 0
+                    running: badge.uploadInFlight
+                    size: Theme.captionSize + 3
                     anchors.verticalCenter: parent.verticalCenter
                 }
                 SymbolIcon {

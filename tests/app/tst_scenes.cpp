@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QProcess>
 #include <QQmlExtensionPlugin>
 #include <QQuickItem>
@@ -115,6 +116,45 @@ private slots:
         scenes.panelWindow()->hide();
         scenes.showMainWindow();
         QVERIFY(scenes.mainWindow()->isVisible());
+    }
+
+    // Closed to the tray, the app keeps its model but no window and no QML tree; opening it
+    // builds the window again, showing what changed meanwhile.
+    void closingToTheTrayReleasesTheScene()
+    {
+        StashlineApp app({QStringLiteral("stashline"), QStringLiteral("-UI_TESTING")}, QProcessEnvironment());
+        StashlineScenes scenes(app);
+        QVERIFY(scenes.load(StashlineScenes::TrayUse::Always));
+        QVERIFY(scenes.hasTray());
+        QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
+        ShareListViewModel &model = app.viewModel();
+        model.addShare(QStringLiteral("kept"), QString(), QStringLiteral("text"), {}, false);
+        QSignalSpy released(&scenes, &StashlineScenes::sceneReleased);
+
+        QPointer<QQuickWindow> mainWindow = scenes.mainWindow();
+        scenes.showPanel();
+        QPointer<QQuickWindow> panel = scenes.panelWindow();
+        QVERIFY(mainWindow && panel);
+        panel->close();
+        QTest::qWait(50);
+        QVERIFY(!scenes.isSceneReleased()); // the main window is still open
+        QVERIFY(panel);
+        mainWindow->close();
+        QTRY_VERIFY(scenes.isSceneReleased());
+        QCOMPARE(released.count(), 1);
+        QVERIFY(!mainWindow && !panel);
+        QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
+
+        model.addShare(QStringLiteral("added while hidden"), QString(), QStringLiteral("text"), {}, false);
+        scenes.showMainWindow();
+        QVERIFY(!scenes.isSceneReleased());
+        QVERIFY(scenes.mainWindow() && scenes.mainWindow()->isVisible());
+        QTRY_COMPARE(shownTitles(scenes.mainWindow(), "shareList").mid(0, 2),
+                     (QStringList{QStringLiteral("added while hidden"), QStringLiteral("kept")}));
+        // Closed again, released again.
+        scenes.mainWindow()->close();
+        QTRY_COMPARE(released.count(), 2);
+        QGuiApplication::setQuitOnLastWindowClosed(true);
     }
 
     void secondLaunchHandsOverAndQuitIsClean()

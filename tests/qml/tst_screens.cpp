@@ -7,10 +7,14 @@
 #include "platform/PersistentContainer.h"
 #include "store/PersistenceController.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
 #include <QTemporaryDir>
+#include <QLineEdit>
 #include <QtQuickTest>
 
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
@@ -62,6 +66,17 @@ public:
     Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
     Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
     Q_INVOKABLE int downloadCount() const { return m_sync->calls("download"); }
+    // The desktop's font size, as a settings change would set it; 0 restores the one at start.
+    Q_INVOKABLE void setSystemFontPixelSize(int pixelSize)
+    {
+        static const QFont startFont = QGuiApplication::font();
+        QFont font = startFont;
+        if (pixelSize > 0)
+            font.setPixelSize(pixelSize);
+        QGuiApplication::setFont(font);
+    }
+    Q_INVOKABLE void postUploadStart() { NotificationCenter::defaultCenter().post(CloudUploadNotification::didStart); }
+    Q_INVOKABLE void postUploadFinish() { NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish); }
     Q_INVOKABLE void postSyncStart() { NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart); }
     // An empty message is a pass that ended well.
     Q_INVOKABLE void postSyncFinish(const QString &errorMessage)
@@ -71,9 +86,47 @@ public:
                                                  errorMessage.isEmpty() ? QVariantMap() : userInfo);
     }
     Q_INVOKABLE QUrl pictureFile() const { return QUrl::fromLocalFile(m_directory.filePath(QStringLiteral("picture.png"))); }
+    // A file named like a picture that does not decode as one.
+    Q_INVOKABLE QUrl brokenPictureFile() const { return QUrl::fromLocalFile(m_directory.filePath(QStringLiteral("broken.png"))); }
+
+    // The file chooser as the user drives it: the open dialog picks `file` and is accepted, or
+    // is cancelled. False when no chooser dialog is open.
+    Q_INVOKABLE bool isFileDialogOpen() const { return openFileDialog() != nullptr; }
+    Q_INVOKABLE bool acceptFileDialog(const QUrl &file)
+    {
+        QFileDialog *dialog = openFileDialog();
+        if (!dialog)
+            return false;
+        // As a user does: the path typed into the name field, then Open.
+        auto *nameField = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!nameField)
+            return false;
+        nameField->setText(file.toLocalFile());
+        QMetaObject::invokeMethod(dialog, "accept");
+        return true;
+    }
+    Q_INVOKABLE bool cancelFileDialog()
+    {
+        QFileDialog *dialog = openFileDialog();
+        if (!dialog)
+            return false;
+        dialog->reject();
+        return true;
+    }
 
 signals:
     void viewModelChanged();
+
+private:
+    static QFileDialog *openFileDialog()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QFileDialog *>(widget);
+            if (dialog && dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    }
 
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -84,6 +137,9 @@ public slots:
             QImage picture(60, 40, QImage::Format_RGB32);
             picture.fill(QColor(0x14, 0xb8, 0xa6));
             picture.save(m_directory.filePath(QStringLiteral("picture.png")), "PNG");
+            QFile broken(m_directory.filePath(QStringLiteral("broken.png")));
+            if (broken.open(QIODevice::WriteOnly))
+                broken.write("not a picture");
             reset();
         }
         qmlRegisterSingletonInstance("StashlineTest", 1, 0, "Fixture", this);
@@ -97,6 +153,12 @@ private:
     std::unique_ptr<ShareListViewModel> m_model;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(tst_screens, ScreenTestFixture)
+// A widget application, as the app has: the file chooser falls back to a widget dialog.
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    ScreenTestFixture setup;
+    return quick_test_main_with_setup(argc, argv, "tst_screens", QUICK_TEST_SOURCE_DIR, &setup);
+}
 
 #include "tst_screens.moc"

@@ -13,6 +13,8 @@ Item {
     Component { id: historyScreen; HistoryView { width: 960; height: 720; viewModel: Fixture.viewModel } }
     Component { id: rowComponent; ShareRow { width: 600 } }
     Component { id: aboutComponent; AboutView { width: 960; height: 720 } }
+    Component { id: badgeComponent; SyncStatusIcon {} }
+    Component { id: contentComponent; ContentView { width: 960; height: 720; viewModel: Fixture.viewModel } }
 
     TestCase {
         id: test
@@ -39,25 +41,63 @@ Item {
             tryVerify(function() { return cards(screen, name).length === count })
             return cards(screen, name)
         }
+        // How many frames the window draws in `milliseconds`: none while nothing changes.
+        function framesDrawnOver(milliseconds) {
+            const window = root.Window.window
+            let frames = 0
+            const count = function() { ++frames }
+            window.frameSwapped.connect(count)
+            wait(milliseconds)
+            window.frameSwapped.disconnect(count)
+            return frames
+        }
         function makeRow(title, content, type) {
             return createTemporaryObject(rowComponent, root, { share: Fixture.addItem(title, content, type, 2, 0, false) })
         }
 
-        // The enablement rules live in the draft; here the button follows them and Add stores.
-        function test_addSheetAddsThroughTheDraft() {
+        // The picture comes through the real file chooser: cancelling it changes nothing, a
+        // file that does not decode keeps the attachment, a picture enables Add and is stored.
+        function test_addSheetPicksThroughTheFileChooser() {
             const screen = makeList()
             findChild(screen, "addButton").clicked()
             const sheet = screen.addSheetPopup
             tryVerify(function() { return sheet.opened })
             const add = findChild(sheet.contentItem, "addConfirmButton")
+            const pick = findChild(sheet.contentItem, "pickImageButton")
+            const chooser = findChild(sheet.contentItem, "composerCard").imageChooser
             sheet.draft.title = "A title alone"
             verify(!add.enabled)
-            verify(sheet.draft.pickImageFile(Fixture.pictureFile()))
+
+            mouseClick(pick)
+            tryVerify(function() { return Fixture.isFileDialogOpen() })
+            verify(chooser.isOpen)
+            verify(!pick.enabled)
+            verify(Fixture.cancelFileDialog())
+            tryVerify(function() { return !chooser.isOpen })
+            verify(!Fixture.isFileDialogOpen())
+            verify(!sheet.draft.hasImage)
+            verify(!add.enabled)
+
+            mouseClick(pick)
+            tryVerify(function() { return Fixture.isFileDialogOpen() })
+            verify(Fixture.acceptFileDialog(Fixture.pictureFile()))
+            tryVerify(function() { return sheet.draft.hasImage })
+            verify(findChild(sheet.contentItem, "composerImagePreview").visible)
             verify(add.enabled)
+
+            mouseClick(pick)
+            tryVerify(function() { return Fixture.isFileDialogOpen() })
+            verify(Fixture.acceptFileDialog(Fixture.brokenPictureFile()))
+            tryVerify(function() { return !chooser.isOpen })
+            verify(sheet.draft.hasImage)
+
             add.clicked()
             tryVerify(function() { return !sheet.visible })
             compare(Fixture.storedItemCount(), 1)
-            compare(cards(screen)[0].share.title, "A title alone")
+            const card = cards(screen)[0]
+            compare(card.share.title, "A title alone")
+            compare(card.share.contentType, "image")
+            tryVerify(function() { return findChild(card, "shareRowImage").hasImage })
         }
 
         // The Delete key asks first; cancel keeps the item, confirm deletes it.
@@ -138,6 +178,36 @@ Item {
             shows("none")
         }
 
+        // Title, toolbar, banner and chips stay in view above the list: a banner that appears
+        // pushes the list down, not the toolbar up, and scrolling moves only the list.
+        function test_headerStaysInView() {
+            for (let index = 0; index < 12; ++index)
+                Fixture.addItem("Item " + index, "Some words", "text", 2, index / 100, false)
+            const screen = makeList()
+            tryVerify(function() { return cards(screen).length >= 3 })
+            const list = findChild(screen, "shareList")
+            const add = findChild(screen, "addButton")
+            const chips = findChild(screen, "scopeChip_favorites")
+            function top(item) { return item.mapToItem(screen, 0, 0).y }
+            Fixture.postSyncFinish("")
+            tryCompare(findChild(screen, "syncBanner"), "state", "none")
+            const addTop = top(add)
+            const listTopWithoutBanner = top(list)
+            verify(addTop >= 0)
+
+            Fixture.postSyncFinish("The server is unreachable")
+            tryCompare(findChild(screen, "syncBanner"), "state", "failed")
+            compare(top(add), addTop)
+            tryVerify(function() { return top(list) > listTopWithoutBanner + 40 })
+            verify(top(chips) + chips.height <= top(list))
+            verify(findChild(screen, "bannerRetryButton").visible)
+
+            list.positionViewAtEnd()
+            verify(!list.atYBeginning)
+            compare(top(add), addTop)
+            verify(top(chips) + chips.height <= top(list))
+        }
+
         // Pending, failed and out-of-range badges retry their item, once per press; the others do nothing.
         function test_badgesRetryTheirItem() {
             const statuses = [0, 1, 2, 3, 9], retries = [1, 1, 1, 2, 3]
@@ -154,6 +224,52 @@ Item {
                 if (screen.navigation.depth > 1)
                     screen.navigation.pop(null, StackView.Immediate)
             }
+        }
+
+        // An idle list draws nothing: items synced, pending, failed and left syncing by an earlier
+        // run keep still, and so does the window once the first pull has ended. Only while an
+        // upload is in flight do the syncing badges turn.
+        function test_idleListDrawsNothing() {
+            const statuses = [2, 0, 3, 1, 1]
+            for (let index = 0; index < statuses.length; ++index)
+                Fixture.addItem("Item " + index, "", "text", statuses[index], index / 100, false)
+            const screen = makeList()
+            waitForCards(screen, statuses.length)
+            // The first pull is running: its banner spinner turns.
+            verify(framesDrawnOver(300) > 3)
+            Fixture.postSyncFinish("")
+            tryCompare(findChild(screen, "syncBanner"), "state", "none")
+            wait(200)
+            compare(framesDrawnOver(1200), 0)
+
+            function turningSpinners() {
+                return cards(screen).filter(function(card) { return findChild(card, "spinner").isTurning }).length
+            }
+            compare(turningSpinners(), 0)
+            Fixture.postUploadStart()
+            tryVerify(function() { return turningSpinners() === 2 })
+            verify(framesDrawnOver(300) > 3)
+            Fixture.postUploadFinish()
+            tryVerify(function() { return turningSpinners() === 0 })
+            wait(200)
+            compare(framesDrawnOver(800), 0)
+        }
+
+        // A syncing badge turns its spinner only while an upload is in flight.
+        function test_syncingBadgeTurnsOnlyDuringUpload() {
+            const badge = createTemporaryObject(badgeComponent, root, { status: 1 })
+            const spinner = findChild(badge, "spinner")
+            verify(spinner.visible)
+            verify(!spinner.isTurning)
+            wait(100)
+            compare(framesDrawnOver(500), 0)
+            badge.uploadInFlight = true
+            verify(spinner.isTurning)
+            verify(framesDrawnOver(500) > 5)
+            badge.uploadInFlight = false
+            verify(!spinner.isTurning)
+            wait(100)
+            compare(framesDrawnOver(500), 0)
         }
 
         function test_userTextIsPlain() {
@@ -195,6 +311,47 @@ Item {
             tryCompare(screen.navigation, "depth", 1)
             tryVerify(function() { return cards(screen).length === 1 && cards(screen)[0].share.title === "After" })
             compare(cards(screen)[0].share.syncStatus, 0)
+        }
+
+        // Text sizes follow the desktop's font size, also when it changes while the app runs.
+        function test_textFollowsTheSystemFont() {
+            Fixture.addItem("Sized", "", "text", 2, 0, false)
+            const screen = makeList()
+            const title = findChild(waitForCards(screen, 1)[0], "share-row-title")
+            const listTitle = findChild(screen, "listTitle")
+            Fixture.setSystemFontPixelSize(13)
+            tryCompare(Theme, "bodySize", 13)
+            compare(title.font.pixelSize, 16)
+            const largeTitle = listTitle.font.pixelSize
+            Fixture.setSystemFontPixelSize(20)
+            tryCompare(Theme, "bodySize", 20)
+            compare(title.font.pixelSize, Math.round(16 * 20 / 13))
+            verify(listTitle.font.pixelSize > largeTitle * 1.4)
+            Fixture.setSystemFontPixelSize(0)
+        }
+
+        // The tabs, in order, as a segmented control the keyboard reaches: Tab lands on the
+        // selected segment, Left and Right move the selection.
+        function test_tabsByKeyboard() {
+            const content = createTemporaryObject(contentComponent, root)
+            compare(content.currentIndex, 0)
+            const tags = ["stash-line", "history", "about"]
+            for (let index = 0; index < tags.length; ++index)
+                verify(findChild(content, "tab_" + tags[index]))
+            const first = findChild(content, "tab_stash-line")
+            verify(first.activeFocusOnTab)
+            verify(!findChild(content, "tab_history").activeFocusOnTab)
+            first.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Right)
+            compare(content.currentIndex, 1)
+            verify(findChild(content, "tab_history").activeFocus)
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Right)
+            compare(content.currentIndex, 2)
+            keyClick(Qt.Key_Left)
+            compare(content.currentIndex, 1)
+            mouseClick(findChild(content, "tab_stash-line"))
+            compare(content.currentIndex, 0)
         }
 
         function test_aboutRows() {

@@ -17,7 +17,7 @@ private slots:
                                  "tray.full", "star.fill", "star", "star.slash.fill", "trash", "icloud.and.arrow.down",
                                  "icloud.and.arrow.up", "checkmark.icloud", "exclamationmark.icloud", "sparkles", "envelope",
                                  "square.and.arrow.up", "questionmark.circle", "lock.shield", "checkmark.seal", "app.fill",
-                                 "xmark.circle.fill", "chevron.right"})
+                                 "xmark.circle.fill", "chevron.right", "arrow.triangle.2.circlepath"})
             QVERIFY2(!SymbolCatalogue::shared().resourcePath(QString::fromLatin1(name)).isEmpty(), name);
     }
 

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-const QStringList ScreenshotOptions::screens = {QStringLiteral("list"), QStringLiteral("history"),
+const QStringList ScreenshotOptions::screens = {QStringLiteral("main"), QStringLiteral("list"), QStringLiteral("history"),
                                                 QStringLiteral("about"), QStringLiteral("add"),
                                                 QStringLiteral("edit"), QStringLiteral("panel")};
 

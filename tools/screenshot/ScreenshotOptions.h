@@ -7,7 +7,7 @@
 #include <optional>
 
 // The command line of the screenshot tool:
-//   --screen list|history|about|add|edit|panel  --mock-state FULL|FAVORITES|EMPTY
+//   --screen main|list|history|about|add|edit|panel  --mock-state FULL|FAVORITES|EMPTY
 //   --locale ja_JP  --out shot.png  [--size 960x720]  [--dark]  [--extra-items]
 struct ScreenshotOptions
 {

@@ -17,10 +17,11 @@ constexpr qint64 largestAccountFile = 64 * 1024;
 
 } // namespace
 
-CloudAccount CloudAccount::invalid(const QString &problem)
+CloudAccount CloudAccount::invalid(const QString &problem, const QString &detail)
 {
     CloudAccount account;
     account.m_problem = problem;
+    account.m_problemDetail = detail;
     return account;
 }
 
@@ -70,28 +71,27 @@ CloudAccount CloudAccount::fromFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return invalid(CloudError::localized("cloud.account.none",
-                                             "No cloud account is set up. Set STASHLINE_CLOUD_URL or create %1.")
-                           .arg(path));
+        return invalid(CloudError::localized("cloud.account.none", "No cloud account is set up yet."),
+                       QStringLiteral("STASHLINE_CLOUD_URL is not set and there is no account file %1").arg(path));
+    const QString unreadable = CloudError::localized("cloud.account.unreadable", "The cloud account settings cannot be read.");
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return invalid(CloudError::localized("cloud.account.unreadable", "The cloud account file %1 cannot be read.").arg(path));
+        return invalid(unreadable, QStringLiteral("the account file %1 is not a readable file").arg(path));
     if (status.st_mode & (S_IRWXG | S_IRWXO))
-        return invalid(CloudError::localized("cloud.account.tooOpen",
-                                             "The cloud account file %1 can be read by other users. "
-                                             "Make it private with: chmod 600 %1")
+        return invalid(CloudError::localized("cloud.account.tooOpen", "The cloud account settings can be read by other "
+                                                                      "users of this computer, so they are not used."),
+                       QStringLiteral("the account file %1 is readable by other users; make it private with: chmod 600 %1")
                            .arg(path));
     QFile file(path);
     if (info.size() > largestAccountFile || !file.open(QIODevice::ReadOnly))
-        return invalid(CloudError::localized("cloud.account.unreadable", "The cloud account file %1 cannot be read.").arg(path));
+        return invalid(unreadable, QStringLiteral("the account file %1 is too large or cannot be opened").arg(path));
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonObject object = document.object();
     if (parseError.error != QJsonParseError::NoError || !object.value(QStringLiteral("url")).isString())
-        return invalid(CloudError::localized("cloud.account.malformed",
-                                             "The cloud account file %1 is not valid: it needs a JSON object with \"url\".")
-                           .arg(path));
+        return invalid(CloudError::localized("cloud.account.malformed", "The cloud account settings are not valid."),
+                       QStringLiteral("the account file %1 needs a JSON object with \"url\"").arg(path));
 
     CloudAccount account = fromUrl(object.value(QStringLiteral("url")).toString());
     if (!account.isValid())

@@ -9,7 +9,9 @@
 // account file $XDG_CONFIG_HOME/Stashline/account.json ({"url": ..., "username": ...,
 // "password": ...}; credentials in the URL work too), which must not be readable by other users.
 // A missing, unreadable, malformed or too open file gives an invalid account whose problem()
-// says what is wrong in words a user understands. The password lives only in memory here; it is
+// says what is wrong in words a user understands (it is shown in the list's banner, so it names
+// no file and no variable), and whose problemDetail() tells a developer which file and how to
+// fix it, for the log. The password lives only in memory here; it is
 // never part of databaseUrl(), displayUrl() or problem(). Value type; any thread.
 class CloudAccount
 {
@@ -24,6 +26,7 @@ public:
 
     bool isValid() const { return m_problem.isEmpty() && m_databaseUrl.isValid(); }
     QString problem() const { return m_problem; }
+    QString problemDetail() const { return m_problemDetail; }
 
     // The database URL without credentials and without a trailing slash.
     QUrl databaseUrl() const { return m_databaseUrl; }
@@ -40,10 +43,11 @@ public:
     QString passwordForTesting() const { return m_password; }
 
 private:
-    static CloudAccount invalid(const QString &problem);
+    static CloudAccount invalid(const QString &problem, const QString &detail = QString());
 
     QUrl m_databaseUrl;
     QString m_userName;
     QString m_password;
     QString m_problem;
+    QString m_problemDetail;
 };

@@ -59,7 +59,10 @@ void PushChannel::start()
         if (m_running)
             return;
         if (!m_connection->account().isValid()) {
-            AppLogger::info(AppLogger::cloudKit(), QStringLiteral("Push channel not started: ") + m_connection->account().problem());
+            const CloudAccount &account = m_connection->account();
+            AppLogger::info(AppLogger::cloudKit(), QStringLiteral("Push channel not started: ") + account.problem()
+                                                       + (account.problemDetail().isEmpty() ? QString()
+                                                                                            : QStringLiteral(" (%1)").arg(account.problemDetail())));
             return;
         }
         m_running = true;

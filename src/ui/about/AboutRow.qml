@@ -21,8 +21,16 @@ AbstractButton {
     Accessible.name: titleText
     opacity: enabled ? 1 : 0.45
 
-    background: Rectangle {
-        color: row.hasAction && (row.down || row.hovered) ? Theme.withOpacity(Theme.primary, row.down ? 0.06 : 0.03) : "transparent"
+    background: Item {
+        // The highlight stays inside the card's rounded corners.
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: 5
+            radius: 14
+            color: row.hasAction && (row.down || row.hovered) ? Theme.withOpacity(Theme.primary, row.down ? 0.06 : 0.04) : "transparent"
+            border.width: row.visualFocus ? 2 : 0
+            border.color: Theme.withOpacity(Theme.accent, 0.6)
+        }
         AboutRowDivider { isVisible: row.showsDivider }
     }
 

@@ -56,7 +56,7 @@ Item {
         contentWidth: width
         contentHeight: page.height
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
+        ScrollBar.vertical: ThemedScrollBar {}
 
         Item {
             id: page
@@ -79,7 +79,10 @@ Item {
                     spacing: 20
 
                     AppIconImage {
+                        objectName: "aboutAppIcon"
                         Layout.alignment: Qt.AlignHCenter
+                        Layout.preferredWidth: 124
+                        Layout.preferredHeight: 124
                         size: 124
                     }
                     Text {
@@ -125,14 +128,16 @@ Item {
                         titleText: qsTrId("about.shareApp")
                         hasAction: about.isPresent(about.appStoreURL)
                         onClicked: if (hasAction) shareMenu.popup(shareRow, 60, shareRow.height)
-                        Menu {
+                        ThemedMenu {
                             id: shareMenu
-                            MenuItem {
+                            ThemedMenuItem {
                                 text: qsTrId("about.share.copyLink")
+                                iconName: "doc.on.doc"
                                 onTriggered: Clipboard.setText(about.appStoreURL.toString())
                             }
-                            MenuItem {
+                            ThemedMenuItem {
                                 text: qsTrId("about.share.email")
+                                iconName: "envelope"
                                 onTriggered: Qt.openUrlExternally("mailto:?body=" + encodeURIComponent(about.appStoreURL.toString()))
                             }
                         }
@@ -234,7 +239,7 @@ Item {
                                     text: qsTrId("about.view")
                                     font.pixelSize: Theme.subheadlineSize
                                     font.bold: true
-                                    color: BrandPalette.paletteTeal
+                                    color: Theme.tealText
                                     leftPadding: 18
                                     rightPadding: 18
                                     topPadding: 8
@@ -260,7 +265,7 @@ Item {
                                 text: qsTrId("about.viewAllApps")
                                 font.pixelSize: Theme.bodySize
                                 font.weight: Font.Medium
-                                color: BrandPalette.paletteTeal
+                                color: Theme.tealText
                             }
                         }
                     }

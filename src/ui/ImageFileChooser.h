@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+class PortalFileChooser;
+class QFileDialog;
+class QWindow;
+
+// The picture chooser of the composer: the desktop's own file chooser through the XDG desktop
+// portal where one runs on the session bus, else a QFileDialog, which uses the platform
+// theme's dialog where the theme offers one and Qt's widget dialog otherwise. A portal that
+// refuses the request falls back to the dialog as well.
+//
+// open() never blocks; each open ends in exactly one fileChosen(url) or cancelled(). An open()
+// while the chooser is open is ignored. Without a QApplication (no widgets) and no portal it
+// ends at once in cancelled() and logs why. Main thread.
+class ImageFileChooser : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
+    Q_PROPERTY(QString filterName READ filterName WRITE setFilterName NOTIFY filterNameChanged)
+    Q_PROPERTY(bool isOpen READ isOpen NOTIFY isOpenChanged)
+
+public:
+    explicit ImageFileChooser(QObject *parent = nullptr);
+    ~ImageFileChooser() override;
+
+    // The file name patterns of the pictures the image store can decode.
+    static QStringList imagePatterns();
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+    QString filterName() const { return m_filterName; }
+    void setFilterName(const QString &filterName);
+    bool isOpen() const { return m_isOpen; }
+
+    // Opens the chooser over `window` (the window the request came from; null for none).
+    Q_INVOKABLE void open(QWindow *window);
+
+signals:
+    void fileChosen(const QUrl &url);
+    void cancelled();
+    void titleChanged();
+    void filterNameChanged();
+    void isOpenChanged();
+
+private:
+    void openDialog();
+    void finish(const QUrl &url);
+    void setOpen(bool isOpen);
+
+    QString m_title;
+    QString m_filterName;
+    bool m_isOpen = false;
+    QPointer<QWindow> m_window;
+    PortalFileChooser *m_portal = nullptr;
+    QPointer<QFileDialog> m_dialog;
+};
