@@ -6,6 +6,7 @@
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -254,16 +255,21 @@ private slots:
         QTest::newRow("picture gone in between")
             << answer(404, R"({"error":"not_found","reason":"Document is missing attachment"})") << "A:0 B:10 C:15 D:11";
         QTest::newRow("picture shorter than announced") << answer(200, QByteArray(10, 'j'), "image/jpeg") << "A:0 B:10 C:15 D:4";
+        QTest::newRow("picture bytes not the announced digest")
+            << answer(200, QByteArray(5000, 'k'), "image/jpeg") << "A:0 B:10 C:15 D:4";
+        QTest::newRow("picture as announced") << answer(200, QByteArray(5000, 'j'), "image/jpeg") << "A:0 B:10 C:15 D:0";
     }
     void fetchProblemsStayWithTheirRecord()
     {
         QFETCH(QByteArray, download);
         FakeServer fake;
+        const QByteArray digest = "md5-" + QCryptographicHash::hash(QByteArray(5000, 'j'), QCryptographicHash::Md5).toBase64();
         fake.answers = {answer(200, R"({"rows":[{"key":"A","doc":{"_id":"A","recordType":"ShareItem"}},)"
                                  R"({"key":"B","error":"forbidden","reason":"no"},{"key":"C","doc":{"fields":3}},)"
                                  R"({"key":"D","doc":{"_id":"D","recordType":"ShareItem",)"
                                  R"("fields":{"imageAsset":{"type":"asset","value":"imageAsset"}},)"
-                                 R"("_attachments":{"imageAsset":{"content_type":"image/jpeg","stub":true,"length":5000}}}}]})"),
+                                 R"("_attachments":{"imageAsset":{"content_type":"image/jpeg","stub":true,"length":5000,)"
+                                 R"("digest":")" + digest + R"("}}}}]})"),
                         download};
         QTemporaryDir directory;
         Recorder recorder;
@@ -276,7 +282,61 @@ private slots:
         }
         QTEST(outcomes.join(QLatin1Char(' ')), "outcomes");
         QCOMPARE(fake.heads.size(), 2);
-        QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList());
+        // Only a picture that arrived keeps its file (owned by its record).
+        QCOMPARE(QDir(directory.path()).entryList(QDir::Files).size(), outcomes.endsWith(QLatin1String("D:0")) ? 1 : 0);
+    }
+
+    void changesAreReadFromTheCheckpointOrFromTheStart_data()
+    {
+        QTest::addColumn<QString>("since");
+        QTest::addColumn<QByteArrayList>("answers");
+        QTest::addColumn<QString>("lastQuery"); // of the last request
+        QTest::addColumn<int>("code");          // 0: the read succeeded
+        const QByteArray page = answer(200, R"({"results":[{"seq":"12-x","id":"A","changes":[],)"
+                                            R"("doc":{"_id":"A","_rev":"3-c","recordType":"ShareItem","fields":{}}},)"
+                                            R"({"seq":"13-x","id":"Z","deleted":true,"changes":[]}],"last_seq":"13-x"})");
+        const QByteArray database = answer(200, R"({"db_name":"stash","update_seq":"13-x"})");
+        QTest::newRow("from the checkpoint") << "9-abc" << QByteArrayList{database, page} << "since=9-abc" << 0;
+        QTest::newRow("a database made anew") << "99-abc" << QByteArrayList{database, page} << "since=0" << 0;
+        QTest::newRow("a checkpoint the server refuses")
+            << "9-abc" << QByteArrayList{database, answer(400, R"({"error":"bad_request"})"), page} << "since=0" << 0;
+        QTest::newRow("an answer cut short") << "9-abc" << QByteArrayList{database, answer(200, R"({"results":[{"seq")")}
+                                             << "since=9-abc" << 4;
+    }
+    void changesAreReadFromTheCheckpointOrFromTheStart()
+    {
+        QFETCH(QString, since);
+        QFETCH(QByteArrayList, answers);
+        FakeServer fake;
+        fake.answers = answers;
+        CloudContainer container(CloudContainer::defaultIdentifier, accountFor(fake.serverPort()));
+        QMutex mutex;
+        QList<ChangesOperation::Page> pages;
+        std::optional<std::optional<CloudError>> result;
+        container.privateCloudDatabase().fetchChanges(
+            QStringLiteral("ShareItem"), since, {},
+            [&](const ChangesOperation::Page &page, std::function<void()> next) {
+                QMutexLocker lock(&mutex);
+                pages.append(page);
+                next();
+            },
+            [&](const std::optional<CloudError> &error) {
+                QMutexLocker lock(&mutex);
+                result = error;
+            });
+        QVERIFY(QTest::qWaitFor([&] { QMutexLocker lock(&mutex); return result.has_value(); }, 10000));
+        QMutexLocker lock(&mutex);
+        QFETCH(int, code);
+        QCOMPARE(result->has_value() ? result->value().numericCode() : 0, code);
+        QFETCH(QString, lastQuery);
+        QVERIFY2(QString::fromLatin1(fake.heads.last()).contains(lastQuery), fake.heads.last().constData());
+        if (code != 0)
+            return;
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].records.size(), 1); // the document the database deleted is left out
+        QCOMPARE(pages[0].records[0].recordChangeTag(), QStringLiteral("3-c"));
+        QCOMPARE(pages[0].checkpoint, QStringLiteral("13-x"));
+        QCOMPARE(pages[0].isFromStart, lastQuery == u"since=0");
     }
 
     void https_data()
