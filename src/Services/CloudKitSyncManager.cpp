@@ -453,9 +453,15 @@ void CloudKitSyncManager::uploadPendingItems()
         const CloudRecordID recordID(recordName);
         CloudRecord record = ShareItemRecord::makeUploadRecord(*item, recordID, imagesDirectory);
         const auto picture = record.assetValue(QStringLiteral("imageAsset"));
-        if (!item->imageUUID().isNull() && !item->isMarkedForDeletion() && !picture)
-            log(LogLevel::Error, functionUpload,
-                QStringLiteral("The picture file of %1 is missing; the record goes without it").arg(recordName));
+        if (!item->imageUUID().isNull() && !item->isMarkedForDeletion()
+            && !QFileInfo::exists(m_images.imageFileURL(item->imageUUID()))) {
+            if (picture)
+                log(LogLevel::Error, functionUpload,
+                    QStringLiteral("The picture file of %1 is missing here; the cloud keeps its copy").arg(recordName));
+            else
+                log(LogLevel::Error, functionUpload,
+                    QStringLiteral("The picture file of %1 is missing; the record goes without it").arg(recordName));
+        }
         const QString digest = !picture ? QString()
             : picture->isStub()         ? picture->digest()
                                         : ShareItemRecord::pictureDigest(picture->fileURL());

@@ -522,6 +522,17 @@ private slots:
         QVERIFY(!QFile::exists(otherImages.imageFileURL(firstFile)));
         QCOMPARE(otherImages.loadImage(otherItem()->imageUUID())->pixelColor(4, 4), QColor(Qt::darkRed));
         QVERIFY(QFile::exists(before)); // the first device's own files are the edit's business
+
+        // The picture file lost here: an edit keeps the cloud's copy, and says so.
+        QVERIFY(QFile::remove(m_images->imageFileURL(item->imageUUID())));
+        const QString kept = m_cloud->stored(item->cloudKitRecordID())->assetValue(QStringLiteral("imageAsset"))->digest();
+        item->setTitle(QStringLiteral("photo without its file"));
+        item->markLocallyChanged(QDateTime::currentDateTimeUtc());
+        QVERIFY(!context().save());
+        m_engine->uploadPendingItems();
+        QTRY_COMPARE(item->syncStatus(), Status::synced);
+        QCOMPARE(m_cloud->stored(item->cloudKitRecordID())->assetValue(QStringLiteral("imageAsset"))->digest(), kept);
+        QVERIFY(logged(QStringLiteral("is missing here; the cloud keeps its copy")));
     }
 
     void checkpointOnlyMovesPastWhatWasMerged()
