@@ -273,8 +273,8 @@ void CloudKitSyncManager::downloadItems()
                 next();
             });
         },
-        [engine, merged](const std::optional<CloudError> &error) {
-            MainQueue::async([engine, merged, error] {
+        [engine, merged, isComplete](const std::optional<CloudError> &error) {
+            MainQueue::async([engine, merged, isComplete, error] {
                 if (!engine)
                     return;
                 if (error) {
@@ -285,10 +285,17 @@ void CloudKitSyncManager::downloadItems()
                         {{CloudSyncNotification::errorMessageKey, error->localizedDescription()}});
                     engine->scheduleAutomaticRetry(*error, engine->m_downloadRetryTimer, engine->m_downloadRetryDelayMilliseconds);
                 } else {
-                    engine->m_downloadRetryDelayMilliseconds = 0;
                     log(LogLevel::Info, functionDownload,
                         QStringLiteral("CloudKit download success, merging %1 records").arg(*merged));
                     NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
+                    if (*isComplete) {
+                        engine->m_downloadRetryDelayMilliseconds = 0;
+                    } else {
+                        // A picture did not come: the next read, from the same checkpoint, fetches it.
+                        log(LogLevel::Info, functionDownload, QStringLiteral("Some pictures did not arrive; reading again soon"));
+                        engine->scheduleAutomaticRetry(CloudError(CloudErrorCode::NetworkFailure, QString()),
+                                                       engine->m_downloadRetryTimer, engine->m_downloadRetryDelayMilliseconds);
+                    }
                 }
                 engine->endPass();
             });

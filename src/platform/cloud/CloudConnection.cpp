@@ -85,11 +85,11 @@ CloudError CloudConnection::notAuthenticated(const CloudAccount &account)
                           : account.problem());
 }
 
-std::shared_ptr<bool> CloudConnection::abortWhenStalled(QNetworkReply *reply)
+std::shared_ptr<bool> CloudConnection::abortWhenStalled(QNetworkReply *reply, int stallMilliseconds)
 {
     auto *timer = new QTimer(reply);
     timer->setSingleShot(true);
-    timer->setInterval(m_requestTimeout);
+    timer->setInterval(stallMilliseconds);
     auto timedOut = std::make_shared<bool>(false);
     connect(timer, &QTimer::timeout, reply, [reply, timedOut] {
         *timedOut = true;
@@ -120,7 +120,10 @@ void CloudConnection::download(const QString &path, const QString &filePath, con
     QNetworkRequest request = makeRequest(databaseUrl(path));
     request.setRawHeader("Accept", "*/*");
     QNetworkReply *reply = networkAccessManager()->get(request);
-    const std::shared_ptr<bool> timedOut = abortWhenStalled(reply);
+    // A picture that stops coming gives up sooner than a request: the others go on, and the
+    // picture is fetched by a later read.
+    const int timeout = std::min(m_requestTimeout, pictureStallMilliseconds);
+    const std::shared_ptr<bool> timedOut = abortWhenStalled(reply, timeout);
     // The body goes to the file only for a success; an error page is kept for its reason.
     auto errorBody = std::make_shared<QByteArray>();
     auto writeFailed = std::make_shared<bool>(false);
@@ -135,7 +138,6 @@ void CloudConnection::download(const QString &path, const QString &filePath, con
             reply->abort();
         }
     });
-    const int timeout = m_requestTimeout;
     const QString displayUrl = m_account.displayUrl();
     QElapsedTimer clock;
     clock.start();
@@ -201,7 +203,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
     if (!body.isEmpty())
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
     QNetworkReply *reply = networkAccessManager()->sendCustomRequest(request, verb, body);
-    const std::shared_ptr<bool> timedOut = abortWhenStalled(reply);
+    const std::shared_ptr<bool> timedOut = abortWhenStalled(reply, m_requestTimeout);
     auto isTooLarge = std::make_shared<bool>(false);
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply, isTooLarge, limit = m_maximumAnswerBytes](qint64 received, qint64 total) {
         if (!*isTooLarge && (received > limit || total > limit)) {

@@ -76,10 +76,11 @@ public:
 
 private:
     // Aborts `reply` when no byte moves for requestTimeout(); the flag tells that it did.
-    std::shared_ptr<bool> abortWhenStalled(QNetworkReply *reply);
+    std::shared_ptr<bool> abortWhenStalled(QNetworkReply *reply, int stallMilliseconds);
 
     CloudAccount m_account;
     QNetworkAccessManager *m_manager = nullptr;
     int m_requestTimeout = 60000;
+    static constexpr int pictureStallMilliseconds = 15000;
     qint64 m_maximumAnswerBytes = qint64(256) * 1024 * 1024;
 };
