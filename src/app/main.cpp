@@ -9,6 +9,7 @@
 #include "platform/Localization.h"
 #include "platform/MainQueue.h"
 #include "platform/PersistentContainer.h"
+#include "platform/cloud/CloudAccount.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/PushChannel.h"
 #include "store/PersistenceController.h"
@@ -23,6 +24,9 @@ Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 int main(int argc, char *argv[])
 {
+    // The account URL may carry a password: out of the environment before anything can start
+    // a thread or a child process that would inherit it.
+    CloudAccount::takeFromEnvironment();
     QApplication application(argc, argv);
     QApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
     QApplication::setApplicationName(QStringLiteral("Stashline"));

@@ -9,11 +9,23 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace {
 
 constexpr qint64 largestAccountFile = 64 * 1024;
+constexpr const char *urlVariable = "STASHLINE_CLOUD_URL";
+
+// The value takeFromEnvironment() took; written once before any other thread exists.
+std::optional<QString> &takenUrl()
+{
+    static std::optional<QString> url;
+    return url;
+}
 
 } // namespace
 
@@ -34,9 +46,23 @@ QString CloudAccount::defaultFilePath()
 
 CloudAccount CloudAccount::load()
 {
-    if (qEnvironmentVariableIsSet("STASHLINE_CLOUD_URL"))
-        return fromUrl(qEnvironmentVariable("STASHLINE_CLOUD_URL"));
+    if (qEnvironmentVariableIsSet(urlVariable))
+        return fromUrl(qEnvironmentVariable(urlVariable));
+    if (takenUrl())
+        return fromUrl(*takenUrl());
     return fromFile(defaultFilePath());
+}
+
+void CloudAccount::takeFromEnvironment()
+{
+    char *value = std::getenv(urlVariable);
+    if (!value)
+        return;
+    takenUrl() = QString::fromLocal8Bit(value);
+    // The text lives in the environment block the kernel shows in /proc/<pid>/environ; wipe it
+    // there before dropping the variable from the list children inherit.
+    explicit_bzero(value, std::strlen(value));
+    ::unsetenv(urlVariable);
 }
 
 CloudAccount CloudAccount::fromUrl(const QString &urlText)

@@ -16,8 +16,14 @@ class CloudAccount
 public:
     CloudAccount() = default;
 
-    // The environment variable when it is set (even when invalid), else the account file.
+    // The environment variable when it is set (even when invalid), or the value
+    // takeFromEnvironment() took from it, else the account file.
     static CloudAccount load();
+    // Takes STASHLINE_CLOUD_URL out of the process environment: keeps its value for load(),
+    // overwrites the text in place and removes the variable, so neither a child process (browser,
+    // mail client) nor /proc/<pid>/environ shows the password. Does nothing when it is not set.
+    // Call first thing in main(), before any thread or child process exists; not thread-safe.
+    static void takeFromEnvironment();
     static CloudAccount fromUrl(const QString &urlText);
     static CloudAccount fromFile(const QString &path);
     static QString defaultFilePath();
