@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>Stashline beenden</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>Die Adresse des Cloud-Kontos verwendet http:// für den Server %1; Ihr Passwort würde unverschlüsselt gesendet. Verwenden Sie https:// (http:// ist nur für diesen Computer erlaubt, etwa 127.0.0.1 oder localhost).</translation>
+    </message>
 </context>
 </TS>

@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>Quit Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</translation>
+    </message>
 </context>
 </TS>

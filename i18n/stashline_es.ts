@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>Salir de Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>La dirección de la cuenta en la nube usa http:// con el servidor %1, lo que enviaría su contraseña sin cifrar. Use https:// (http:// solo se acepta para este equipo, como 127.0.0.1 o localhost).</translation>
+    </message>
 </context>
 </TS>

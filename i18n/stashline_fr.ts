@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>Quitter Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>L’adresse du compte cloud utilise http:// avec le serveur %1, ce qui enverrait votre mot de passe en clair. Utilisez https:// (http:// n’est accepté que pour cet ordinateur, par exemple 127.0.0.1 ou localhost).</translation>
+    </message>
 </context>
 </TS>

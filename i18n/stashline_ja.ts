@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>Stashline を終了</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>クラウドアカウントのアドレスはサーバー %1 に http:// を使っているため、パスワードが暗号化されずに送信されます。https:// を使ってください（http:// は 127.0.0.1 や localhost など、このコンピューターに対してのみ使えます）。</translation>
+    </message>
 </context>
 </TS>

@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>Stashline 종료</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>클라우드 계정 주소가 서버 %1에 http://를 사용하므로 암호가 암호화되지 않은 채 전송됩니다. https://를 사용하세요(http://는 127.0.0.1이나 localhost 같은 이 컴퓨터에만 허용됩니다).</translation>
+    </message>
 </context>
 </TS>

@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>退出 Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>云账户地址对服务器 %1 使用 http://，会以明文发送您的密码。请使用 https://（http:// 仅允许用于本机，例如 127.0.0.1 或 localhost）。</translation>
+    </message>
 </context>
 </TS>

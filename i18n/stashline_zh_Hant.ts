@@ -423,5 +423,9 @@
         <source>Quit Stashline</source>
         <translation>結束 Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>雲端帳號位址對伺服器 %1 使用 http://，會以明文傳送您的密碼。請使用 https://（http:// 僅允許用於本機，例如 127.0.0.1 或 localhost）。</translation>
+    </message>
 </context>
 </TS>

@@ -42,6 +42,32 @@ private slots:
         QVERIFY(!account.displayUrl().contains(account.passwordForTesting()));
     }
 
+    // The password crosses a network only encrypted: plain http reaches this machine alone.
+    void plainHttpOnlyForThisMachine_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("accepted");
+        for (const char *loopback : {"http://u:p@localhost:5984/db", "http://u:p@LocalHost/db", "http://u:p@127.0.0.1/db",
+                                     "http://u:p@127.8.9.10:1/db", "http://u:p@[::1]:5984/db", "https://u:p@couch.example.com/db"})
+            QTest::newRow(loopback) << QString::fromLatin1(loopback) << true;
+        for (const char *remote : {"http://u:p@couch.example.com/db", "http://u:p@192.168.1.20:5984/db",
+                                   "http://u:p@localhost.example.com/db", "http://u:p@127.0.0.1.example.net/db",
+                                   "http://u:p@[::ffff:10.0.0.1]/db"})
+            QTest::newRow(remote) << QString::fromLatin1(remote) << false;
+    }
+    void plainHttpOnlyForThisMachine()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, accepted);
+        const CloudAccount account = CloudAccount::fromUrl(url);
+        QCOMPARE(account.isValid(), accepted);
+        if (accepted)
+            return;
+        QVERIFY2(account.problem().contains(QLatin1String("https://")), qPrintable(account.problem()));
+        QVERIFY(account.problem().contains(QUrl(url).host()));
+        QVERIFY(!account.problem().contains(QLatin1String("u:p")));
+    }
+
     void accountFile_data()
     {
         QTest::addColumn<QByteArray>("content");
