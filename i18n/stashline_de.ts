@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>Die Adresse des Cloud-Kontos verwendet http:// für den Server %1; Ihr Passwort würde unverschlüsselt gesendet. Verwenden Sie https:// (http:// ist nur für diesen Computer erlaubt, etwa 127.0.0.1 oder localhost).</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>Nicht geöffnet: Links, die mit %1 beginnen, können auf diesem Computer Dateien öffnen oder Programme starten. Nur Web- und E-Mail-Links werden geöffnet.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>Nicht geöffnet: Dies ist keine vollständige Web- oder E-Mail-Adresse.</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>Not opened: this is not a complete web or email address.</translation>
+    </message>
 </context>
 </TS>

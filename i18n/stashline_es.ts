@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>La dirección de la cuenta en la nube usa http:// con el servidor %1, lo que enviaría su contraseña sin cifrar. Use https:// (http:// solo se acepta para este equipo, como 127.0.0.1 o localhost).</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>No se abrió: los enlaces que empiezan por %1 pueden abrir archivos o ejecutar programas en este equipo. Solo se abren enlaces web y de correo.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>No se abrió: no es una dirección web o de correo completa.</translation>
+    </message>
 </context>
 </TS>

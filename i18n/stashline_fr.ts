@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>L’adresse du compte cloud utilise http:// avec le serveur %1, ce qui enverrait votre mot de passe en clair. Utilisez https:// (http:// n’est accepté que pour cet ordinateur, par exemple 127.0.0.1 ou localhost).</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>Non ouvert : les liens commençant par %1 peuvent ouvrir des fichiers ou lancer des programmes sur cet ordinateur. Seuls les liens web et e-mail sont ouverts.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>Non ouvert : ce n’est pas une adresse web ou e-mail complète.</translation>
+    </message>
 </context>
 </TS>

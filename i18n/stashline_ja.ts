@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>クラウドアカウントのアドレスはサーバー %1 に http:// を使っているため、パスワードが暗号化されずに送信されます。https:// を使ってください（http:// は 127.0.0.1 や localhost など、このコンピューターに対してのみ使えます）。</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>開きませんでした：%1 で始まるリンクは、このコンピューターでファイルを開いたりプログラムを実行したりできます。開くのは Web とメールのリンクだけです。</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>開きませんでした：完全な Web アドレスまたはメールアドレスではありません。</translation>
+    </message>
 </context>
 </TS>

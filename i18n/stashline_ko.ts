@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>클라우드 계정 주소가 서버 %1에 http://를 사용하므로 암호가 암호화되지 않은 채 전송됩니다. https://를 사용하세요(http://는 127.0.0.1이나 localhost 같은 이 컴퓨터에만 허용됩니다).</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>열지 않음: %1(으)로 시작하는 링크는 이 컴퓨터에서 파일을 열거나 프로그램을 실행할 수 있습니다. 웹 링크와 이메일 링크만 엽니다.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>열지 않음: 완전한 웹 주소나 이메일 주소가 아닙니다.</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>云账户地址对服务器 %1 使用 http://，会以明文发送您的密码。请使用 https://（http:// 仅允许用于本机，例如 127.0.0.1 或 localhost）。</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>未打开：以 %1 开头的链接可能会在这台电脑上打开文件或运行程序。只会打开网页和电子邮件链接。</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>未打开：这不是完整的网址或电子邮件地址。</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,13 @@
         <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
         <translation>雲端帳號位址對伺服器 %1 使用 http://，會以明文傳送您的密碼。請使用 https://（http:// 僅允許用於本機，例如 127.0.0.1 或 localhost）。</translation>
     </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>未開啟：以 %1 開頭的連結可能會在這台電腦上開啟檔案或執行程式。只會開啟網頁和電子郵件連結。</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>未開啟：這不是完整的網址或電子郵件地址。</translation>
+    </message>
 </context>
 </TS>

@@ -176,6 +176,29 @@ Item {
             preview.openURL = function(link) { opened = link.toString() }
             mouseClick(preview)
             compare(opened, "https://www.example.com/news/today")
+            verify(!findChild(preview, "linkRefusalText").visible)
+        }
+
+        // A link that is not web or mail is shown whole and never opened; a press says why.
+        function test_linkOutsideTheWebIsNotOpened_data() {
+            return [{ tag: "file", link: "file:///etc/passwd", scheme: "file:" },
+                    { tag: "javascript", link: "javascript:alert(1)", scheme: "javascript:" },
+                    { tag: "custom scheme", link: "myapp://run/payload", scheme: "myapp:" }]
+        }
+        function test_linkOutsideTheWebIsNotOpened(data) {
+            const row = makeRow("Synced from elsewhere", data.link, "url")
+            const preview = findChild(row, "shareURLPreview")
+            verify(preview.visible)
+            compare(findChild(preview, "linkDisplayText").text, data.link)
+            let opened = []
+            preview.openURL = function(link) { opened.push(link.toString()) }
+            const refusal = findChild(preview, "linkRefusalText")
+            verify(!refusal.visible)
+            mouseClick(preview)
+            preview.Accessible.pressAction()
+            compare(opened, [])
+            verify(refusal.visible)
+            verify(refusal.text.indexOf(data.scheme) >= 0, refusal.text)
         }
 
         function test_editPageSaves() {
