@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>Nicht geöffnet: Dies ist keine vollständige Web- oder E-Mail-Adresse.</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>Ihre Änderungen konnten nicht gespeichert werden</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
 </context>
 </TS>

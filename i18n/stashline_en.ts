@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>Not opened: this is not a complete web or email address.</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>Could not save your changes</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>No se abrió: no es una dirección web o de correo completa.</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>No se pudieron guardar los cambios</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
 </context>
 </TS>

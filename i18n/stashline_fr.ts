@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>Non ouvert : ce n’est pas une adresse web ou e-mail complète.</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>Impossible d’enregistrer vos modifications</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>開きませんでした：完全な Web アドレスまたはメールアドレスではありません。</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>変更を保存できませんでした</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>열지 않음: 완전한 웹 주소나 이메일 주소가 아닙니다.</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>변경 사항을 저장할 수 없습니다</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>다시 시도</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>未打开：这不是完整的网址或电子邮件地址。</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>无法保存您的更改</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>重试</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,13 @@
         <source>Not opened: this is not a complete web or email address.</source>
         <translation>未開啟：這不是完整的網址或電子郵件地址。</translation>
     </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>無法儲存您的變更</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>重試</translation>
+    </message>
 </context>
 </TS>

@@ -138,6 +138,34 @@ Item {
             shows("none")
         }
 
+        // A refused save shows first, keeps what was typed on screen, and Try Again stores it.
+        function test_saveFailureBannerAndTryAgain() {
+            Fixture.reset(true)
+            const screen = makeList()
+            const banner = findChild(screen, "syncBanner")
+            Fixture.refuseSaves(true)
+            findChild(screen, "addButton").clicked()
+            const sheet = screen.addSheetPopup
+            tryVerify(function() { return sheet.opened })
+            sheet.draft.content = "words typed before the disk filled up"
+            findChild(sheet.contentItem, "addConfirmButton").clicked()
+            tryVerify(function() { return !sheet.visible })
+            tryCompare(banner, "state", "saveFailed")
+            verify(findChild(banner, "saveFailedBanner").visible)
+            verify(!findChild(banner, "syncingBanner").visible)
+            verify(findChild(banner, "saveFailedBannerMessage").text.indexOf("disk is full") >= 0)
+            compare(waitForCards(screen, 1)[0].share.content, "words typed before the disk filled up")
+            compare(Fixture.itemsInStoreFile(), 0)
+
+            findChild(banner, "saveRetryButton").clicked() // still refused
+            compare(banner.state, "saveFailed")
+            Fixture.refuseSaves(false)
+            findChild(banner, "saveRetryButton").clicked()
+            tryCompare(banner, "state", "syncing") // the first pull still runs underneath
+            compare(Fixture.itemsInStoreFile(), 1)
+            compare(waitForCards(screen, 1)[0].share.content, "words typed before the disk filled up")
+        }
+
         // Pending, failed and out-of-range badges retry their item, once per press; the others do nothing.
         function test_badgesRetryTheirItem() {
             const statuses = [0, 1, 2, 3, 9], retries = [1, 1, 1, 2, 3]
