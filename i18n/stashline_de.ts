@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>Erneut versuchen</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline kann nicht fortfahren</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline muss wegen des unten genannten Problems beendet werden. An Ihren Einträgen wurde nichts geändert.</translation>
+    </message>
 </context>
 </TS>

@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>Try Again</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline cannot continue</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline has to stop because of the problem below. Nothing was changed in your items.</translation>
+    </message>
 </context>
 </TS>

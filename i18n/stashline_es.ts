@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>Reintentar</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline no puede continuar</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline tiene que cerrarse por el problema que se indica abajo. No se ha cambiado nada en sus elementos.</translation>
+    </message>
 </context>
 </TS>

@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>Réessayer</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline ne peut pas continuer</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline doit s’arrêter à cause du problème ci-dessous. Vos éléments n’ont pas été modifiés.</translation>
+    </message>
 </context>
 </TS>

@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>再試行</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline を続行できません</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>次の問題のため Stashline を終了します。項目は何も変更されていません。</translation>
+    </message>
 </context>
 </TS>

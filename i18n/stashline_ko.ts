@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>다시 시도</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline을 계속할 수 없습니다</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>아래 문제 때문에 Stashline을 종료해야 합니다. 항목은 변경되지 않았습니다.</translation>
+    </message>
 </context>
 </TS>

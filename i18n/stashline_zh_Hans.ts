@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>重试</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline 无法继续</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>由于以下问题，Stashline 必须停止。您的项目未被更改。</translation>
+    </message>
 </context>
 </TS>

@@ -443,5 +443,13 @@
         <source>Try Again</source>
         <translation>重試</translation>
     </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline 無法繼續</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>由於以下問題，Stashline 必須停止。您的項目未被變更。</translation>
+    </message>
 </context>
 </TS>

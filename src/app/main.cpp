@@ -1,3 +1,4 @@
+#include "FatalErrorDialog.h"
 #include "SingleInstance.h"
 #include "StashlineApp.h"
 #include "StashlineAppDelegate.h"
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("com.quellmar.Stashline"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/stashline/com.quellmar.Stashline.svg")));
     Localization::install(QLocale());
+    // From here on a fatal start-up error is also shown on the desktop, not only on standard error.
+    FatalErrorDialog::install();
 
     const QStringList arguments = QApplication::arguments();
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
