@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>Stashline muss wegen des unten genannten Problems beendet werden. An Ihren Einträgen wurde nichts geändert.</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>Dieses Bild hat %1 Megapixel; Stashline nimmt Bilder mit bis zu %2 Megapixeln. Wählen Sie ein kleineres Bild oder verkleinern Sie es zuerst.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>Diese Datei konnte nicht als Bild gelesen werden.</translation>
+    </message>
 </context>
 </TS>

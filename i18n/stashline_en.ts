@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>Stashline has to stop because of the problem below. Nothing was changed in your items.</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>This file could not be read as a picture.</translation>
+    </message>
 </context>
 </TS>

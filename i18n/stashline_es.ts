@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>Stashline tiene que cerrarse por el problema que se indica abajo. No se ha cambiado nada en sus elementos.</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>Esta imagen tiene %1 megapíxeles; Stashline admite imágenes de hasta %2 megapíxeles. Elija una imagen más pequeña o reduzca antes su tamaño.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>Este archivo no se pudo leer como imagen.</translation>
+    </message>
 </context>
 </TS>

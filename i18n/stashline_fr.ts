@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>Stashline doit s’arrêter à cause du problème ci-dessous. Vos éléments n’ont pas été modifiés.</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>Cette image fait %1 mégapixels ; Stashline accepte les images jusqu’à %2 mégapixels. Choisissez une image plus petite ou réduisez d’abord sa taille.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>Ce fichier n’a pas pu être lu comme une image.</translation>
+    </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>次の問題のため Stashline を終了します。項目は何も変更されていません。</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>この画像は %1 メガピクセルです。Stashline で扱える画像は %2 メガピクセルまでです。小さい画像を選ぶか、先にサイズを縮小してください。</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>このファイルを画像として読み込めませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>아래 문제 때문에 Stashline을 종료해야 합니다. 항목은 변경되지 않았습니다.</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>이 사진은 %1메가픽셀입니다. Stashline은 최대 %2메가픽셀의 사진을 받습니다. 더 작은 사진을 선택하거나 먼저 크기를 줄이세요.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>이 파일을 사진으로 읽을 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>由于以下问题，Stashline 必须停止。您的项目未被更改。</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>此图片有 %1 百万像素；Stashline 最多接受 %2 百万像素的图片。请选择较小的图片，或先缩小其尺寸。</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>无法将此文件读取为图片。</translation>
+    </message>
 </context>
 </TS>

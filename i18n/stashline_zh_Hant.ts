@@ -451,5 +451,13 @@
         <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
         <translation>由於以下問題，Stashline 必須停止。您的項目未被變更。</translation>
     </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>此圖片有 %1 百萬像素；Stashline 最多接受 %2 百萬像素的圖片。請選擇較小的圖片，或先縮小其尺寸。</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>無法將此檔案讀取為圖片。</translation>
+    </message>
 </context>
 </TS>

@@ -52,7 +52,11 @@ Item {
             const add = findChild(sheet.contentItem, "addConfirmButton")
             sheet.draft.title = "A title alone"
             verify(!add.enabled)
+            const problem = findChild(sheet.contentItem, "imageProblemText")
+            verify(!sheet.draft.pickImageFile("https://example.com/x.png"))
+            verify(problem.visible && problem.text.length > 0)
             verify(sheet.draft.pickImageFile(Fixture.pictureFile()))
+            verify(!problem.visible)
             verify(add.enabled)
             add.clicked()
             tryVerify(function() { return !sheet.visible })
