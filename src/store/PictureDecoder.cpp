@@ -34,6 +34,22 @@ Result read(QIODevice *device, bool preview)
     return result;
 }
 
+Result readBytes(const QByteArray &bytes, bool preview)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(&buffer, preview);
+}
+
+Result readFile(const QString &path, bool preview)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return read(&file, preview);
+}
+
 } // namespace
 
 void allowLargePictures()
@@ -45,34 +61,22 @@ void allowLargePictures()
 
 Result decode(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, false);
+    return readBytes(bytes, false);
 }
 
 Result decodeFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return read(&file, false);
+    return readFile(path, false);
 }
 
 Result decodePreview(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, true);
+    return readBytes(bytes, true);
 }
 
 Result decodePreviewFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return read(&file, true);
+    return readFile(path, true);
 }
 
 QString describe(const Result &result)
