@@ -1,9 +1,7 @@
 #include "PictureSamples.h"
-#include "store/ImageManager.h"
 #include "store/PictureDecoder.h"
 
 #include <QImageReader>
-#include <QTemporaryDir>
 #include <QTest>
 
 using Problem = PictureDecoder::Result::Problem;
@@ -70,21 +68,6 @@ private slots:
         QVERIFY(qint64(QImageReader::allocationLimit()) << 20 >= PictureDecoder::maximumPixels * 4);
     }
 
-    // The image store reads through the same decoder: a big photo loads, a missing file does not.
-    void imageStoreUsesTheDecoder()
-    {
-        QTemporaryDir group;
-        ImageManager images(group.path());
-        QFile file(images.imageFileURL(QUuid::fromString(QStringLiteral("{5bc3f9c3-4979-47a2-9958-6370d4f638a8}"))));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(PictureSamples::jpeg(QSize(6000, 6000)));
-        file.close();
-        const auto loaded = images.loadImage(QUuid::fromString(QStringLiteral("{5bc3f9c3-4979-47a2-9958-6370d4f638a8}")));
-        QVERIFY(loaded);
-        QCOMPARE(loaded->size(), QSize(6000, 6000));
-        QCOMPARE(PictureDecoder::decodePreviewFile(file.fileName()).image.size(), QSize(2048, 2048));
-        QCOMPARE(PictureDecoder::decodePreviewFile(group.filePath(QStringLiteral("none.jpg"))).problem, Problem::unreadable);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPictureDecoder)

@@ -21,7 +21,7 @@ class TestLinkOpener : public QObject
     Q_OBJECT
 private:
     HandlerRecorder m_handlers;
-    static constexpr const char *schemes[] = {"http", "https", "mailto", "file", "javascript", "vscode", "smb", "ftp", "data"};
+    static constexpr const char *schemes[] = {"http", "https", "mailto", "file", "javascript", "vscode", "data"};
 
 private slots:
     void initTestCase()
@@ -45,8 +45,6 @@ private slots:
         QTest::newRow("file path") << QUrl("file:///etc/passwd") << "file:";
         QTest::newRow("javascript") << QUrl("javascript:alert(document.cookie)") << "javascript:";
         QTest::newRow("custom scheme") << QUrl("vscode://file/home/user/.bashrc") << "vscode:";
-        QTest::newRow("network share") << QUrl("smb://server/share/run.desktop") << "smb:";
-        QTest::newRow("ftp") << QUrl("ftp://example.com/file") << "ftp:";
         QTest::newRow("data") << QUrl("data:text/html,<script>alert(1)</script>") << "data:";
         QTest::newRow("web scheme without host") << QUrl("https:relative/path") << "https:";
         QTest::newRow("no scheme") << QUrl("example.com/page") << "share.row.link.malformed";
