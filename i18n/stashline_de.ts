@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>Stashline beenden</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>Die Adresse des Cloud-Kontos verwendet http:// für den Server %1; Ihr Passwort würde unverschlüsselt gesendet. Verwenden Sie https:// (http:// ist nur für diesen Computer erlaubt, etwa 127.0.0.1 oder localhost).</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>Nicht geöffnet: Links, die mit %1 beginnen, können auf diesem Computer Dateien öffnen oder Programme starten. Nur Web- und E-Mail-Links werden geöffnet.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>Nicht geöffnet: Dies ist keine vollständige Web- oder E-Mail-Adresse.</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>Ihre Änderungen konnten nicht gespeichert werden</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline kann nicht fortfahren</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline muss wegen des unten genannten Problems beendet werden. An Ihren Einträgen wurde nichts geändert.</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>Dieses Bild hat %1 Megapixel; Stashline nimmt Bilder mit bis zu %2 Megapixeln. Wählen Sie ein kleineres Bild oder verkleinern Sie es zuerst.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>Diese Datei konnte nicht als Bild gelesen werden.</translation>
+    </message>
 </context>
 </TS>

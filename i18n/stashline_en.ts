@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>Quit Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>Not opened: this is not a complete web or email address.</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>Could not save your changes</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline cannot continue</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline has to stop because of the problem below. Nothing was changed in your items.</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>This file could not be read as a picture.</translation>
+    </message>
 </context>
 </TS>

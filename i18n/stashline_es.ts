@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>Salir de Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>La dirección de la cuenta en la nube usa http:// con el servidor %1, lo que enviaría su contraseña sin cifrar. Use https:// (http:// solo se acepta para este equipo, como 127.0.0.1 o localhost).</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>No se abrió: los enlaces que empiezan por %1 pueden abrir archivos o ejecutar programas en este equipo. Solo se abren enlaces web y de correo.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>No se abrió: no es una dirección web o de correo completa.</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>No se pudieron guardar los cambios</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline no puede continuar</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline tiene que cerrarse por el problema que se indica abajo. No se ha cambiado nada en sus elementos.</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>Esta imagen tiene %1 megapíxeles; Stashline admite imágenes de hasta %2 megapíxeles. Elija una imagen más pequeña o reduzca antes su tamaño.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>Este archivo no se pudo leer como imagen.</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>Quitter Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>L’adresse du compte cloud utilise http:// avec le serveur %1, ce qui enverrait votre mot de passe en clair. Utilisez https:// (http:// n’est accepté que pour cet ordinateur, par exemple 127.0.0.1 ou localhost).</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>Non ouvert : les liens commençant par %1 peuvent ouvrir des fichiers ou lancer des programmes sur cet ordinateur. Seuls les liens web et e-mail sont ouverts.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>Non ouvert : ce n’est pas une adresse web ou e-mail complète.</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>Impossible d’enregistrer vos modifications</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline ne peut pas continuer</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>Stashline doit s’arrêter à cause du problème ci-dessous. Vos éléments n’ont pas été modifiés.</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>Cette image fait %1 mégapixels ; Stashline accepte les images jusqu’à %2 mégapixels. Choisissez une image plus petite ou réduisez d’abord sa taille.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>Ce fichier n’a pas pu être lu comme une image.</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>Stashline を終了</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>クラウドアカウントのアドレスはサーバー %1 に http:// を使っているため、パスワードが暗号化されずに送信されます。https:// を使ってください（http:// は 127.0.0.1 や localhost など、このコンピューターに対してのみ使えます）。</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>開きませんでした：%1 で始まるリンクは、このコンピューターでファイルを開いたりプログラムを実行したりできます。開くのは Web とメールのリンクだけです。</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>開きませんでした：完全な Web アドレスまたはメールアドレスではありません。</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>変更を保存できませんでした</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline を続行できません</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>次の問題のため Stashline を終了します。項目は何も変更されていません。</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>この画像は %1 メガピクセルです。Stashline で扱える画像は %2 メガピクセルまでです。小さい画像を選ぶか、先にサイズを縮小してください。</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>このファイルを画像として読み込めませんでした。</translation>
+    </message>
 </context>
 </TS>

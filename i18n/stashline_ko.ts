@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>Stashline 종료</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>클라우드 계정 주소가 서버 %1에 http://를 사용하므로 암호가 암호화되지 않은 채 전송됩니다. https://를 사용하세요(http://는 127.0.0.1이나 localhost 같은 이 컴퓨터에만 허용됩니다).</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>열지 않음: %1(으)로 시작하는 링크는 이 컴퓨터에서 파일을 열거나 프로그램을 실행할 수 있습니다. 웹 링크와 이메일 링크만 엽니다.</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>열지 않음: 완전한 웹 주소나 이메일 주소가 아닙니다.</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>변경 사항을 저장할 수 없습니다</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline을 계속할 수 없습니다</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>아래 문제 때문에 Stashline을 종료해야 합니다. 항목은 변경되지 않았습니다.</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>이 사진은 %1메가픽셀입니다. Stashline은 최대 %2메가픽셀의 사진을 받습니다. 더 작은 사진을 선택하거나 먼저 크기를 줄이세요.</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>이 파일을 사진으로 읽을 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

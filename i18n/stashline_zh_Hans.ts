@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>退出 Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>云账户地址对服务器 %1 使用 http://，会以明文发送您的密码。请使用 https://（http:// 仅允许用于本机，例如 127.0.0.1 或 localhost）。</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>未打开：以 %1 开头的链接可能会在这台电脑上打开文件或运行程序。只会打开网页和电子邮件链接。</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>未打开：这不是完整的网址或电子邮件地址。</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>无法保存您的更改</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>重试</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline 无法继续</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>由于以下问题，Stashline 必须停止。您的项目未被更改。</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>此图片有 %1 百万像素；Stashline 最多接受 %2 百万像素的图片。请选择较小的图片，或先缩小其尺寸。</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>无法将此文件读取为图片。</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,41 @@
         <source>Quit Stashline</source>
         <translation>結束 Stashline</translation>
     </message>
+    <message id="cloud.account.insecure">
+        <source>The cloud account address uses http:// with the server %1, which would send your password unencrypted. Use https:// (http:// is accepted only for this computer, such as 127.0.0.1 or localhost).</source>
+        <translation>雲端帳號位址對伺服器 %1 使用 http://，會以明文傳送您的密碼。請使用 https://（http:// 僅允許用於本機，例如 127.0.0.1 或 localhost）。</translation>
+    </message>
+    <message id="share.row.link.notOpened %1">
+        <source>Not opened: links starting with %1 can open files or run programs on this computer. Only web and email links are opened.</source>
+        <translation>未開啟：以 %1 開頭的連結可能會在這台電腦上開啟檔案或執行程式。只會開啟網頁和電子郵件連結。</translation>
+    </message>
+    <message id="share.row.link.malformed">
+        <source>Not opened: this is not a complete web or email address.</source>
+        <translation>未開啟：這不是完整的網址或電子郵件地址。</translation>
+    </message>
+    <message id="share.save.banner.failed">
+        <source>Could not save your changes</source>
+        <translation>無法儲存您的變更</translation>
+    </message>
+    <message id="share.save.retry">
+        <source>Try Again</source>
+        <translation>重試</translation>
+    </message>
+    <message id="app.fatal.title">
+        <source>Stashline cannot continue</source>
+        <translation>Stashline 無法繼續</translation>
+    </message>
+    <message id="app.fatal.message">
+        <source>Stashline has to stop because of the problem below. Nothing was changed in your items.</source>
+        <translation>由於以下問題，Stashline 必須停止。您的項目未被變更。</translation>
+    </message>
+    <message id="share.composer.image.tooLarge %1 %2">
+        <source>This picture has %1 megapixels; Stashline takes pictures of up to %2 megapixels. Choose a smaller picture or reduce its size first.</source>
+        <translation>此圖片有 %1 百萬像素；Stashline 最多接受 %2 百萬像素的圖片。請選擇較小的圖片，或先縮小其尺寸。</translation>
+    </message>
+    <message id="share.composer.image.unreadable">
+        <source>This file could not be read as a picture.</source>
+        <translation>無法將此檔案讀取為圖片。</translation>
+    </message>
 </context>
 </TS>

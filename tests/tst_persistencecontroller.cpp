@@ -7,7 +7,11 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +24,12 @@ QList<ShareItem *> fetch(ManagedObjectContext &context, std::optional<Predicate>
     for (ManagedObject *object : context.execute(request).objects)
         result.append(static_cast<ShareItem *>(object));
     return result;
+}
+
+int permissions(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
 }
 
 QByteArray fileHash(const QString &path)
@@ -192,16 +202,22 @@ private slots:
     void unloadableStoresAreReportedAndLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("setup");
+        QTest::addColumn<QString>("journal"); // "" (none), "wal+shm" or "wal": left as a crash leaves them
         QTest::addColumn<QString>("expected");
-        QTest::newRow("not a database") << QByteArray("garbage") << "is not a readable Stashline store";
-        QTest::newRow("newer model version") << QByteArray("PRAGMA user_version = 99; CREATE TABLE ShareItem (id INTEGER PRIMARY KEY);")
-                                             << "written by a newer version";
-        QTest::newRow("another program's database") << QByteArray("CREATE TABLE photos (id INTEGER PRIMARY KEY);")
-                                                     << "not a Stashline store";
+        const QByteArray newer = "PRAGMA user_version = 99; CREATE TABLE ShareItem (id INTEGER PRIMARY KEY);"
+                                 "INSERT INTO ShareItem VALUES (1);";
+        const QByteArray foreign = "CREATE TABLE photos (id INTEGER PRIMARY KEY); INSERT INTO photos VALUES (7);";
+        QTest::newRow("not a database") << QByteArray("garbage") << "" << "is not a readable Stashline store";
+        QTest::newRow("newer model version") << newer << "" << "written by a newer version";
+        QTest::newRow("another program's database") << foreign << "" << "not a Stashline store";
+        // Only the journal knows what the file is; reading it must not merge or touch it.
+        QTest::newRow("newer version in the journal") << newer << "wal+shm" << "written by a newer version";
+        QTest::newRow("other data in the journal") << foreign << "wal+shm" << "not a Stashline store";
+        QTest::newRow("journal without its index") << newer << "wal" << "written by a newer version";
         // An older layout whose version record is gone cannot be migrated; nothing is half done.
         QTest::newRow("older store that cannot be migrated")
             << QByteArray("CREATE TABLE ShareItem (id INTEGER PRIMARY KEY, uuid BLOB, title TEXT); PRAGMA user_version = 1;")
-            << "could not be brought up to this version";
+            << "" << "could not be brought up to this version";
     }
 
     void olderStoreIsMigratedWithoutLoss()
@@ -239,6 +255,7 @@ private slots:
     void unloadableStoresAreReportedAndLeftAlone()
     {
         QFETCH(QByteArray, setup);
+        QFETCH(QString, journal);
         QFETCH(QString, expected);
         QTemporaryDir group;
         const QString path = group.filePath(QStringLiteral("Stashline.sqlite"));
@@ -246,25 +263,45 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(4096, '\x5a'));
-        } else {
+        } else if (journal.isEmpty()) {
             SqliteDatabase database;
             QVERIFY(!database.open(path));
             QVERIFY(!database.execute(setup.constData()));
+        } else {
+            // Written in write-ahead mode and copied while the writer is still open, as a
+            // process killed mid-run leaves the files: everything is still in the journal.
+            QTemporaryDir scratch;
+            const QString writerPath = scratch.filePath(QStringLiteral("writer.sqlite"));
+            SqliteDatabase writer;
+            QVERIFY(!writer.open(writerPath));
+            QVERIFY(!writer.execute("PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0;"));
+            QVERIFY(!writer.execute(setup.constData()));
+            QStringList suffixes{QString(), QStringLiteral("-wal")};
+            if (journal == QLatin1String("wal+shm"))
+                suffixes.append(QStringLiteral("-shm"));
+            for (const QString &suffix : std::as_const(suffixes))
+                QVERIFY(QFile::copy(writerPath + suffix, path + suffix));
         }
-        const QByteArray before = fileHash(path);
+        // Every file of the store, by suffix: its hash, or empty when it does not exist.
+        auto snapshot = [&path] {
+            QStringList hashes;
+            for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+                hashes.append(QString::fromLatin1(fileHash(path + QLatin1String(suffix)).toHex()));
+            return hashes;
+        };
+        const QStringList before = snapshot();
 
         std::optional<StoreError> error;
         QVERIFY(!PersistenceController::openOnDiskContainer(path, &error));
         QVERIFY(error);
         QVERIFY2(error->description.contains(expected), qPrintable(error->description));
-        QCOMPARE(fileHash(path), before);
+        QCOMPARE(snapshot(), before);
 
-        // The app stops with the fatal line and leaves the file untouched.
+        // The app stops with the fatal line and leaves every file untouched.
         const QString output = runAppExpectingFatal(group.path());
-        QVERIFY2(output.contains(QStringLiteral("Unresolved error The store file")), qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("Fatal error: Unresolved error The store file")), qPrintable(output));
         QVERIFY2(output.contains(expected), qPrintable(output));
-        QCOMPARE(fileHash(path), before);
-        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")) || QFileInfo(path + QStringLiteral("-wal")).size() == 0);
+        QCOMPARE(snapshot(), before);
     }
 
     void groupDirectoryAndFallback()
@@ -274,13 +311,35 @@ private slots:
         QCOMPARE(PersistenceController::storeDirectoryURL(), root.filePath(QStringLiteral("group")));
         QVERIFY(QFileInfo(root.filePath(QStringLiteral("group"))).isDir());
 
-        // A group directory that cannot be created falls back to the temporary directory.
+        // A group directory that cannot be created falls back to a directory in the temporary
+        // directory that only this user can enter, found again at the next start.
+        QTemporaryDir temporary;
+        const QByteArray savedTemporary = qgetenv("TMPDIR");
+        qputenv("TMPDIR", temporary.path().toUtf8());
+        const auto restore = qScopeGuard([&savedTemporary] {
+            qputenv("TMPDIR", savedTemporary);
+            qunsetenv("STASHLINE_GROUP_DIR");
+        });
         QFile blocker(root.filePath(QStringLiteral("file")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         qputenv("STASHLINE_GROUP_DIR", root.filePath(QStringLiteral("file/group")).toUtf8());
-        QCOMPARE(PersistenceController::storeDirectoryURL(), QDir::tempPath());
-        qunsetenv("STASHLINE_GROUP_DIR");
+        const QString stable = temporary.filePath(QStringLiteral("stashline-%1").arg(::getuid()));
+        QCOMPARE(PersistenceController::storeDirectoryURL(), stable);
+        QCOMPARE(permissions(stable), 0700);
+        QVERIFY(::chmod(QFile::encodeName(stable).constData(), 0755) == 0); // tightened again
+        QCOMPARE(PersistenceController::storeDirectoryURL(), stable);
+        QCOMPARE(permissions(stable), 0700);
+
+        // A name someone else got to first (here a link to a directory anyone can read) is
+        // not used: a fresh private directory is.
+        QVERIFY(QDir(stable).removeRecursively());
+        QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("open"))));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("open")), stable));
+        const QString fresh = PersistenceController::storeDirectoryURL();
+        QVERIFY2(fresh != stable && fresh.startsWith(temporary.path() + QStringLiteral("/stashline-")), qPrintable(fresh));
+        QCOMPARE(permissions(fresh), 0700);
+        QVERIFY(QFileInfo(fresh).isDir() && !QFileInfo(fresh).isSymLink());
     }
 
     void processWideContainersAreCreatedOnce()

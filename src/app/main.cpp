@@ -1,3 +1,4 @@
+#include "FatalErrorDialog.h"
 #include "SingleInstance.h"
 #include "StashlineApp.h"
 #include "StashlineAppDelegate.h"
@@ -12,6 +13,7 @@
 #include "platform/Localization.h"
 #include "platform/MainQueue.h"
 #include "platform/PersistentContainer.h"
+#include "platform/cloud/CloudAccount.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/PushChannel.h"
 #include "store/PersistenceController.h"
@@ -27,6 +29,9 @@ Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 int main(int argc, char *argv[])
 {
     QmlEngineSetup::applyDefaultRenderer();
+    // The account URL may carry a password: out of the environment before anything can start
+    // a thread or a child process that would inherit it.
+    CloudAccount::takeFromEnvironment();
     QApplication application(argc, argv);
     QApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
     QApplication::setApplicationName(QStringLiteral("Stashline"));
@@ -37,6 +42,8 @@ int main(int argc, char *argv[])
     // Dark when the desktop prefers it, also where the platform theme does not say so.
     DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
     colorScheme.start();
+    // From here on a fatal start-up error is also shown on the desktop, not only on standard error.
+    FatalErrorDialog::install();
 
     const QStringList arguments = QApplication::arguments();
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -107,6 +107,9 @@ void ShareListViewModel::setupSubscriptions()
     // delivery after the model is gone does nothing and a save inside loadShares does not
     // reload re-entrantly.
     connect(&m_context, &ManagedObjectContext::didSave, this, [this] {
+        // Every save writes all changes, so whatever failed before is stored now.
+        if (!m_lastSaveErrorMessage.isNull())
+            setLastSaveErrorMessage(QString());
         QMetaObject::invokeMethod(this, [this] { loadShares(); }, Qt::QueuedConnection);
     });
 
@@ -317,12 +320,22 @@ void ShareListViewModel::refresh()
     loadShares();
 }
 
-void ShareListViewModel::saveContext()
+bool ShareListViewModel::saveContext()
 {
     if (!m_context.hasChanges())
-        return;
-    if (const std::optional<StoreError> error = m_context.save())
+        return true;
+    if (const std::optional<StoreError> error = m_context.save()) {
         printLine(QStringLiteral("Failed to save context: ") + error->description);
+        setLastSaveErrorMessage(error->description);
+        return false;
+    }
+    return true;
+}
+
+void ShareListViewModel::retrySave()
+{
+    if (saveContext())
+        MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
 }
 
 void ShareListViewModel::finishEdit()
@@ -356,6 +369,12 @@ void ShareListViewModel::setLastCloudSyncErrorMessage(const QString &message)
 {
     m_lastCloudSyncErrorMessage = message;
     emit lastCloudSyncErrorMessageChanged();
+}
+
+void ShareListViewModel::setLastSaveErrorMessage(const QString &message)
+{
+    m_lastSaveErrorMessage = message;
+    emit lastSaveErrorMessageChanged();
 }
 
 void ShareListViewModel::setRecentSections(QList<ShareSection> sections)

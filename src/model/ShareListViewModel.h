@@ -32,7 +32,9 @@ class SyncManagerProtocol;
 //
 // Main thread only, except loadShares, which may be called from any thread. No operation
 // reports failure to its caller: a failed fetch empties the lists, a failed save prints
-// "Failed to save context: " and the error on standard output and keeps the changes.
+// "Failed to save context: " and the error on standard output, keeps the changes in memory (they
+// stay in the lists and go to the store with the next successful save) and publishes the reason
+// as lastSaveErrorMessage for the list banner until a save of the context succeeds.
 class ShareListViewModel : public QObject
 {
     Q_OBJECT
@@ -40,6 +42,7 @@ class ShareListViewModel : public QObject
     Q_PROPERTY(bool isSyncingFromCloud READ isSyncingFromCloud NOTIFY isSyncingFromCloudChanged)
     Q_PROPERTY(bool isUploading READ isUploading NOTIFY isUploadingChanged)
     Q_PROPERTY(QString lastCloudSyncErrorMessage READ lastCloudSyncErrorMessage NOTIFY lastCloudSyncErrorMessageChanged)
+    Q_PROPERTY(QString lastSaveErrorMessage READ lastSaveErrorMessage NOTIFY lastSaveErrorMessageChanged)
     Q_PROPERTY(bool hasHistory READ hasHistory NOTIFY hasHistoryChanged)
     Q_PROPERTY(ShareSectionListModel *recentModel READ recentModel CONSTANT)
     Q_PROPERTY(ShareSectionListModel *favoritesModel READ favoritesModel CONSTANT)
@@ -64,6 +67,9 @@ public:
     bool isUploading() const { return m_isUploading; }
     // Null when absent; never empty when present.
     QString lastCloudSyncErrorMessage() const { return m_lastCloudSyncErrorMessage; }
+    // Why the last save of the context failed; null once a save succeeded (whoever saved: every
+    // save writes all unsaved changes).
+    QString lastSaveErrorMessage() const { return m_lastSaveErrorMessage; }
     const QList<ShareSection> &recentSections() const { return m_recentSections; }
     const QList<ShareSection> &favoriteSections() const { return m_favoriteSections; }
     const QList<ShareSection> &historySections() const { return m_historySections; }
@@ -106,14 +112,19 @@ public:
     Q_INVOKABLE void syncFromCloud();
     // syncFromCloud, then loadShares; does not wait for the download.
     Q_INVOKABLE void refresh();
-    // Saves the context when it has changes; a failure prints one line and keeps the changes.
-    void saveContext();
+    // Saves the context when it has changes; a failure prints one line, keeps the changes and
+    // sets lastSaveErrorMessage. Returns whether nothing is left unsaved.
+    bool saveContext();
+    // Try Again of the save banner: saves the changes kept in memory; once they are stored, asks
+    // the sync interface to upload them.
+    Q_INVOKABLE void retrySave();
 
 signals:
     void sharesChanged();
     void isSyncingFromCloudChanged();
     void isUploadingChanged();
     void lastCloudSyncErrorMessageChanged();
+    void lastSaveErrorMessageChanged();
     void recentSectionsChanged();
     void favoriteSectionsChanged();
     void historySectionsChanged();
@@ -130,6 +141,7 @@ private:
     void setIsSyncingFromCloud(bool isSyncing);
     void setIsUploading(bool isUploading);
     void setLastCloudSyncErrorMessage(const QString &message);
+    void setLastSaveErrorMessage(const QString &message);
     void setRecentSections(QList<ShareSection> sections);
     void setFavoriteSections(QList<ShareSection> sections);
     void setHistorySections(QList<ShareSection> sections);
@@ -139,6 +151,7 @@ private:
     bool m_isSyncingFromCloud = false;
     bool m_isUploading = false;
     QString m_lastCloudSyncErrorMessage;
+    QString m_lastSaveErrorMessage;
     ManagedObjectContext &m_context;
     Calendar m_calendar;
     std::shared_ptr<SyncManagerProtocol> m_syncManager;

@@ -1,7 +1,10 @@
 #include "PersistentContainer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace {
 
@@ -30,6 +33,56 @@ QString columnDefinition(const AttributeDescription &attribute)
     if (!attribute.isOptional && isNumber)
         definition += QStringLiteral(" NOT NULL DEFAULT 0");
     return definition;
+}
+
+// The version and the tables a store file holds.
+struct StoreLayout {
+    qint64 version = 0;
+    QStringList tables;
+};
+
+std::optional<QString> readLayout(SqliteDatabase &database, StoreLayout *layout)
+{
+    SqliteStatement version(database, "PRAGMA user_version");
+    if (!version.isValid() || !version.step())
+        return database.lastError();
+    layout->version = version.columnInt64(0);
+    SqliteStatement schema(database, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    while (schema.step())
+        layout->tables.append(schema.columnText(0));
+    if (schema.hasError() || !schema.isValid())
+        return database.lastError();
+    return std::nullopt;
+}
+
+QByteArray fileUri(const QString &path, const char *parameters)
+{
+    return "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/") + '?' + parameters;
+}
+
+// Reads the layout of the existing store file at `path` without changing a byte of it or of its
+// -wal and -shm files, and without creating either: with no write-ahead journal content the
+// file alone is read as immutable; a journal with its index is read leaving the index alone
+// (SQLite's readonly_shm); a journal without an index is read from a private copy of both.
+std::optional<QString> inspectStoreFile(const QString &path, StoreLayout *layout)
+{
+    const QString journal = path + QStringLiteral("-wal");
+    QTemporaryDir copyDirectory; // outlives the connection below
+    SqliteDatabase database;
+    std::optional<QString> error;
+    if (QFileInfo(journal).size() == 0) {
+        error = database.openReadOnlyUri(fileUri(path, "immutable=1"));
+    } else if (QFileInfo::exists(path + QStringLiteral("-shm"))) {
+        error = database.openReadOnlyUri(fileUri(path, "mode=ro&readonly_shm=1"));
+    } else {
+        const QString copy = copyDirectory.filePath(QStringLiteral("store.sqlite"));
+        if (!copyDirectory.isValid() || !QFile::copy(path, copy) || !QFile::copy(journal, copy + QStringLiteral("-wal")))
+            return QStringLiteral("its write-ahead journal could not be read");
+        error = database.openReadOnlyUri(fileUri(copy, "mode=ro"));
+    }
+    if (error)
+        return error;
+    return readLayout(database, layout);
 }
 
 } // namespace
@@ -68,38 +121,25 @@ std::optional<QString> PersistentContainer::openStore()
             return QStringLiteral("%1 is not a file.").arg(where);
         if (info.exists() && !info.isReadable())
             return QStringLiteral("%1 cannot be read (permission denied).").arg(where);
+        // Read-only until the file is known to be ours and of a version this build can write:
+        // a store that is refused stays byte for byte as it was, journal files included.
+        if (info.exists() && info.size() > 0) {
+            StoreLayout layout;
+            if (auto error = inspectStoreFile(path, &layout))
+                return QStringLiteral("%1 is not a readable Stashline store: %2").arg(where, *error);
+            if (auto refusal = checkLayout(layout.version, layout.tables, where))
+                return refusal;
+        }
     }
     if (auto error = m_database.open(path))
         return QStringLiteral("%1 could not be opened: %2").arg(where, *error);
 
-    // Read before writing anything: a file that is not ours stays exactly as it was.
-    qint64 storedVersion = 0;
-    QStringList tables;
-    {
-        SqliteStatement version(m_database, "PRAGMA user_version");
-        if (!version.isValid() || !version.step())
-            return QStringLiteral("%1 is not a readable Stashline store: %2").arg(where, m_database.lastError());
-        storedVersion = version.columnInt64(0);
-        SqliteStatement schema(m_database, "SELECT name FROM sqlite_master WHERE type = 'table'");
-        while (schema.step())
-            tables.append(schema.columnText(0));
-        if (schema.hasError() || !schema.isValid())
-            return QStringLiteral("%1 is not a readable Stashline store: %2").arg(where, m_database.lastError());
-    }
-    if (storedVersion > m_model.schemaVersion)
-        return QStringLiteral("%1 was written by a newer version of Stashline (store version %2; this "
-                              "version reads up to %3). Update Stashline to open it.")
-            .arg(where)
-            .arg(storedVersion)
-            .arg(m_model.schemaVersion);
-    if (storedVersion == 0 && !tables.isEmpty())
-        return QStringLiteral("%1 holds data that is not a Stashline store.").arg(where);
-    if (storedVersion > 0) {
-        for (const EntityDescription &entity : m_model.entities) {
-            if (!tables.contains(entity.name))
-                return QStringLiteral("%1 is damaged: the table “%2” is missing.").arg(where, entity.name);
-        }
-    }
+    StoreLayout layout;
+    if (auto error = readLayout(m_database, &layout))
+        return QStringLiteral("%1 is not a readable Stashline store: %2").arg(where, *error);
+    if (auto refusal = checkLayout(layout.version, layout.tables, where))
+        return refusal;
+    const qint64 storedVersion = layout.version;
 
     if (storedVersion > 0 && storedVersion < m_model.schemaVersion) {
         if (auto error = migrate())
@@ -132,6 +172,26 @@ std::optional<QString> PersistentContainer::openStore()
         if (auto error = m_database.execute(sql.toUtf8().constData())) {
             m_database.execute("ROLLBACK");
             return QStringLiteral("%1 could not be set up: %2").arg(where, *error);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> PersistentContainer::checkLayout(qint64 storedVersion, const QStringList &tables,
+                                                       const QString &where) const
+{
+    if (storedVersion > m_model.schemaVersion)
+        return QStringLiteral("%1 was written by a newer version of Stashline (store version %2; this "
+                              "version reads up to %3). Update Stashline to open it.")
+            .arg(where)
+            .arg(storedVersion)
+            .arg(m_model.schemaVersion);
+    if (storedVersion == 0 && !tables.isEmpty())
+        return QStringLiteral("%1 holds data that is not a Stashline store.").arg(where);
+    if (storedVersion > 0) {
+        for (const EntityDescription &entity : m_model.entities) {
+            if (!tables.contains(entity.name))
+                return QStringLiteral("%1 is damaged: the table “%2” is missing.").arg(where, entity.name);
         }
     }
     return std::nullopt;

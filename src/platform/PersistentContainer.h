@@ -4,6 +4,7 @@
 #include "SqliteDatabase.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <functional>
@@ -30,10 +31,11 @@ public:
     const PersistentStoreDescription &persistentStoreDescription() const { return m_description; }
 
     // Opens the store and calls `completion` once, before returning, with an error or none.
-    // An existing file is never deleted, truncated or rewritten when it cannot be used: a file
-    // that is not a database, holds other data or was written by a newer model version is an
-    // error. A new or empty file gets the model's tables; an older layout is migrated, or, when
-    // that fails, left as it was and reported. Main thread.
+    // An existing file is read-only until it is known to be a store of a version this build can
+    // write, so a file that is not a database, holds other data or was written by a newer model
+    // version is an error and stays byte for byte as it was, its -wal and -shm files included.
+    // A new or empty file gets the model's tables; an older layout is migrated, or, when that
+    // fails, left as it was and reported. Main thread.
     void loadPersistentStores(const std::function<void(const std::optional<StoreError> &)> &completion);
 
     // The main context; valid after a successful load.
@@ -41,6 +43,8 @@ public:
 
 private:
     std::optional<QString> openStore();
+    // Why a store of this version with these tables cannot be used; none when it can.
+    std::optional<QString> checkLayout(qint64 storedVersion, const QStringList &tables, const QString &where) const;
     // Brings a store of an older layout up to the model's, in one transaction.
     std::optional<QString> migrate();
 

@@ -26,6 +26,21 @@ std::optional<QString> SqliteDatabase::open(const QString &path)
     return std::nullopt;
 }
 
+std::optional<QString> SqliteDatabase::openReadOnlyUri(const QByteArray &uri)
+{
+    m_path = QString::fromUtf8(uri);
+    const int result = sqlite3_open_v2(uri.constData(), &m_handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                       nullptr);
+    if (result != SQLITE_OK) {
+        QString description = m_handle ? lastError() : QString::fromUtf8(sqlite3_errstr(result));
+        sqlite3_close_v2(m_handle);
+        m_handle = nullptr;
+        return description;
+    }
+    sqlite3_extended_result_codes(m_handle, 1);
+    return std::nullopt;
+}
+
 std::optional<QString> SqliteDatabase::execute(const char *sql)
 {
     char *message = nullptr;

@@ -22,6 +22,9 @@ public:
     // Opens (creating if missing) the database file at `path`, or an in-memory database for
     // ":memory:". Nothing is read or written yet. Returns an error description on failure.
     std::optional<QString> open(const QString &path);
+    // Opens an existing database file for reading only, through an SQLite URI ("file:...?...")
+    // whose parameters say how (immutable, readonly_shm); never creates a file.
+    std::optional<QString> openReadOnlyUri(const QByteArray &uri);
     bool isOpen() const { return m_handle != nullptr; }
     const QString &path() const { return m_path; }
 

@@ -2,11 +2,11 @@
 
 #include "platform/FatalError.h"
 #include "platform/GroupDirectory.h"
+#include "store/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -75,19 +75,12 @@ QByteArray ImageManager::encodeJpeg(const QImage &picture)
 
 QImage ImageManager::decodeImage(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return PictureDecoder::decode(bytes).image;
 }
 
 QImage ImageManager::decodeImageFile(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return PictureDecoder::decodeFile(path).image;
 }
 
 std::optional<QUuid> ImageManager::saveImage(const QImage &picture)

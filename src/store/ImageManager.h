@@ -46,7 +46,8 @@ public:
     // picture has no pixels or cannot be encoded.
     static QByteArray encodeJpeg(const QImage &picture);
 
-    // Decodes picture bytes or a file, applying the EXIF orientation; a null image on failure.
+    // Decodes picture bytes or a file at full size, applying the EXIF orientation; a null image
+    // on failure or for a picture over PictureDecoder::maximumPixels.
     static QImage decodeImage(const QByteArray &bytes);
     static QImage decodeImageFile(const QString &path);
 

@@ -5,6 +5,10 @@
 #include "platform/GroupDirectory.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 #include <mutex>
@@ -47,7 +51,31 @@ QString storeDirectoryURL()
 {
     if (const auto group = GroupDirectory::path())
         return *group;
-    return QDir::tempPath();
+    return privateTemporaryDirectory();
+}
+
+QString privateTemporaryDirectory()
+{
+    // "stashline-<uid>" in the temporary directory, so the store is found again at the next
+    // start. Another user may have made that name first (a directory, a link), so it is used
+    // only when it is a real directory of ours, and then readable by us alone; otherwise a fresh
+    // private directory of this process stands in.
+    const QString stable = QDir::tempPath() + QStringLiteral("/stashline-") + QString::number(::getuid());
+    const QByteArray encoded = QFile::encodeName(stable);
+    ::mkdir(encoded.constData(), 0700);
+    struct stat status {};
+    if (::lstat(encoded.constData(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid()
+        && ((status.st_mode & 0077) == 0 || ::chmod(encoded.constData(), 0700) == 0))
+        return stable;
+
+    static const QString fresh = [] {
+        QByteArray pattern = QFile::encodeName(QDir::tempPath() + QStringLiteral("/stashline-XXXXXX"));
+        return ::mkdtemp(pattern.data()) ? QFile::decodeName(pattern) : QString();
+    }();
+    if (fresh.isEmpty())
+        fatalError(QStringLiteral("Unresolved error No private directory for the store could be made in %1.")
+                       .arg(QDir::tempPath()));
+    return fresh;
 }
 
 std::unique_ptr<PersistentContainer> openOnDiskContainer(const QString &path, std::optional<StoreError> *error)

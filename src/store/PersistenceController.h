@@ -16,8 +16,14 @@ inline constexpr const char *transactionAuthor = "StashlineApp";
 // The model: one entity "ShareItem", version identifiers {"1.5"}. Built once.
 const ManagedObjectModel &makeModel();
 
-// The group directory, or the temporary directory when the group directory is unavailable.
+// The group directory, or privateTemporaryDirectory() when the group directory is unavailable.
 QString storeDirectoryURL();
+
+// A directory in the temporary directory that only this user can enter (mode 0700): the
+// reusable "stashline-<uid>" when it is a real directory owned by this user (its mode is
+// tightened to 0700 if needed), else a fresh one for this process. Stops the process with
+// "Unresolved error " when neither can be made. Any thread.
+QString privateTemporaryDirectory();
 
 // The loaded on-disk container ("Stashline.sqlite" in the store directory), created once. Its
 // main context merges in-memory values over stored ones per property and saves as

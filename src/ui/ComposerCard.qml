@@ -219,6 +219,18 @@ Rectangle {
                     }
                 }
             }
+            Text {
+                objectName: "imageProblemText"
+                width: parent.width
+                visible: card.draft.imageProblem.length > 0
+                text: card.draft.imageProblem
+                textFormat: Text.PlainText
+                font.pixelSize: Theme.captionSize + 1
+                color: Theme.red
+                wrapMode: Text.Wrap
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: text
+            }
             AbstractButton {
                 id: pickButton
                 objectName: "pickImageButton"

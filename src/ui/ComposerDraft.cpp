@@ -3,6 +3,7 @@
 #include "model/ShareInputRules.h"
 #include "model/ShareListViewModel.h"
 #include "store/ImageManager.h"
+#include "store/PictureDecoder.h"
 #include "store/ShareItem.h"
 
 #include <QClipboard>
@@ -48,6 +49,28 @@ void ComposerDraft::setSelectedImage(const QImage &image)
     emit inputChanged();
 }
 
+void ComposerDraft::setImageProblem(const QString &problem)
+{
+    if (problem == m_imageProblem)
+        return;
+    m_imageProblem = problem;
+    emit imageProblemChanged();
+}
+
+bool ComposerDraft::attachBytes(const QByteArray &bytes)
+{
+    const PictureDecoder::Result preview = PictureDecoder::decodePreview(bytes);
+    if (preview.problem != PictureDecoder::Result::Problem::none) {
+        setImageProblem(PictureDecoder::describe(preview));
+        return false;
+    }
+    m_pictureBytes = bytes;
+    m_pastedPicture = QImage();
+    setSelectedImage(preview.image);
+    setImageProblem(QString());
+    return true;
+}
+
 void ComposerDraft::setHasSelectedItem(bool hasSelectedItem)
 {
     if (hasSelectedItem == m_hasSelectedItem)
@@ -75,26 +98,25 @@ void ComposerDraft::loadFromItem(QObject *itemObject)
     setContent(item->content());
     setIsFavorite(item->isFavorite());
     m_originalImageUUID = item->imageUUID();
-    QImage image;
-    if (!m_originalImageUUID.isNull())
-        image = ImageManager::shared().loadImage(m_originalImageUUID).value_or(QImage());
-    setSelectedImage(image);
+    removeImage();
+    if (!m_originalImageUUID.isNull()) {
+        QFile file(ImageManager::shared().imageFileURL(m_originalImageUUID));
+        if (file.open(QIODevice::ReadOnly))
+            attachBytes(file.readAll());
+        setImageProblem(QString()); // the item's own picture needs no excuse
+    }
     setHasSelectedItem(false);
 }
 
 bool ComposerDraft::pickImageFile(const QUrl &fileUrl)
 {
     setHasSelectedItem(true);
-    if (!fileUrl.isLocalFile())
+    QFile file(fileUrl.isLocalFile() ? fileUrl.toLocalFile() : QString());
+    if (!fileUrl.isLocalFile() || !file.open(QIODevice::ReadOnly)) {
+        setImageProblem(qtTrId("share.composer.image.unreadable"));
         return false;
-    QFile file(fileUrl.toLocalFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QImage image = ImageManager::decodeImage(file.readAll());
-    if (image.isNull())
-        return false;
-    setSelectedImage(image);
-    return true;
+    }
+    return attachBytes(file.readAll());
 }
 
 bool ComposerDraft::pickImage(const QImage &image)
@@ -102,12 +124,16 @@ bool ComposerDraft::pickImage(const QImage &image)
     if (image.isNull())
         return false;
     setHasSelectedItem(true);
-    setSelectedImage(image);
+    m_pictureBytes.clear();
+    m_pastedPicture = image;
+    setSelectedImage(image); // shares the pixels: no second copy
+    setImageProblem(QString());
     return true;
 }
 
 bool ComposerDraft::pasteImageFromClipboard()
 {
+    PictureDecoder::allowLargePictures(); // the clipboard decodes with the same limit
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
     if (!mime)
         return false;
@@ -121,24 +147,32 @@ bool ComposerDraft::pasteImageFromClipboard()
 bool ComposerDraft::dropImageFiles(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls) {
-        if (!url.isLocalFile())
+        QFile file(url.isLocalFile() ? url.toLocalFile() : QString());
+        if (!url.isLocalFile() || !file.open(QIODevice::ReadOnly))
             continue;
-        const QImage image = ImageManager::decodeImageFile(url.toLocalFile());
-        if (!image.isNull())
-            return pickImage(image);
+        if (attachBytes(file.readAll())) {
+            setHasSelectedItem(true);
+            return true;
+        }
     }
     return false;
 }
 
 void ComposerDraft::removeImage()
 {
+    m_pictureBytes.clear();
+    m_pastedPicture = QImage();
     setSelectedImage(QImage());
     setHasSelectedItem(false);
+    setImageProblem(QString());
 }
 
-QUuid ComposerDraft::storeAttachedImage() const
+std::optional<QUuid> ComposerDraft::storeAttachedImage() const
 {
-    return ImageManager::shared().saveImage(m_selectedImage).value_or(QUuid());
+    if (!m_pastedPicture.isNull())
+        return ImageManager::shared().saveImage(m_pastedPicture);
+    // The one full-size decode, released as soon as the file is written.
+    return ImageManager::shared().saveImage(PictureDecoder::decode(m_pictureBytes).image);
 }
 
 bool ComposerDraft::add(QObject *modelObject)
@@ -149,7 +183,7 @@ bool ComposerDraft::add(QObject *modelObject)
     const QString title = ShareInputRules::trimmed(m_title);
     const QString content = ShareInputRules::trimmed(m_content);
     const QString contentType = ShareInputRules::classifyContent(content, hasImage());
-    const QUuid imageUUID = hasImage() ? storeAttachedImage() : QUuid();
+    const QUuid imageUUID = hasImage() ? storeAttachedImage().value_or(QUuid()) : QUuid();
     model->addShare(title, content, contentType, imageUUID, m_isFavorite);
     return true;
 }
@@ -164,9 +198,7 @@ bool ComposerDraft::save(QObject *modelObject, QObject *itemObject)
     const QString content = ShareInputRules::trimmed(m_content);
     const QString contentType = ShareInputRules::classifyContent(content, hasImage());
     const QUuid imageUUID = ShareInputRules::editImageIdentifier(
-        hasImage(), m_hasSelectedItem, m_originalImageUUID, [this]() -> std::optional<QUuid> {
-            return ImageManager::shared().saveImage(m_selectedImage);
-        });
+        hasImage(), m_hasSelectedItem, m_originalImageUUID, [this] { return storeAttachedImage(); });
     model->updateShare(item, title, content, contentType, imageUUID, m_isFavorite);
     return true;
 }

@@ -11,8 +11,12 @@
 
 // The input of the add sheet and the edit page: title, content, favourite flag and the attached
 // image, with the rules that decide when Add or Save may be pressed and what they hand to the
-// list model. Picking, pasting or dropping a picture that cannot be read or decoded leaves the
-// current attachment as it was. Nothing is written to the image store before Add or Save.
+// list model. Picking, pasting or dropping a picture that cannot be read or decoded, or that is
+// larger than PictureDecoder::maximumPixels, leaves the current attachment as it was and says
+// why in imageProblem. Nothing is written to the image store before Add or Save.
+//
+// Memory stays bounded for big photos: the draft keeps a picked file's bytes and shows a scaled
+// preview (selectedImage); the full-size picture is decoded only while Add or Save stores it.
 // Main thread.
 class ComposerDraft : public QObject
 {
@@ -23,6 +27,7 @@ class ComposerDraft : public QObject
     Q_PROPERTY(bool isFavorite READ isFavorite WRITE setIsFavorite NOTIFY isFavoriteChanged)
     Q_PROPERTY(QImage selectedImage READ selectedImage NOTIFY selectedImageChanged)
     Q_PROPERTY(bool hasImage READ hasImage NOTIFY selectedImageChanged)
+    Q_PROPERTY(QString imageProblem READ imageProblem NOTIFY imageProblemChanged)
     Q_PROPERTY(bool hasSelectedItem READ hasSelectedItem NOTIFY hasSelectedItemChanged)
     Q_PROPERTY(bool canAdd READ canAdd NOTIFY inputChanged)
     Q_PROPERTY(bool canSave READ canSave NOTIFY inputChanged)
@@ -36,7 +41,11 @@ public:
     void setContent(const QString &content);
     bool isFavorite() const { return m_isFavorite; }
     void setIsFavorite(bool isFavorite);
+    // The attached picture as shown: scaled to fit PictureDecoder::previewSide.
     QImage selectedImage() const { return m_selectedImage; }
+    // Why the last picture picked, pasted or dropped was not attached ("share.composer.image.*");
+    // empty once a picture attaches or the image is removed.
+    QString imageProblem() const { return m_imageProblem; }
     bool hasImage() const { return !m_selectedImage.isNull(); }
     // A picture was picked, pasted or dropped here (the picker's selection is present).
     bool hasSelectedItem() const { return m_hasSelectedItem; }
@@ -77,18 +86,26 @@ signals:
     void contentChanged();
     void isFavoriteChanged();
     void selectedImageChanged();
+    void imageProblemChanged();
     void hasSelectedItemChanged();
     void inputChanged();
 
 private:
     void setSelectedImage(const QImage &image);
     void setHasSelectedItem(bool hasSelectedItem);
-    QUuid storeAttachedImage() const;
+    void setImageProblem(const QString &problem);
+    // Attaches the picture in `bytes` when it decodes; otherwise sets imageProblem.
+    bool attachBytes(const QByteArray &bytes);
+    // Decodes the attached picture at full size and stores it; none when that fails.
+    std::optional<QUuid> storeAttachedImage() const;
 
     QString m_title;
     QString m_content;
     bool m_isFavorite = false;
-    QImage m_selectedImage;
+    QImage m_selectedImage;  // the preview
+    QByteArray m_pictureBytes; // the attached file's bytes, decoded in full only when stored
+    QImage m_pastedPicture;    // a pasted picture, already decoded (no file behind it)
+    QString m_imageProblem;
     bool m_hasSelectedItem = false;
     QUuid m_originalImageUUID;
 };

@@ -1,6 +1,7 @@
 #include "ShareImages.h"
 
 #include "store/ImageManager.h"
+#include "store/PictureDecoder.h"
 
 ShareImages::ShareImages(QObject *parent)
     : QObject(parent)
@@ -12,5 +13,7 @@ QImage ShareImages::load(const QVariant &value)
     const QUuid uuid = value.canConvert<QUuid>() ? value.value<QUuid>() : QUuid(value.toString());
     if (uuid.isNull())
         return {};
-    return ImageManager::shared().loadImage(uuid).value_or(QImage());
+    // Rows show pictures at most a few hundred points high: a scaled decode keeps a list of
+    // big photos from holding each one at full size.
+    return PictureDecoder::decodePreviewFile(ImageManager::shared().imageFileURL(uuid)).image;
 }

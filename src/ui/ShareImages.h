@@ -17,7 +17,8 @@ class ShareImages : public QObject
 public:
     explicit ShareImages(QObject *parent = nullptr);
 
-    // The picture stored under `uuid` (a QUuid or its text); a null image for a null or
-    // malformed identifier or a missing or unreadable file (nothing is reported).
+    // The picture stored under `uuid` (a QUuid or its text), scaled to a preview (see
+    // PictureDecoder::decodePreview); a null image for a null or malformed identifier or a
+    // missing or unreadable file (nothing is reported).
     Q_INVOKABLE static QImage load(const QVariant &uuid);
 };

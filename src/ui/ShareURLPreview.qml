@@ -3,25 +3,39 @@ import QtQuick.Controls
 import Stashline
 
 // The link card of a row: an icon tile, the link's host and path, its host, and a chevron. A
-// press (or the default accessibility action) opens the link in the user's browser.
+// press (or the default accessibility action) opens a web or mail link in the user's handler.
+// Any other link (file:, javascript:, a custom scheme) is shown whole, as text, and never opened;
+// a press then makes the card say why.
 AbstractButton {
     id: preview
     objectName: "shareURLPreview"
 
     property url url
     property real imageSize: 40
-    // Opens the link; replaced by tests.
-    property var openURL: function(link) { Qt.openUrlExternally(link) }
+    // Opens an openable link; replaced by tests.
+    property var openURL: function(link) { LinkOpener.open(link) }
+    // The user pressed a link that is not opened: the card shows why.
+    property bool refused: false
 
-    readonly property string displayText: ShareRowFormatter.linkDisplayText(url)
-    readonly property string hostText: ShareRowFormatter.hostLine(url)
+    readonly property bool isOpenable: LinkOpener.isOpenable(url)
+    readonly property string displayText: isOpenable ? ShareRowFormatter.linkDisplayText(url) : url.toString()
+    readonly property string hostText: isOpenable ? ShareRowFormatter.hostLine(url) : ""
+
+    function activate() {
+        if (isOpenable)
+            openURL(url)
+        else
+            refused = true
+    }
+    onUrlChanged: refused = false
 
     padding: 14
     hoverEnabled: true
     Accessible.role: Accessible.Button
     Accessible.name: displayText
-    Accessible.onPressAction: openURL(url)
-    onClicked: openURL(url)
+    Accessible.description: isOpenable ? "" : LinkOpener.refusalText(url)
+    Accessible.onPressAction: activate()
+    onClicked: activate()
 
     background: Rectangle {
         radius: 18
@@ -76,9 +90,20 @@ AbstractButton {
                 elide: Text.ElideRight
                 maximumLineCount: 1
             }
+            Text {
+                objectName: "linkRefusalText"
+                width: parent.width
+                visible: preview.refused
+                text: visible ? LinkOpener.refusalText(preview.url) : ""
+                textFormat: Text.PlainText
+                font.pixelSize: Theme.captionSize
+                color: Theme.red
+                wrapMode: Text.Wrap
+            }
         }
         SymbolIcon {
             id: chevron
+            visible: preview.isOpenable
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
             name: "chevron.right"

@@ -1,10 +1,12 @@
 // The application shell: the UI-test window, the tray panel, the second-launch hand-over and a
 // clean quit, with the screens loaded headless.
+#include "app/FatalErrorDialog.h"
 #include "app/SingleInstance.h"
 #include "app/StashlineApp.h"
 #include "app/StashlineAppDelegate.h"
 #include "app/StashlineScenes.h"
 #include "model/ShareListViewModel.h"
+#include "platform/FatalError.h"
 #include "platform/MainQueue.h"
 #include "platform/PersistentContainer.h"
 #include "store/ShareItem.h"
@@ -12,14 +14,21 @@
 #include <QApplication>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QQmlExtensionPlugin>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
@@ -196,6 +205,55 @@ private slots:
         // The lock went with it: the next launch is the primary again.
         SingleInstance again(group.path());
         QCOMPARE(again.start(), SingleInstance::Role::Primary);
+    }
+
+    // A fatal start-up error is shown in a dialog with the very line written to standard error,
+    // and only where someone can see it.
+    void fatalErrorDialogShowsTheLine()
+    {
+        QVERIFY(!FatalErrorDialog::canPresent()); // offscreen: a dialog would only hang the process
+        const QString line = QStringLiteral("Fatal error: Unresolved error The store file “/x/Stashline.sqlite” was "
+                                            "written by a newer version of Stashline.");
+        QString shownLine, shownTitle;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box->objectName() != QLatin1String("fatalErrorDialog"))
+                return;
+            shownLine = box->informativeText();
+            shownTitle = box->windowTitle();
+            box->button(QMessageBox::Close)->click();
+        });
+        closer.start(20);
+        FatalErrorDialog::present(line); // returns once the user closed it
+        QCOMPARE(shownLine, line);
+        QCOMPARE(shownTitle, QStringLiteral("app.fatal.title")); // no translation loaded: the key
+    }
+
+    // fatalError writes its line, hands the same line to the presenter, then stops the process.
+    void fatalErrorPresentsBeforeStopping()
+    {
+        int channel[2];
+        QCOMPARE(::pipe(channel), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(channel[0]);
+            ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
+            setFatalErrorPresenter([channel](const QString &shown) {
+                const QByteArray bytes = shown.toUtf8();
+                static_cast<void>(::write(channel[1], bytes.constData(), size_t(bytes.size())));
+            });
+            fatalError(QStringLiteral("Unable to locate shared app group directory"));
+        }
+        ::close(channel[1]);
+        QByteArray presented(256, '\0');
+        const ssize_t size = ::read(channel[0], presented.data(), size_t(presented.size()));
+        ::close(channel[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT);
+        QCOMPARE(presented.left(qMax<ssize_t>(size, 0)), QByteArray("Fatal error: Unable to locate shared app group directory"));
     }
 };
 

@@ -291,21 +291,50 @@ private slots:
         QCOMPARE(publishedOn, QThread::currentThread());
     }
 
-    // A refused save keeps the changes for the next save; a store that cannot be read empties the lists.
+    // A refused save keeps the changes for the next save and says why until a save succeeds; a
+    // store that cannot be read empties the lists.
     void storeFailures()
     {
+        auto storedRows = [this] {
+            SqliteDatabase other;
+            if (other.open(m_container->persistentStoreDescription().path))
+                return -1;
+            SqliteStatement count(other, "SELECT COUNT(*) FROM ShareItem");
+            return count.step() ? int(count.columnInt64(0)) : -1;
+        };
+        QSignalSpy saveError(m_model.get(), &ShareListViewModel::lastSaveErrorMessageChanged);
         executeOnStoreFile("CREATE TRIGGER refuse_insert BEFORE INSERT ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;");
         StdoutCapture capture;
         m_model->addShare(QStringLiteral("t"), QStringLiteral("c"), QStringLiteral("text"), QUuid(), false);
         const QByteArray printed = capture.text();
         QVERIFY2(printed.startsWith("Failed to save context: ") && printed.contains("disk is full"), printed.constData());
+        QVERIFY2(m_model->lastSaveErrorMessage().contains(QLatin1String("disk is full")),
+                 qPrintable(m_model->lastSaveErrorMessage()));
+        QCOMPARE(saveError.count(), 1);
         QCOMPARE(m_model->shares().size(), 1);
         QVERIFY(context().hasChanges());
         QTRY_COMPARE(m_sync->calls("upload"), 1); // the upload is still requested
 
+        // Another edit while the store refuses: both stay in memory, the banner stays.
+        m_model->toggleFavorite(m_model->shares().first());
+        m_model->retrySave();
+        QVERIFY(!m_model->lastSaveErrorMessage().isNull());
+        QCOMPARE(storedRows(), 0);
+
         executeOnStoreFile("DROP TRIGGER refuse_insert;");
-        m_model->saveContext();
+        m_model->retrySave();
         QVERIFY(!context().hasChanges());
+        QVERIFY(m_model->lastSaveErrorMessage().isNull());
+        QCOMPARE(storedRows(), 1);
+        QTRY_COMPARE(m_sync->calls("upload"), 3); // the stored items go up
+
+        // A save by someone else (the sync engine) also ends a failure.
+        executeOnStoreFile("CREATE TRIGGER refuse_update BEFORE UPDATE ON ShareItem BEGIN SELECT RAISE(ABORT, 'read-only'); END;");
+        m_model->toggleFavorite(m_model->shares().first());
+        QVERIFY(m_model->lastSaveErrorMessage().contains(QLatin1String("read-only")));
+        executeOnStoreFile("DROP TRIGGER refuse_update;");
+        QVERIFY(!context().save());
+        QVERIFY(m_model->lastSaveErrorMessage().isNull());
 
         executeOnStoreFile("DROP TABLE ShareItem;");
         m_model->loadShares();

@@ -5,6 +5,7 @@
 #include "QmlEngineSetup.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PersistentContainer.h"
+#include "platform/SqliteDatabase.h"
 #include "store/PersistenceController.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 // What the screen tests drive, as the singleton "Fixture" of "StashlineTest": a list model over a
-// fresh in-memory store with a sync interface that counts its calls, items made to order, the
+// fresh store (in memory unless a test asks for a file) with a sync interface that counts its calls, items made to order, the
 // cloud notifications and a picture file. Pictures the screens store go to a directory of this run.
 class ScreenTestFixture : public QObject
 {
@@ -36,12 +37,14 @@ public:
 
     ShareListViewModel *viewModel() const { return m_model.get(); }
 
-    // A new empty store and model.
-    Q_INVOKABLE void reset()
+    // A new empty store (in memory, or in a file of its own) and model.
+    Q_INVOKABLE void reset(bool inFile = false)
     {
         m_model.reset();
         std::optional<StoreError> error;
-        m_container = PersistenceController::openInMemoryContainer(&error);
+        m_storeFile = m_directory.filePath(QStringLiteral("store-%1.sqlite").arg(++m_storeCount));
+        m_container = inFile ? PersistenceController::openOnDiskContainer(m_storeFile, &error)
+                             : PersistenceController::openInMemoryContainer(&error);
         Q_ASSERT(m_container);
         m_sync = std::make_shared<RecordingSyncManager>();
         m_model = std::make_unique<ShareListViewModel>(m_container->viewContext(), Calendar::current(), m_sync);
@@ -64,6 +67,24 @@ public:
         return item;
     }
     Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
+    // For a store in a file: refuses (or allows again) every new item, as a full disk would, and
+    // counts the items the file holds, through a second connection.
+    Q_INVOKABLE void refuseSaves(bool refuse)
+    {
+        SqliteDatabase other;
+        if (other.open(m_storeFile)
+            || other.execute(refuse ? "CREATE TRIGGER refuse BEFORE INSERT ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;"
+                                    : "DROP TRIGGER refuse;"))
+            qFatal("the store file cannot be changed");
+    }
+    Q_INVOKABLE int itemsInStoreFile() const
+    {
+        SqliteDatabase other;
+        if (other.open(m_storeFile))
+            return -1;
+        SqliteStatement count(other, "SELECT COUNT(*) FROM ShareItem");
+        return count.step() ? int(count.columnInt64(0)) : -1;
+    }
     Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
     Q_INVOKABLE int downloadCount() const { return m_sync->calls("download"); }
     // The desktop's font size, as a settings change would set it; 0 restores the one at start.
@@ -149,6 +170,8 @@ private:
     QTemporaryDir m_groupDirectory;
     QTemporaryDir m_directory;
     std::unique_ptr<PersistentContainer> m_container;
+    QString m_storeFile;
+    int m_storeCount = 0;
     std::shared_ptr<RecordingSyncManager> m_sync;
     std::unique_ptr<ShareListViewModel> m_model;
 };

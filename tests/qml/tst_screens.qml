@@ -83,6 +83,12 @@ Item {
             verify(Fixture.acceptFileDialog(Fixture.pictureFile()))
             tryVerify(function() { return sheet.draft.hasImage })
             verify(findChild(sheet.contentItem, "composerImagePreview").visible)
+
+            const problem = findChild(sheet.contentItem, "imageProblemText")
+            verify(!sheet.draft.pickImageFile("https://example.com/x.png"))
+            verify(problem.visible && problem.text.length > 0)
+            verify(sheet.draft.pickImageFile(Fixture.pictureFile()))
+            verify(!problem.visible)
             verify(add.enabled)
 
             mouseClick(pick)
@@ -208,6 +214,34 @@ Item {
             verify(top(chips) + chips.height <= top(list))
         }
 
+        // A refused save shows first, keeps what was typed on screen, and Try Again stores it.
+        function test_saveFailureBannerAndTryAgain() {
+            Fixture.reset(true)
+            const screen = makeList()
+            const banner = findChild(screen, "syncBanner")
+            Fixture.refuseSaves(true)
+            findChild(screen, "addButton").clicked()
+            const sheet = screen.addSheetPopup
+            tryVerify(function() { return sheet.opened })
+            sheet.draft.content = "words typed before the disk filled up"
+            findChild(sheet.contentItem, "addConfirmButton").clicked()
+            tryVerify(function() { return !sheet.visible })
+            tryCompare(banner, "state", "saveFailed")
+            verify(findChild(banner, "saveFailedBanner").visible)
+            verify(!findChild(banner, "syncingBanner").visible)
+            verify(findChild(banner, "saveFailedBannerMessage").text.indexOf("disk is full") >= 0)
+            compare(waitForCards(screen, 1)[0].share.content, "words typed before the disk filled up")
+            compare(Fixture.itemsInStoreFile(), 0)
+
+            findChild(banner, "saveRetryButton").clicked() // still refused
+            compare(banner.state, "saveFailed")
+            Fixture.refuseSaves(false)
+            findChild(banner, "saveRetryButton").clicked()
+            tryCompare(banner, "state", "syncing") // the first pull still runs underneath
+            compare(Fixture.itemsInStoreFile(), 1)
+            compare(waitForCards(screen, 1)[0].share.content, "words typed before the disk filled up")
+        }
+
         // Pending, failed and out-of-range badges retry their item, once per press; the others do nothing.
         function test_badgesRetryTheirItem() {
             const statuses = [0, 1, 2, 3, 9], retries = [1, 1, 1, 2, 3]
@@ -292,6 +326,29 @@ Item {
             preview.openURL = function(link) { opened = link.toString() }
             mouseClick(preview)
             compare(opened, "https://www.example.com/news/today")
+            verify(!findChild(preview, "linkRefusalText").visible)
+        }
+
+        // A link that is not web or mail is shown whole and never opened; a press says why.
+        function test_linkOutsideTheWebIsNotOpened_data() {
+            return [{ tag: "file", link: "file:///etc/passwd", scheme: "file:" },
+                    { tag: "javascript", link: "javascript:alert(1)", scheme: "javascript:" },
+                    { tag: "custom scheme", link: "myapp://run/payload", scheme: "myapp:" }]
+        }
+        function test_linkOutsideTheWebIsNotOpened(data) {
+            const row = makeRow("Synced from elsewhere", data.link, "url")
+            const preview = findChild(row, "shareURLPreview")
+            verify(preview.visible)
+            compare(findChild(preview, "linkDisplayText").text, data.link)
+            let opened = []
+            preview.openURL = function(link) { opened.push(link.toString()) }
+            const refusal = findChild(preview, "linkRefusalText")
+            verify(!refusal.visible)
+            mouseClick(preview)
+            preview.Accessible.pressAction()
+            compare(opened, [])
+            verify(refusal.visible)
+            verify(refusal.text.indexOf(data.scheme) >= 0, refusal.text)
         }
 
         function test_editPageSaves() {

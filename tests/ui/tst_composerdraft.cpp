@@ -1,11 +1,14 @@
 #include "../model/ModelTestSupport.h"
+#include "../PictureSamples.h"
 #include "ComposerDraft.h"
 #include "store/ImageManager.h"
 #include "store/PersistenceController.h"
+#include "store/PictureDecoder.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +110,10 @@ private slots:
 
         const qint64 key = draft.selectedImage().cacheKey();
         QVERIFY(!draft.pickImageFile(writeFile(QStringLiteral("d.png"), {}, "not an image")));
+        QCOMPARE(draft.imageProblem(), QStringLiteral("share.composer.image.unreadable"));
+        // Beyond 200 megapixels: refused with the reason, from the header alone.
+        QVERIFY(!draft.pickImageFile(writeFile(QStringLiteral("huge.jpg"), {}, PictureSamples::jpegClaiming(QSize(20000, 12000)))));
+        QCOMPARE(draft.imageProblem(), QStringLiteral("share.composer.image.tooLarge 240 200"));
         QVERIFY(!draft.pickImageFile(QUrl::fromLocalFile(m_files.filePath(QStringLiteral("missing.png")))));
         QVERIFY(!draft.dropImageFiles({QUrl(QStringLiteral("https://example.com/x.png"))}));
         QCOMPARE(draft.selectedImage().cacheKey(), key);
@@ -115,9 +122,33 @@ private slots:
         QVERIFY(draft.dropImageFiles({writeFile(QStringLiteral("x.txt"), {}, "text"),
                                       writeFile(QStringLiteral("drop.png"), Qt::cyan)}));
         QCOMPARE(draft.selectedImage().pixelColor(1, 1), QColor(Qt::cyan));
+        QVERIFY(draft.imageProblem().isEmpty());
         draft.removeImage();
         QVERIFY(!draft.hasImage());
         QVERIFY(!draft.hasSelectedItem());
+    }
+
+    // A photo of tens of megapixels attaches as a preview and is stored at full size on Add.
+    void bigPhotoIsStoredAtFullSize()
+    {
+        ComposerDraft draft;
+        const QSize size(7000, 5000);
+        QVERIFY(draft.pickImageFile(writeFile(QStringLiteral("photo.jpg"), {}, PictureSamples::jpeg(size))));
+        QVERIFY(draft.selectedImage().width() <= PictureDecoder::previewSide);
+        QVERIFY(draft.add(m_model.get()));
+        ShareItem *item = onlyItem();
+        QVERIFY(item && !item->imageUUID().isNull());
+        QCOMPARE(QImageReader(ImageManager::shared().imageFileURL(item->imageUUID())).size(), size);
+
+        // The edit page shows the stored picture as a preview; when it is stored anew (a pick
+        // that failed), the full picture is, not the preview.
+        const QUuid original = item->imageUUID();
+        draft.loadFromItem(item);
+        QVERIFY(draft.hasImage() && draft.selectedImage().width() <= PictureDecoder::previewSide);
+        QVERIFY(!draft.pickImageFile(writeFile(QStringLiteral("broken.jpg"), {}, "garbage")));
+        QVERIFY(draft.save(m_model.get(), item));
+        QVERIFY(item->imageUUID() != original);
+        QCOMPARE(QImageReader(ImageManager::shared().imageFileURL(item->imageUUID())).size(), size);
     }
 
     // Save keeps the item's picture by its identifier, stores a pick anew (even one that failed to

@@ -5,15 +5,37 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 
 #include <sys/stat.h>
 
 namespace {
 
 constexpr qint64 largestAccountFile = 64 * 1024;
+constexpr const char *urlVariable = "STASHLINE_CLOUD_URL";
+
+// The value takeFromEnvironment() took; written once before any other thread exists.
+// "localhost" or an address of the loopback network (127.0.0.0/8, ::1).
+bool isLoopbackHost(const QString &host)
+{
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
+std::optional<QString> &takenUrl()
+{
+    static std::optional<QString> url;
+    return url;
+}
 
 } // namespace
 
@@ -35,9 +57,23 @@ QString CloudAccount::defaultFilePath()
 
 CloudAccount CloudAccount::load()
 {
-    if (qEnvironmentVariableIsSet("STASHLINE_CLOUD_URL"))
-        return fromUrl(qEnvironmentVariable("STASHLINE_CLOUD_URL"));
+    if (qEnvironmentVariableIsSet(urlVariable))
+        return fromUrl(qEnvironmentVariable(urlVariable));
+    if (takenUrl())
+        return fromUrl(*takenUrl());
     return fromFile(defaultFilePath());
+}
+
+void CloudAccount::takeFromEnvironment()
+{
+    char *value = std::getenv(urlVariable);
+    if (!value)
+        return;
+    takenUrl() = QString::fromLocal8Bit(value);
+    // The text lives in the environment block the kernel shows in /proc/<pid>/environ; wipe it
+    // there before dropping the variable from the list children inherit.
+    explicit_bzero(value, std::strlen(value));
+    ::unsetenv(urlVariable);
 }
 
 CloudAccount CloudAccount::fromUrl(const QString &urlText)
@@ -56,6 +92,14 @@ CloudAccount CloudAccount::fromUrl(const QString &urlText)
     if (url.hasQuery() || url.hasFragment())
         return invalid(CloudError::localized("cloud.account.extraParts",
                                              "The cloud account address must not have a query or fragment."));
+    // Plain HTTP would carry the password in clear over the network; only this machine may be
+    // reached that way.
+    if (scheme == QLatin1String("http") && !isLoopbackHost(url.host()))
+        return invalid(CloudError::localized("cloud.account.insecure",
+                                             "The cloud account address uses http:// with the server %1, which would "
+                                             "send your password unencrypted. Use https:// (http:// is accepted only "
+                                             "for this computer, such as 127.0.0.1 or localhost).")
+                           .arg(url.host()));
 
     CloudAccount account;
     account.m_userName = url.userName(QUrl::FullyDecoded);

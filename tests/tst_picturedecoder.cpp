@@ -1,0 +1,74 @@
+#include "PictureSamples.h"
+#include "store/PictureDecoder.h"
+
+#include <QImageReader>
+#include <QTest>
+
+using Problem = PictureDecoder::Result::Problem;
+
+// Photos far beyond Qt's default 128 MB decode limit are accepted up to 200 megapixels; larger
+// ones are refused from their header with a message; previews decode scaled.
+class TestPictureDecoder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); } // numbers in messages as "3600"
+
+    // 35 megapixels: over Qt's default limit, an ordinary phone photo here.
+    void bigPhotoDecodesFullAndAsPreview()
+    {
+        const QSize size(7000, 5000);
+        const QByteArray bytes = PictureSamples::jpeg(size);
+        {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            QImageReader stock(&buffer);
+            QVERIFY2(QImageReader::allocationLimit() == 128 && stock.read().isNull(),
+                     "the sample must be one that Qt's default limit refuses");
+        }
+        const PictureDecoder::Result full = PictureDecoder::decode(bytes);
+        QCOMPARE(full.problem, Problem::none);
+        QCOMPARE(full.image.size(), size);
+        QVERIFY(PictureDecoder::describe(full).isEmpty());
+
+        const PictureDecoder::Result preview = PictureDecoder::decodePreview(bytes);
+        QCOMPARE(preview.problem, Problem::none);
+        QCOMPARE(preview.pictureSize, size);
+        QCOMPARE(preview.image.width(), PictureDecoder::previewSide);
+        QVERIFY(qAbs(preview.image.height() - PictureDecoder::previewSide * 5 / 7) <= 1);
+
+        // A small picture is never enlarged.
+        QCOMPARE(PictureDecoder::decodePreview(PictureSamples::jpeg(QSize(300, 200))).image.size(), QSize(300, 200));
+    }
+
+    void limitsAndProblems_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("message"); // what describe() says
+        QTest::newRow("just over 200 megapixels") << PictureSamples::jpegClaiming(QSize(20000, 10001))
+                                                  << int(Problem::tooLarge) << "share.composer.image.tooLarge 200 200";
+        QTest::newRow("far over") << PictureSamples::jpegClaiming(QSize(60000, 60000)) << int(Problem::tooLarge)
+                                  << "share.composer.image.tooLarge 3600 200";
+        QTest::newRow("not a picture") << QByteArray("plain text, no picture") << int(Problem::unreadable)
+                                       << "share.composer.image.unreadable";
+        QTest::newRow("empty") << QByteArray() << int(Problem::unreadable) << "share.composer.image.unreadable";
+    }
+    void limitsAndProblems()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, problem);
+        QFETCH(QString, message);
+        for (const auto &result : {PictureDecoder::decode(bytes), PictureDecoder::decodePreview(bytes)}) {
+            QCOMPARE(int(result.problem), problem);
+            QVERIFY(result.image.isNull());
+            QCOMPARE(PictureDecoder::describe(result), message);
+        }
+        // The limit leaves room for the largest accepted picture at four bytes a pixel.
+        QVERIFY(qint64(QImageReader::allocationLimit()) << 20 >= PictureDecoder::maximumPixels * 4);
+    }
+
+};
+
+QTEST_GUILESS_MAIN(TestPictureDecoder)
+#include "tst_picturedecoder.moc"
