@@ -1,7 +1,7 @@
 // A run of the real app, given its account in STASHLINE_CLOUD_URL with debug logging on: the
 // password shows up in none of its outputs, not in its environment as other processes see it,
 // and not on its command line; signed in, with a wrong password and with the server gone.
-#include "app/SingleInstance.h"
+#include "AppProcess.h"
 
 #include <QFile>
 #include <QLocalSocket>
@@ -85,16 +85,7 @@ private slots:
         settings.insert(QStringLiteral("STASHLINE_CLOUD_URL"), account.toString());
 
         QProcess app;
-        app.setProcessEnvironment(settings);
-        app.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
-        QVERIFY(app.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                QLocalSocket probe;
-                probe.connectToServer(SingleInstance::serverName(group.path()));
-                return probe.waitForConnected(200);
-            }(),
-            20000);
+        QVERIFY(startApp(app, settings, group.path()));
         // Long enough for the subscription, the change feed and a download (or their failures).
         QTest::qWait(2500);
 

@@ -7,6 +7,7 @@
 #include "app/StashlineScenes.h"
 #include "model/ShareListViewModel.h"
 #include "platform/FatalError.h"
+#include "AppProcess.h"
 #include "platform/MainQueue.h"
 #include "platform/PersistentContainer.h"
 #include "store/ShareItem.h"
@@ -176,17 +177,7 @@ private slots:
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), group.filePath(QStringLiteral("config")));
 
         QProcess first;
-        first.setProcessEnvironment(environment);
-        first.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
-        QVERIFY(first.waitForStarted());
-        // Up once its hand-over socket answers.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                QLocalSocket probe;
-                probe.connectToServer(SingleInstance::serverName(group.path()));
-                return probe.waitForConnected(200);
-            }(),
-            20000);
+        QVERIFY(startApp(first, environment, group.path()));
 
         QProcess second;
         second.setProcessEnvironment(environment);
