@@ -319,17 +319,14 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
     bool needsUpload = false;
     for (const CloudRecord &record : records) {
         const std::optional<QUuid> uuid = ShareItemRecord::recordUUID(record);
-        if (!uuid) {
-            ShareItemRecord::discardDownloadedAsset(record);
+        if (!uuid)
             continue;
-        }
         FetchRequest request = ShareItem::fetchRequest();
         request.predicate = ShareItem::uuidPredicate(*uuid);
         request.fetchLimit = 1;
         const auto result = m_context.execute(request);
         if (result.error) {
             log(LogLevel::Error, functionMerge, QStringLiteral("Failed to merge record"), result.error->description);
-            ShareItemRecord::discardDownloadedAsset(record);
             continue;
         }
         ShareItem *item = result.objects.isEmpty() ? nullptr : static_cast<ShareItem *>(result.objects.first());
@@ -351,7 +348,6 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
         if ((!revision.isEmpty() && revision == item->cloudRevision() && holdsPicture)
             || ShareItemRecord::isOlderRevision(revision, item->cloudRevision())) {
             // Nothing this device has not seen: its own write, or a read older than one it made.
-            ShareItemRecord::discardDownloadedAsset(record);
             continue;
         }
         const std::optional<QDateTime> cloudTime = ShareItemRecord::changeTime(record, now);
@@ -364,7 +360,6 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
             continue;
         }
         // The local change is later: it is sent over this revision by the next upload.
-        ShareItemRecord::discardDownloadedAsset(record);
         keepLocalOver(item, record);
         if (!hasUnsentChanges) {
             item->setSyncStatus(ShareItem::SyncStatus::pending);
@@ -471,7 +466,7 @@ void CloudKitSyncManager::uploadPendingItems()
         }
         const QString digest = !picture ? QString()
             : picture->isStub()         ? picture->digest()
-                                        : ShareItemRecord::pictureDigest(picture->fileURL());
+                                        : CloudAsset::fileDigest(picture->fileURL());
         pass->entries.insert(recordID, {item, item->localChangeCount(), digest});
         pass->order.append(recordID);
         pass->records.append(record);
@@ -594,12 +589,8 @@ void CloudKitSyncManager::verifyUpload(const std::shared_ptr<UploadPass> &pass, 
         [engine, state, pass, ids](const std::optional<CloudError> &error) {
             MainQueue::async([engine, pass, error, state, ids] {
                 std::lock_guard lock(state->mutex);
-                if (engine) {
+                if (engine)
                     engine->evaluateVerification(pass, error, *state, ids);
-                    return;
-                }
-                for (const CloudRecord &record : std::as_const(state->fetched))
-                    ShareItemRecord::discardDownloadedAsset(record);
             });
         });
 }
@@ -609,10 +600,6 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
                                                const QList<CloudRecordID> &ids)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const auto discardAll = [&state] {
-        for (const CloudRecord &record : std::as_const(state.fetched))
-            ShareItemRecord::discardDownloadedAsset(record);
-    };
     if (error) {
         log(LogLevel::Error, functionUpload,
             QStringLiteral("CloudKit fetch verification failed. Data likely stuck in cloudd local queue."),
@@ -620,7 +607,6 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
         for (const CloudRecordID &id : ids)
             markFailedUnlessDeleted(pass->entries.value(id).item);
         scheduleAutomaticRetry(*error, m_retryTimer, m_retryDelayMilliseconds);
-        discardAll();
         saveIgnoringErrors();
         endPass();
         return;
@@ -661,11 +647,8 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
         const UploadPass::Entry entry = pass->entries.value(id);
         ShareItem *item = entry.item;
         const auto fetched = state.fetched.constFind(id);
-        if (!item) {
-            if (fetched != state.fetched.cend())
-                ShareItemRecord::discardDownloadedAsset(*fetched);
+        if (!item)
             continue;
-        }
         const bool wasWritten = pass->writtenRevisions.contains(id);
         if (fetched == state.fetched.cend()) {
             const auto refused = state.failed.constFind(id);
@@ -684,7 +667,6 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
             resolveConflict(item, *fetched, needsUpload);
             continue;
         }
-        ShareItemRecord::discardDownloadedAsset(*fetched);
         item->setCloudRevision(fetched->recordChangeTag());
         if (item->localChangeCount() == entry.builtFromChange && !item->imageUUID().isNull())
             item->setImageDigest(ShareItemRecord::recordPictureDigest(*fetched)); // the cloud holds this picture
@@ -725,7 +707,6 @@ void CloudKitSyncManager::resolveConflict(ShareItem *item, const CloudRecord &cl
         QStringLiteral("Cloud copy of %1 changed since it was read").arg(cloudCopy.recordID().recordName()));
     if (ShareItemRecord::isNumberOne(cloudCopy, QStringLiteral("isDeleted"))) {
         // A deletion wins, from either side.
-        ShareItemRecord::discardDownloadedAsset(cloudCopy);
         if (item->isMarkedForDeletion() && !item->imageUUID().isNull())
             m_images.deleteImage(item->imageUUID());
         m_context.deleteObject(item);
@@ -737,7 +718,6 @@ void CloudKitSyncManager::resolveConflict(ShareItem *item, const CloudRecord &cl
         ShareItemRecord::applyRecord(*item, cloudCopy, m_images, now);
         return;
     }
-    ShareItemRecord::discardDownloadedAsset(cloudCopy);
     keepLocalOver(item, cloudCopy);
     item->setSyncStatus(ShareItem::SyncStatus::pending);
     needsUpload = true;

@@ -3,7 +3,6 @@
 #include "store/ImageManager.h"
 #include "store/ShareItem.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -105,25 +104,10 @@ void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &image
         images.deleteImage(replaced);
 }
 
-QString pictureDigest(const QString &path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return {};
-    return QStringLiteral("md5-") + QString::fromLatin1(hash.result().toBase64());
-}
-
 QString recordPictureDigest(const CloudRecord &record)
 {
     const auto asset = record.assetValue(QStringLiteral("imageAsset"));
     return asset ? asset->digest() : QString();
-}
-
-void discardDownloadedAsset(const CloudRecord &record)
-{
-    if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->fileURL().isEmpty())
-        QFile::remove(asset->fileURL());
 }
 
 std::optional<QDateTime> changeTime(const CloudRecord &record, const QDateTime &now)

@@ -39,15 +39,8 @@ bool isNumberOne(const CloudRecord &record, const QString &key);
 // look at "isDeleted"; the caller handles deletions.
 void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &images, const QDateTime &now);
 
-// The digest the cloud gives the bytes of the file at `path` ("md5-" and the base64 of their
-// MD5); empty when the file cannot be read.
-QString pictureDigest(const QString &path);
-
 // The digest of the record's picture as the cloud reported it; empty when there is none.
 QString recordPictureDigest(const CloudRecord &record);
-
-// Removes the picture a download left for a record that is not applied.
-void discardDownloadedAsset(const CloudRecord &record);
 
 // When the record's change was made: its "modifiedAt", none when missing or not a timestamp
 // (older than any change with a time). A time more than one day after `now` (a device with a

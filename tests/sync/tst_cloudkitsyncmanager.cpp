@@ -416,20 +416,6 @@ private slots:
         QCOMPARE(cloudTitle(later), QStringLiteral("later, edited here"));
         QCOMPARE(cloudTitle(skewed), QStringLiteral("skewed, edited here"));
         QVERIFY(!logged(QStringLiteral("Conflict")));
-
-        // A second download of what this device already holds changes nothing.
-        const QString earlierRevision = earlier->cloudRevision();
-        m_engine->downloadItems();
-        QTRY_COMPARE(m_finished.size(), 2);
-        QCOMPARE(earlier->cloudRevision(), earlierRevision);
-        QVERIFY(!context().hasChanges());
-
-        m_cloud->faults.query = error(Code::NotAuthenticated);
-        m_engine->downloadItems();
-        QTRY_COMPARE(m_finished.size(), 3);
-        QCOMPARE(m_finished.last().value(QStringLiteral("errorMessage")).toString(), QStringLiteral("error 9"));
-        QVERIFY(logged(QStringLiteral("CloudKit download failed | ErrorDetail: error 9")));
-        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 7);
     }
 
     void passingFailureIsTriedAgainByItself()
@@ -447,7 +433,8 @@ private slots:
         m_cloud->faults.query = error(Code::ServiceUnavailable);
         m_engine->downloadItems();
         QTRY_COMPARE(m_finished.size(), 1);
-        QVERIFY(m_finished.last().contains(QStringLiteral("errorMessage")));
+        QCOMPARE(m_finished.last().value(QStringLiteral("errorMessage")).toString(), QStringLiteral("error 6"));
+        QVERIFY(logged(QStringLiteral("CloudKit download failed | ErrorDetail: error 6")));
         m_cloud->faults.query.reset();
         QTRY_COMPARE_WITH_TIMEOUT(m_finished.size(), 2, 6000);
         QVERIFY(m_finished.last().isEmpty());

@@ -14,6 +14,18 @@ struct Device : DeviceProcess {
     Device() : DeviceProcess(QStringLiteral(STASHLINE_DEVICE)) {}
 };
 
+// Two devices on a fresh database, each behind a fault proxy of its own.
+struct ProxiedPair {
+    QString database = CloudTestSupport::createDatabase();
+    FaultProxy toFirst{QUrl(database), 1}, toSecond{QUrl(database), 2};
+    Device first, second;
+    bool start()
+    {
+        return toFirst.listen() && toSecond.listen() && first.start(toFirst.route(database))
+            && second.start(toSecond.route(database));
+    }
+};
+
 } // namespace
 
 class TestSyncUnderFaults : public QObject
@@ -54,12 +66,10 @@ private slots:
 
     void aPendingEditMeetsAPush()
     {
-        const QString database = CloudTestSupport::createDatabase();
-        FaultProxy toFirst(QUrl(database), 3), toSecond(QUrl(database), 4);
-        QVERIFY(toFirst.listen() && toSecond.listen());
-        Device first, second;
-        QVERIFY(first.start(toFirst.route(database)));
-        QVERIFY(second.start(toSecond.route(database)));
+        ProxiedPair pair;
+        QVERIFY(pair.start());
+        Device &first = pair.first, &second = pair.second;
+        FaultProxy &toSecond = pair.toSecond;
         QCOMPARE(first.command("add shared"), QByteArray("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(second.status(QStringLiteral("shared")), synced, patience);
         const QByteArray uuid = first.item(QStringLiteral("shared"))[QStringLiteral("uuid")].toString().toUtf8();
@@ -83,12 +93,10 @@ private slots:
 
     void offlineEditsMeetOnlineEdits()
     {
-        const QString database = CloudTestSupport::createDatabase();
-        FaultProxy toFirst(QUrl(database), 1), toSecond(QUrl(database), 2);
-        QVERIFY(toFirst.listen() && toSecond.listen());
-        Device online, offline;
-        QVERIFY(online.start(toFirst.route(database)));
-        QVERIFY(offline.start(toSecond.route(database)));
+        ProxiedPair pair;
+        QVERIFY(pair.start());
+        Device &online = pair.first, &offline = pair.second;
+        FaultProxy &toSecond = pair.toSecond;
         for (const char *title : {"early", "late", "star"})
             QCOMPARE(online.command(QByteArray("add ") + title), QByteArray("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(offline.count(synced), 3, patience);

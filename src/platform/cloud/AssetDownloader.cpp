@@ -3,8 +3,6 @@
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <QUuid>
@@ -85,14 +83,9 @@ void AssetDownloader::startNext()
             std::optional<CloudError> failure = error;
             if (!failure && download.expectedLength >= 0 && QFileInfo(path).size() != download.expectedLength)
                 failure = CloudConnection::unreadableAnswer(self->m_displayUrl);
-            if (!failure && download.digest.startsWith(QLatin1String("md5-"))) {
-                // Bytes that are not the ones the server named are no picture of this record.
-                QFile file(path);
-                QCryptographicHash hash(QCryptographicHash::Md5);
-                if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)
-                    || "md5-" + hash.result().toBase64() != download.digest.toLatin1())
-                    failure = CloudConnection::unreadableAnswer(self->m_displayUrl);
-            }
+            // Bytes that are not the ones the server named are no picture of this record.
+            if (!failure && download.digest.startsWith(QLatin1String("md5-")) && CloudAsset::fileDigest(path) != download.digest)
+                failure = CloudConnection::unreadableAnswer(self->m_displayUrl);
             if (failure) {
                 self->m_outcome.errorsByRecord.insert(download.recordName, *failure);
                 self->m_outcome.assetsByRecord.remove(download.recordName);

@@ -1,5 +1,6 @@
 #include "CloudAsset.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 
 struct CloudAsset::DownloadedFile {
@@ -22,6 +23,15 @@ CloudAsset CloudAsset::downloaded(const QString &localFilePath, const QString &d
     asset.m_downloaded = std::make_shared<DownloadedFile>(localFilePath);
     asset.m_digest = digest;
     return asset;
+}
+
+QString CloudAsset::fileDigest(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return QStringLiteral("md5-") + QString::fromLatin1(hash.result().toBase64());
 }
 
 CloudAsset CloudAsset::stub(const QString &digest)

@@ -20,6 +20,9 @@ public:
     // The picture the server already holds under `digest`, without its bytes: read, it names the
     // version of a picture that was not downloaded; sent, it keeps the server's attachment.
     static CloudAsset stub(const QString &digest);
+    // The digest the server gives the bytes of the file at `path`: "md5-" and the base64 of
+    // their MD5; empty when the file cannot be read.
+    static QString fileDigest(const QString &path);
 
     QString fileURL() const { return m_path; }
     // The server's digest of the bytes ("md5-" and base64), when known.
