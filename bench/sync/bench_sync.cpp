@@ -1,7 +1,8 @@
 // Sync benchmarks against a local test server of their own: one upload pass of 1,000 new items
 // until all are synced (verification included), 5,000 records downloaded and merged into an
 // empty store, the time from a save on one device to the item in the other device's store, a
-// storm of edits on three devices behind 0-200 ms of random latency (time to agree, edits lost),
+// storm of edits on three devices behind 0-200 ms of random latency, one item with a photo (time
+// to agree, edits lost),
 // a flood of changes on one device while another follows (its download passes and memory), and
 // an account of 1,000 items of which 200 carry a picture of about 300 KB: a new device's first
 // sync against plain HTTP fetching of the same documents and pictures, the latency of a title
@@ -410,6 +411,10 @@ int main(int argc, char *argv[])
     storm.edits = 300;
     storm.faults.maximumDelayMilliseconds = 200;
     storm.seed = 2026;
+    QTemporaryDir stormFiles; // one of the items carries a photo of about 300 KB
+    storm.pictureFile = stormFiles.filePath(QStringLiteral("storm.jpg"));
+    if (QFile file(storm.pictureFile); file.open(QIODevice::WriteOnly))
+        file.write(photo(2026));
     const SyncStormResult stormResult = runSyncStorm(storm);
     if (!stormResult.failure.isEmpty())
         std::fprintf(stderr, "bench_sync: storm: %s\n", qPrintable(stormResult.failure));

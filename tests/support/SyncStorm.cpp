@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -71,8 +72,11 @@ SyncStormResult runSyncStorm(const SyncStormOptions &options)
     }
 
     // The items, known everywhere before the storm starts, without faults.
-    for (int index = 0; index < options.items; ++index)
-        devices.front()->command("add storm-" + QByteArray::number(index));
+    for (int index = 0; index < options.items; ++index) {
+        const QByteArray title = "storm-" + QByteArray::number(index);
+        devices.front()->command(index == 0 && !options.pictureFile.isEmpty() ? "addimage " + title + ' ' + options.pictureFile.toUtf8()
+                                                                                : "add " + title);
+    }
     QStringList uuids;
     const bool agreed = QTest::qWaitFor(
         [&] {
@@ -121,6 +125,18 @@ SyncStormResult runSyncStorm(const SyncStormOptions &options)
         },
         options.patienceMilliseconds);
     result.convergeMilliseconds = converged ? sinceLastEdit.elapsed() : -1;
+    if (converged && !options.pictureFile.isEmpty()) {
+        // The picture item, edited like the others, holds the same bytes on every device.
+        QStringList pictures; // one per device
+        for (auto &device : devices) {
+            for (const QJsonValue &item : device->dump()) {
+                if (!item[QStringLiteral("imageSha256")].toString().isEmpty())
+                    pictures.append(item[QStringLiteral("imageSha256")].toString());
+            }
+        }
+        if (pictures.size() != int(devices.size()) || QSet<QString>(pictures.begin(), pictures.end()).size() != 1)
+            result.failure = QStringLiteral("the picture is missing on a device or differs: %1").arg(pictures.join(QLatin1Char(' ')));
+    }
     for (auto &proxy : proxies)
         result.injectedFaults += proxy->injectedCount();
 

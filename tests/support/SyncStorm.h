@@ -19,6 +19,7 @@ struct SyncStormOptions {
     int maximumGapMilliseconds = 100;
     FaultProxy::Faults faults;
     quint32 seed = 1;
+    QString pictureFile; // when set, the first item carries this picture, which must arrive whole everywhere
     int patienceMilliseconds = 60000;
 };
 

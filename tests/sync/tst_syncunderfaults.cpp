@@ -5,6 +5,9 @@
 #include "DeviceProcess.h"
 #include "SyncStorm.h"
 
+#include <QImage>
+#include <QTemporaryDir>
+
 namespace {
 
 constexpr int synced = 2, failed = 3;
@@ -38,10 +41,12 @@ private slots:
         QTest::addColumn<int>("edits");
         QTest::addColumn<FaultProxy::Faults>("faults");
         QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("withPicture");
         // Latency alone reorders the writes of quick edits; the others add refusals and breaks.
-        QTest::newRow("two devices, 0-500 ms") << 2 << 40 << FaultProxy::Faults{0, 500, 0, 0, 0} << 7u;
-        QTest::newRow("three devices, conflicts") << 3 << 40 << FaultProxy::Faults{0, 200, 0, 0.2, 0} << 11u;
-        QTest::newRow("three devices, 503s and cut answers") << 3 << 30 << FaultProxy::Faults{0, 200, 0.1, 0, 0.1} << 23u;
+        QTest::newRow("two devices, 0-500 ms, a picture") << 2 << 40 << FaultProxy::Faults{0, 500, 0, 0, 0} << 7u << true;
+        QTest::newRow("three devices, conflicts") << 3 << 40 << FaultProxy::Faults{0, 200, 0, 0.2, 0} << 11u << false;
+        QTest::newRow("three devices, 503s and cut answers, a picture")
+            << 3 << 30 << FaultProxy::Faults{0, 200, 0.1, 0, 0.1} << 23u << true;
     }
     void stormsConvergeOnTheLatestEdit()
     {
@@ -49,7 +54,15 @@ private slots:
         QFETCH(int, edits);
         QFETCH(FaultProxy::Faults, faults);
         QFETCH(quint32, seed);
+        QFETCH(bool, withPicture);
+        QTemporaryDir scratch;
         SyncStormOptions options;
+        if (withPicture) {
+            QImage picture(800, 600, QImage::Format_RGB32);
+            picture.fill(Qt::darkCyan);
+            options.pictureFile = scratch.filePath(QStringLiteral("storm.jpg"));
+            QVERIFY(picture.save(options.pictureFile, "JPEG", 95));
+        }
         options.deviceExecutable = QStringLiteral(STASHLINE_DEVICE);
         options.databaseUrl = CloudTestSupport::createDatabase();
         options.devices = devices;
