@@ -1,6 +1,4 @@
 #include "app/StashlineApp.h"
-#include "demo/MockState.h"
-#include "demo/ScreenshotMockCopy.h"
 #include "platform/PersistentContainer.h"
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
@@ -60,60 +58,6 @@ private slots:
         QCOMPARE(mode.isUITesting, isUITesting);
         QCOMPARE(mode.isTestRun, isTestRun);
         QCOMPARE(mode.mockState.value_or(QStringLiteral("-")), mockState);
-    }
-
-    void mockCopyFollowsTheLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("gpt55");
-        QTest::newRow("mainland China") << "zh_CN" << "GPT-5.5：智能体与 Codex";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "GPT-5.5 for agents and Codex";
-        QTest::newRow("Japanese") << "ja_JP" << "GPT-5.5：エージェントと Codex";
-    }
-    void mockCopyFollowsTheLocale()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, gpt55);
-        QCOMPARE(makeMockCopy(QLocale(locale)).gpt55, gpt55);
-    }
-
-    void mockStates()
-    {
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        const QDateTime now = QDateTime::currentDateTime();
-        std::optional<StoreError> error;
-
-        auto full = PersistenceController::openInMemoryContainer(&error);
-        MockState::populateMockState(QStringLiteral("FULL"), full->viewContext(), now);
-        QVERIFY(!full->viewContext().hasChanges());
-        const auto items = allItems(full->viewContext());
-        QStringList titles;
-        for (ShareItem *item : items) {
-            titles.append(item->title());
-            QCOMPARE(item->syncStatus(), ShareItem::SyncStatus::synced);
-            QCOMPARE(item->contentKind(), ShareItem::ContentKind::url);
-            QVERIFY(!item->isFavorite());
-            QCOMPARE(item->linkURL().scheme(), QStringLiteral("https"));
-        }
-        QCOMPARE(titles, (QStringList{"GPT-5.5 for agents and Codex", "Claude Opus 4.7 for long tasks",
-                                      "OpenAI models and Codex on AWS", "Claude Design turns prompts into prototypes"}));
-        QCOMPARE(items.at(3)->createdAt(), now.addDays(-1));
-
-        auto favorites = PersistenceController::openInMemoryContainer(&error);
-        MockState::populateMockState(QStringLiteral("FAVORITES"), favorites->viewContext(), now);
-        const auto favoriteItems = allItems(favorites->viewContext());
-        QCOMPARE(favoriteItems.size(), 2);
-        QVERIFY(favoriteItems.at(0)->isFavorite() && favoriteItems.at(1)->isFavorite());
-        QCOMPARE(favoriteItems.at(0)->createdAt(), now.addDays(-6));
-        QCOMPARE(favoriteItems.at(1)->createdAt(), now.addDays(-10));
-        QCOMPARE(favoriteItems.at(0)->content(), items.at(3)->content()); // link 4 serves both
-
-        for (const QString &state : {QStringLiteral("full"), QStringLiteral("EMPTY"), QStringLiteral("")}) {
-            auto none = PersistenceController::openInMemoryContainer(&error);
-            MockState::populateMockState(state, none->viewContext(), now);
-            QVERIFY(allItems(none->viewContext()).isEmpty());
-        }
-        QLocale::setDefault(QLocale::system());
     }
 
     void testRunSeedsTheInMemoryStoreFirst()

@@ -1,7 +1,6 @@
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 class TestShareItem : public QObject
@@ -44,15 +43,6 @@ private slots:
         QCOMPARE(static_cast<ShareItem *>(fetched.first())->createdAt(), createdAt);
     }
 
-    void decoding()
-    {
-        QCOMPARE(ShareItem::decodeSyncStatus(3), ShareItem::SyncStatus::failed);
-        QVERIFY(!ShareItem::decodeSyncStatus(7));
-        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("url")), ShareItem::ContentKind::url);
-        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("URL")), ShareItem::ContentKind::text);
-        QCOMPARE(ShareItem::decodeContentKind(QStringLiteral("video")), ShareItem::ContentKind::text);
-    }
-
     void linkURL_data()
     {
         QTest::addColumn<QString>("contentType");
@@ -83,24 +73,6 @@ private slots:
         QCOMPARE(item->linkURL().toString(), expected);
     }
 
-    void settersNotifyOnlyOnChange()
-    {
-        ShareItem *item = ShareItem::insert(context());
-        QVERIFY(!context().save());
-        QSignalSpy status(item, &ShareItem::syncStatusChanged);
-        QSignalSpy link(item, &ShareItem::linkInputsChanged);
-        item->setSyncStatus(ShareItem::SyncStatus::pending);
-        QCOMPARE(status.count(), 0);
-        QVERIFY(!context().hasChanges());
-        item->setSyncStatus(ShareItem::SyncStatus::synced);
-        QCOMPARE(status.count(), 1);
-        QVERIFY(context().hasChanges());
-        item->setContent(QStringLiteral("x"));
-        QCOMPARE(link.count(), 1);
-        // Absent and empty are different values.
-        item->setCloudKitRecordID(QStringLiteral(""));
-        QVERIFY(!item->cloudKitRecordID().isNull());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestShareItem)

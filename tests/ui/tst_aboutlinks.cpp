@@ -44,14 +44,6 @@ private slots:
         QCOMPARE(AboutLinks::appVersionText(std::nullopt, std::nullopt), QStringLiteral("1.0 (1)"));
     }
 
-    void reviewTarget()
-    {
-        const QUrl store(QStringLiteral("https://example.com/app"));
-        const QUrl review(QStringLiteral("https://example.com/app?review"));
-        QCOMPARE(AboutLinks::writeReviewTarget(review, store), review);
-        QCOMPARE(AboutLinks::writeReviewTarget(QUrl(), store), store);
-        QVERIFY(AboutLinks::writeReviewTarget(QUrl(), QUrl()).isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAboutLinks)

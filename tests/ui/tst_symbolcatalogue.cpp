@@ -10,17 +10,6 @@ class TestSymbolCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    void everyIconTheScreensNameIsInTheTable()
-    {
-        for (const char *name : {"doc.plaintext.fill", "safari.fill", "photo.fill", "photo", "list.bullet", "info.circle",
-                                 "clock.arrow.circlepath", "clock.arrow.trianglehead.counterclockwise.rotate.90", "plus",
-                                 "tray.full", "star.fill", "star", "star.slash.fill", "trash", "icloud.and.arrow.down",
-                                 "icloud.and.arrow.up", "checkmark.icloud", "exclamationmark.icloud", "sparkles", "envelope",
-                                 "square.and.arrow.up", "questionmark.circle", "lock.shield", "checkmark.seal", "app.fill",
-                                 "xmark.circle.fill", "chevron.right", "arrow.triangle.2.circlepath"})
-            QVERIFY2(!SymbolCatalogue::shared().resourcePath(QString::fromLatin1(name)).isEmpty(), name);
-    }
-
     void tableIsOneToOneAndEveryFileIsThere()
     {
         const QHash<QString, QString> &entries = SymbolCatalogue::shared().entries();
