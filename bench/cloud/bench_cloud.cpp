@@ -1,6 +1,6 @@
 // Cloud database benchmarks against a local in-memory server that this program starts and
 // stops: a modify of 1,000 records (100 with a 200 KB JPEG asset), fetching them back by ID,
-// querying all of them, and the median push latency of 50 writes by a second client.
+// and the median push latency of 50 writes by a second client.
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
 #include "platform/cloud/PushChannel.h"
@@ -112,17 +112,6 @@ int main(int argc, char *argv[])
         if (!waitUntil(done) || fetched != 1000)
             status = 1;
         report("cloud.fetch_1000", timer.nsecsElapsed() / 1e6, "ms");
-
-        std::atomic<int> matched = 0;
-        done = false;
-        timer.start();
-        database.queryRecords(QStringLiteral("ShareItem"), [&](const CloudRecordID &, const std::optional<CloudRecord> &record, const std::optional<CloudError> &) {
-            if (record)
-                ++matched;
-        }, [&](const std::optional<CloudError> &) { done = true; });
-        if (!waitUntil(done) || matched != 1000)
-            status = 1;
-        report("cloud.query_1000", timer.nsecsElapsed() / 1e6, "ms");
 
         // Push latency: from handing a write to the second client to the push on the first.
         done = false;

@@ -196,28 +196,6 @@ private slots:
         QCOMPARE(modify({shareItem(QStringLiteral("F2"), QStringLiteral("again"))}), std::nullopt);
     }
 
-    void queryDeliversEveryRecordOfTheTypeBeforeTheResult()
-    {
-        QList<CloudRecord> records{CloudRecord(QStringLiteral("OtherType"), CloudRecordID(QStringLiteral("OTHER")))};
-        for (int i = 0; i < 1000; ++i)
-            records.append(shareItem(QStringLiteral("Q%1").arg(i, 4, 10, QLatin1Char('0'))));
-        QCOMPARE(modify(records), std::nullopt);
-
-        Recorder recorder;
-        database().queryRecords(QStringLiteral("ShareItem"), recorder.perRecord(), recorder.result());
-        QVERIFY(recorder.wait());
-        QCOMPARE(recorder.error, std::nullopt);
-        QSet<QString> names;
-        for (const auto &item : recorder.items) {
-            QVERIFY(item.record && !item.afterResult);
-            QCOMPARE(item.record->recordType(), QStringLiteral("ShareItem"));
-            names.insert(item.id.recordName());
-        }
-        QCOMPARE(recorder.items.size(), 1000);
-        QCOMPARE(names.size(), 1000);
-        QVERIFY(!recorder.onTestThread);
-    }
-
     void invalidRecordsFailAloneOthersAreSaved()
     {
         CloudRecord otherZone(QStringLiteral("ShareItem"), CloudRecordID(QStringLiteral("Z"), QStringLiteral("elsewhere")));

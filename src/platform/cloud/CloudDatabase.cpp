@@ -3,7 +3,6 @@
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/FetchRecordsOperation.h"
 #include "platform/cloud/PushChannel.h"
-#include "platform/cloud/QueryOperation.h"
 
 #include <QDir>
 #include <QFile>
@@ -126,15 +125,6 @@ void CloudDatabase::fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks
     m_connection->post([connection = m_connection, ids, perRecord = orIgnore(perRecord), result = orIgnore(result), directory = preparedAssetDirectory(), knownDigests] {
         if (connection)
             FetchRecordsOperation::start(connection, ids, directory, perRecord, result, knownDigests);
-    });
-}
-
-void CloudDatabase::queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched,
-                                 CloudCallbacks::Result result, const QHash<QString, QString> &knownDigests)
-{
-    m_connection->post([connection = m_connection, recordType, recordMatched = orIgnore(recordMatched), result = orIgnore(result), directory = preparedAssetDirectory(), knownDigests] {
-        if (connection)
-            QueryOperation::start(connection, recordType, directory, recordMatched, result, knownDigests);
     });
 }
 

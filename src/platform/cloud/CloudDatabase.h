@@ -35,11 +35,6 @@ public:
     void fetchRecords(const QList<CloudRecordID> &ids, CloudCallbacks::PerRecord perRecord, CloudCallbacks::Result result,
                       const QHash<QString, QString> &knownDigests = {});
 
-    // Every record of `recordType`, assets downloaded first, one recordMatched call per record,
-    // one at a time, then result (see QueryOperation).
-    void queryRecords(const QString &recordType, CloudCallbacks::PerRecord recordMatched, CloudCallbacks::Result result,
-                      const QHash<QString, QString> &knownDigests = {});
-
     // What changed since `since`, page by page (see ChangesOperation).
     void fetchChanges(const QString &recordType, const QString &since, const QHash<QString, QString> &knownDigests,
                       ChangesOperation::PageCallback page, CloudCallbacks::Result result,
