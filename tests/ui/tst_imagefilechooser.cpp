@@ -12,8 +12,8 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QImage>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,7 +120,6 @@ private slots:
         const QString file = QStringLiteral("file:///home/someone/Pictures/beach.jpg");
         QTest::newRow("picked") << 0u << QStringList{file} << file;
         QTest::newRow("cancelled by the user") << 1u << QStringList() << QString();
-        QTest::newRow("ended by the portal") << 2u << QStringList() << QString();
         QTest::newRow("picked nothing") << 0u << QStringList() << QString();
     }
     void portalAnswers()
@@ -181,8 +180,8 @@ private slots:
         QTRY_VERIFY(openFileDialog());
         const QString file = m_directory.filePath(QStringLiteral("picture.png"));
         // The dialog lists the folder in the background; the file can be selected once it has.
-        for (int i = 0; i < 3; ++i) { auto *edit = openFileDialog()->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")); edit->setText(file); qDebug() << "DBG" << edit->text() << openFileDialog()->selectedFiles() << openFileDialog()->isVisible() << openFileDialog()->testAttribute(Qt::WA_DontShowOnScreen) ; QTest::qWait(200); }
-        QTRY_VERIFY((openFileDialog()->selectFile(file), openFileDialog()->selectedFiles() == QStringList{file}));
+        QTRY_VERIFY((openFileDialog()->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(file),
+                     openFileDialog()->selectedFiles() == QStringList{file}));
         QMetaObject::invokeMethod(openFileDialog(), "accept");
         QTRY_COMPARE(picked.count(), 1);
         QCOMPARE(picked.first().first().toUrl(), QUrl::fromLocalFile(file));
