@@ -125,12 +125,23 @@ Item {
                 color: Theme.secondary
                 wrapMode: Text.Wrap
             }
-            ThemedButton {
-                objectName: "bannerRetryButton"
-                text: qsTrId("share.sync.download.retry")
-                role: "accent"
-                small: true
-                onClicked: banner.viewModel.refresh()
+            Row {
+                spacing: 10
+                ThemedButton {
+                    objectName: "bannerRetryButton"
+                    text: qsTrId("share.sync.download.retry")
+                    role: "accent"
+                    small: true
+                    onClicked: banner.viewModel.refresh()
+                }
+                // Without a usable account the way forward is to sign in, not to try again.
+                ThemedButton {
+                    objectName: "bannerSetUpSyncButton"
+                    visible: AccountManager.state === "signedOut" || AccountManager.state === "problem"
+                    text: qsTrId("account.banner.setUp")
+                    small: true
+                    onClicked: AccountManager.requestAccountPage()
+                }
             }
         }
     }
