@@ -573,6 +573,8 @@ private slots:
         QCOMPARE(next.pictureBytesSent, QFileInfo(m_images->imageFileURL(photo->imageUUID())).size());
         QCOMPARE(next.modifyRequests.size(), 1); // written as new, not as a conflict with the old revisions
         QCOMPARE(next.changeRequests.value(0), QString()); // read from the start
+        QCOMPARE(m_mostUploadsRunning, 1); // the late answer ended no pass of the new account
+        QCOMPARE(m_uploadsRunning, 0);
     }
 
     void checkpointOnlyMovesPastWhatWasMerged()
