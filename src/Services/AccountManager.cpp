@@ -228,10 +228,15 @@ void AccountManager::commit(const CloudAccount &account, bool includePassword)
         fail(localized("account.error.fileWrite", "The account could not be saved in your settings folder."));
         return;
     }
+    switchTo(CloudAccount::fromFile(m_accountFilePath).withPassword(account.passwordForTesting()));
+}
+
+void AccountManager::switchTo(const CloudAccount &account)
+{
     // The old account's password is not needed any more.
     if (m_account.isValid() && m_account.credentialKey() != account.credentialKey())
         m_store->remove(m_account.credentialKey(), [](const CredentialStore::Result &) {});
-    m_account = CloudAccount::fromFile(m_accountFilePath).withPassword(account.passwordForTesting());
+    m_account = account;
     m_message.clear();
     m_lastDownload = {};
     m_lastUpload = {};
@@ -245,17 +250,11 @@ void AccountManager::signOut()
         return;
     if (state() != QLatin1String("signedIn"))
         return; // an unusable file stays for the user to look at; signing in puts it aside
-    m_store->remove(m_account.credentialKey(), [](const CredentialStore::Result &) {});
     if (QFile::exists(m_accountFilePath) && !QFile::remove(m_accountFilePath)) {
         fail(localized("account.error.fileRemove", "The account could not be removed from your settings folder."));
         return;
     }
-    m_account = CloudAccount::withProblem(localized("cloud.account.none", "No cloud account is set up yet."));
-    m_message.clear();
-    m_lastDownload = {};
-    m_lastUpload = {};
-    emit changed();
-    emit accountChanged(m_account);
+    switchTo(CloudAccount::withProblem(localized("cloud.account.none", "No cloud account is set up yet.")));
 }
 
 void AccountManager::useLocalServer()
@@ -275,8 +274,7 @@ void AccountManager::useLocalServer()
     m_localServer->setArguments({QStringLiteral("start"), QStringLiteral("--dir"), dataHome + QStringLiteral("/Stashline/cloud-server"),
                                  QStringLiteral("--database"), SignInOperation::defaultDatabaseName, QStringLiteral("--account-file"),
                                  m_accountFilePath});
-    const CloudAccount previous = m_account;
-    connect(m_localServer, &QProcess::finished, this, [this, previous](int exitCode, QProcess::ExitStatus status) {
+    connect(m_localServer, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         const QByteArray errors = m_localServer->readAllStandardError();
         m_localServer->deleteLater();
         m_localServer = nullptr;
@@ -286,14 +284,7 @@ void AccountManager::useLocalServer()
             fail(localized("account.localServer.failed", "The local server did not start."));
             return;
         }
-        if (previous.isValid() && previous.credentialKey() != account.credentialKey())
-            m_store->remove(previous.credentialKey(), [](const CredentialStore::Result &) {});
-        m_account = account;
-        m_message.clear();
-        m_lastDownload = {};
-        m_lastUpload = {};
-        emit changed();
-        emit accountChanged(m_account);
+        switchTo(account);
     });
     connect(m_localServer, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart && m_localServer) {

@@ -92,6 +92,8 @@ signals:
 private:
     void finishSignIn(const CloudAccount &account);
     void commit(const CloudAccount &account, bool includePassword);
+    // Makes `account` the current one (invalid: signed out) and announces it.
+    void switchTo(const CloudAccount &account);
     void moveFilePasswordToKeyring();
     void fail(const QString &message);
 
