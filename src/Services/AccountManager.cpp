@@ -101,7 +101,7 @@ void AccountManager::load(int keyringWaitMilliseconds)
 void AccountManager::moveFilePasswordToKeyring()
 {
     const CloudAccount account = m_account;
-    m_store->write(account.credentialKey(), account.passwordForTesting(), [this, account](const CredentialStore::Result &result) {
+    m_store->write(account.credentialKey(), account.password(), [this, account](const CredentialStore::Result &result) {
         if (!result.ok)
             return; // stays in the file (mode 0600) until a start that finds a keyring
         QString problem;
@@ -153,7 +153,6 @@ void AccountManager::signIn(const QString &serverAddress, const QString &userNam
     m_offeredAccount = CloudAccount();
     m_message.clear();
     m_operation = new SignInOperation({serverAddress, userName, password, databaseName.trimmed()}, this);
-    m_operation->setRequestTimeout(m_signInTimeout);
     connect(m_operation, &SignInOperation::finished, this, &AccountManager::finishSignIn);
     m_operation->start();
     emit changed();
@@ -186,7 +185,7 @@ void AccountManager::finishSignIn(const CloudAccount &account)
     }
     m_isWaitingForKeyring = true;
     emit changed();
-    m_store->write(account.credentialKey(), account.passwordForTesting(), [this, account](const CredentialStore::Result &result) {
+    m_store->write(account.credentialKey(), account.password(), [this, account](const CredentialStore::Result &result) {
         m_isWaitingForKeyring = false;
         if (result.ok) {
             commit(account, false);
@@ -228,7 +227,7 @@ void AccountManager::commit(const CloudAccount &account, bool includePassword)
         fail(localized("account.error.fileWrite", "The account could not be saved in your settings folder."));
         return;
     }
-    switchTo(CloudAccount::fromFile(m_accountFilePath).withPassword(account.passwordForTesting()));
+    switchTo(CloudAccount::fromFile(m_accountFilePath).withPassword(account.password()));
 }
 
 void AccountManager::switchTo(const CloudAccount &account)

@@ -31,7 +31,6 @@ class AccountManager : public QObject
     Q_PROPERTY(QString userName READ userName NOTIFY changed)
     Q_PROPERTY(QString serverAddress READ serverAddress NOTIFY changed)
     Q_PROPERTY(QString databaseName READ databaseName NOTIFY changed)
-    Q_PROPERTY(bool isLocalServer READ isLocalServer NOTIFY changed)
     Q_PROPERTY(QString message READ message NOTIFY changed)
     Q_PROPERTY(bool busy READ isBusy NOTIFY changed)
     Q_PROPERTY(bool isKeyringOfferPending READ isKeyringOfferPending NOTIFY changed)
@@ -58,7 +57,6 @@ public:
     QString userName() const { return m_account.userName(); }
     QString serverAddress() const;
     QString databaseName() const { return m_account.isValid() ? m_account.databaseName() : QString(); }
-    bool isLocalServer() const { return m_account.isLocalServer(); }
     QString message() const { return m_message; }
     bool isBusy() const;
     bool isKeyringOfferPending() const { return m_offeredAccount.isValid(); }
@@ -79,9 +77,6 @@ public:
     Q_INVOKABLE void useLocalServer();
     // Asks the main window to show the account page (the list banner's "Set Up Sync…").
     Q_INVOKABLE void requestAccountPage() { emit accountPageRequested(); }
-
-    void setSignInTimeoutForTesting(int milliseconds) { m_signInTimeout = milliseconds; }
-    void setLocalServerToolForTesting(const QString &path) { m_localServerTool = path; }
 
 signals:
     void changed();
@@ -106,7 +101,6 @@ private:
     QPointer<SignInOperation> m_operation;
     QPointer<QProcess> m_localServer;
     bool m_isWaitingForKeyring = false;
-    int m_signInTimeout = 20000;
     QDateTime m_lastDownload;
     QDateTime m_lastUpload;
 };

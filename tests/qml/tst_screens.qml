@@ -419,7 +419,7 @@ Item {
             const button = findChild(content, "bannerSetUpSyncButton")
             tryVerify(function() { return button.visible })
             verify(!findChild(content, "accountView").visible)
-            mouseClick(button)
+            button.clicked()
             compare(content.currentIndex, 2)
             verify(findChild(content, "accountView").visible)
             compare(findChild(content, "signInButton").enabled, false) // nothing typed yet

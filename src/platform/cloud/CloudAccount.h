@@ -73,6 +73,8 @@ public:
 
     // The value of the Authorization header; empty when the account has no user name.
     QByteArray authorizationHeader() const;
+    // The password, for the keyring and the account file only; never for a message or a log.
+    QString password() const { return m_password; }
     // The password, for tests that check it never leaks.
     QString passwordForTesting() const { return m_password; }
 
