@@ -3,8 +3,10 @@
 // moving to the keyring, and account files that cannot be used staying as they were.
 #include "CloudTestSupport.h"
 
+#include "PrivateSessionBus.h"
 #include "Services/AccountManager.h"
 #include "platform/cloud/CredentialStore.h"
+#include "platform/cloud/KeyringCredentialStore.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -168,6 +170,25 @@ private slots:
         withoutKeyring.load();
         QCOMPARE(withoutKeyring.state(), QStringLiteral("problem"));
         QVERIFY(withoutKeyring.message().contains(QLatin1String("keyring")));
+    }
+
+    // The desktop's keyring through QtKeychain, on a session bus of this test's own where no
+    // secret service runs: the store says "unavailable", so the page can offer the file.
+    void keyringWithoutSecretServiceIsUnavailable()
+    {
+        PrivateSessionBus bus;
+        const QString address = bus.start();
+        if (address.isEmpty())
+            QSKIP("no dbus-daemon to start a private session bus");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toLocal8Bit());
+        KeyringCredentialStore keyring;
+        std::optional<CredentialStore::Result> written;
+        keyring.write(QStringLiteral("alice@https://couch.example.com/"), QStringLiteral("Pa55-never-shown"),
+                      [&written](const CredentialStore::Result &result) { written = result; });
+        QTRY_VERIFY_WITH_TIMEOUT(written.has_value(), 30000);
+        QVERIFY(!written->ok);
+        QVERIFY2(written->unavailable, qPrintable(written->problem));
+        QVERIFY(!written->problem.contains(QLatin1String("Pa55-never-shown")));
     }
 
     void unusableFileIsExplainedAndKept_data()

@@ -14,7 +14,10 @@ void startJob(QKeychain::Job *job, const QString &key, CredentialStore::Completi
         const QKeychain::Error error = finished->error();
         result.ok = error == QKeychain::NoError || (error == QKeychain::EntryNotFound && !qobject_cast<QKeychain::ReadPasswordJob *>(finished));
         result.notFound = error == QKeychain::EntryNotFound;
-        result.unavailable = error == QKeychain::NoBackendAvailable || error == QKeychain::NotImplemented;
+        // Without a secret service on the session bus (or without a bus) the error is a generic
+        // one; only a refusal means that a keyring is there.
+        result.unavailable = !result.ok && !result.notFound && error != QKeychain::AccessDeniedByUser
+            && error != QKeychain::AccessDenied;
         if (auto *read = qobject_cast<QKeychain::ReadPasswordJob *>(finished); read && result.ok)
             result.password = read->textData();
         if (!result.ok)

@@ -4,7 +4,8 @@
 
 // Passwords in the desktop's secret service (GNOME Keyring, KWallet) through QtKeychain, under
 // the service name "Stashline". Never falls back to a plain-text file by itself: without a
-// service every operation answers `unavailable`. Main thread (the jobs talk D-Bus from the
+// service (or a session bus) every operation answers `unavailable`; a refusal by the user or the
+// keyring is not `unavailable`. Main thread (the jobs talk D-Bus from the
 // event loop).
 class KeyringCredentialStore : public CredentialStore
 {
