@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>Diese Datei konnte nicht als Bild gelesen werden.</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>Anmelden, um Ihre Einträge zu synchronisieren</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>Nicht angemeldet. Melden Sie sich bei Ihrem eigenen Server an, um Ihre Einträge auf jedem Gerät zu haben.</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>Angemeldet als %1 auf %2</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>Datenbank: %1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>Letzter Download: %1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>Letzter Upload: %1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>noch nicht</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>Dieses Konto ist durch die Umgebungsvariable STASHLINE_CLOUD_URL festgelegt, die Vorrang vor dieser Seite hat; starten Sie Stashline ohne sie, um sich hier anzumelden.</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>Bei Ihrem Server anmelden</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>Bei einem anderen Konto anmelden</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>Ihre Einträge bleiben auf diesem Computer und gehen an das nächste Konto, bei dem Sie sich anmelden.</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>Verbindung wird hergestellt …</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>Einen lokalen Server auf diesem Computer verwenden</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>Passwort in der Kontodatei speichern</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>Synchronisierung einrichten …</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>Geben Sie die Adresse des Servers mit https:// ein, zum Beispiel https://couch.example.com:6984.</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>Geben Sie nur die Adresse des Servers ein, ohne Pfad oder Namen: https://host oder https://host:port.</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>Geben Sie Benutzernamen und Passwort ein.</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>Ein Datenbankname beginnt mit einem Kleinbuchstaben und enthält nur Kleinbuchstaben, Ziffern und _$()+-.</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>Der Server unter %1 antwortet, aber nicht als CouchDB-Datenbankserver.</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>Der Server hat diesen Benutzernamen und dieses Passwort nicht akzeptiert.</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>Die Datenbank %1 existiert nicht, und dieses Konto darf sie nicht anlegen. Bitten Sie die Verwaltung des Servers, sie anzulegen, oder geben Sie den Namen einer Datenbank ein, die Sie verwenden dürfen.</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>Dieses Konto darf die Datenbank %1 nicht verwenden.</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>Der Schlüsselbund mit Ihrem Passwort hat nicht geantwortet. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>Ihr Passwort ist nicht im Schlüsselbund. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>Auf diesem Desktop antwortet kein Schlüsselbund, daher kann das Passwort dort nicht gespeichert werden. Stashline kann es stattdessen in seiner Kontodatei speichern, die nur Sie lesen können.</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>Der Schlüsselbund hat das Passwort nicht gespeichert, daher sind Sie nicht angemeldet.</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>Das Konto konnte nicht in Ihrem Einstellungsordner gespeichert werden.</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>Das Konto konnte nicht aus Ihrem Einstellungsordner entfernt werden.</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>Ein lokaler Server braucht das Werkzeug cloud-server aus dem Quellordner von Stashline (mit seinen Node.js-Paketen) und Node.js, die dieser Installation fehlen.</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>Der lokale Server ist nicht gestartet.</translation>
+    </message>
 </context>
 </TS>

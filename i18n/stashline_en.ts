@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>This file could not be read as a picture.</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>Sign in to sync your items</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>Not signed in. Sign in to your own server to keep your items on every device.</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>Signed in as %1 on %2</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>Database: %1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>Last download: %1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>Last upload: %1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>not yet</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>Sign in to your server</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>Sign in to another account</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>User name</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>Sign In</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>Sign Out</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>Your items stay on this computer and go to the next account you sign in to.</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>Use a Local Server on This Computer</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>Keep the Password in the Account File</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>Set Up Sync…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>Type the server's address with https://, for example https://couch.example.com:6984.</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>Type the server's address alone, without a path or a name: https://host or https://host:port.</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>Type your user name and password.</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>The server at %1 answers, but not as a CouchDB database server.</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>The server did not accept this user name and password.</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>This account may not use the database %1.</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>The keyring that holds your password did not answer. Sign in again to go on syncing.</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>Your password is not in the keyring. Sign in again to go on syncing.</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>The keyring did not keep the password, so you are not signed in.</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>The account could not be saved in your settings folder.</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>The account could not be removed from your settings folder.</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>The local server did not start.</translation>
+    </message>
 </context>
 </TS>

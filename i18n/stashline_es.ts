@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>Este archivo no se pudo leer como imagen.</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>Inicia sesión para sincronizar tus elementos</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>No has iniciado sesión. Inicia sesión en tu propio servidor para tener tus elementos en todos tus dispositivos.</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>Sesión iniciada como %1 en %2</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>Base de datos: %1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>Última descarga: %1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>Última subida: %1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>todavía no</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>Esta cuenta la fija la variable de entorno STASHLINE_CLOUD_URL, que prevalece sobre esta página; inicia Stashline sin ella para iniciar sesión aquí.</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>Inicia sesión en tu servidor</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>Iniciar sesión en otra cuenta</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>Usuario</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>Base de datos</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>Tus elementos se quedan en este ordenador y pasan a la siguiente cuenta en la que inicies sesión.</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>Usar un servidor local en este ordenador</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>Guardar la contraseña en el archivo de la cuenta</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>Configurar sincronización…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>Escribe la dirección del servidor con https://, por ejemplo https://couch.example.com:6984.</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>Escribe solo la dirección del servidor, sin ruta ni nombre: https://host o https://host:puerto.</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>Escribe tu usuario y tu contraseña.</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>El nombre de una base de datos empieza por una letra minúscula y solo contiene minúsculas, dígitos y _$()+-.</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>El servidor en %1 responde, pero no como un servidor de bases de datos CouchDB.</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>El servidor no aceptó este usuario y contraseña.</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>La base de datos %1 no existe y esta cuenta no puede crearla. Pide al administrador del servidor que la cree o escribe el nombre de una que puedas usar.</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>Esta cuenta no puede usar la base de datos %1.</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>El llavero que guarda tu contraseña no respondió. Vuelve a iniciar sesión para seguir sincronizando.</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>Tu contraseña no está en el llavero. Vuelve a iniciar sesión para seguir sincronizando.</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>Ningún llavero responde en este escritorio, así que la contraseña no puede guardarse allí. Stashline puede guardarla en su archivo de cuenta, que solo tú puedes leer.</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>El llavero no guardó la contraseña, así que no has iniciado sesión.</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>No se pudo guardar la cuenta en tu carpeta de configuración.</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>No se pudo quitar la cuenta de tu carpeta de configuración.</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>Un servidor local necesita la herramienta cloud-server de la carpeta de código de Stashline (con sus paquetes de Node.js) y Node.js, que esta instalación no tiene.</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>El servidor local no se inició.</translation>
+    </message>
 </context>
 </TS>

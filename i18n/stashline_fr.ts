@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>Ce fichier n’a pas pu être lu comme une image.</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>Connectez-vous pour synchroniser vos éléments</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>Non connecté. Connectez-vous à votre propre serveur pour retrouver vos éléments sur tous vos appareils.</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>Connecté en tant que %1 sur %2</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>Base de données : %1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>Dernier téléchargement : %1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>Dernier envoi : %1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>pas encore</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>Ce compte est défini par la variable d’environnement STASHLINE_CLOUD_URL, qui prime sur cette page ; lancez Stashline sans elle pour vous connecter ici.</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>Connexion à votre serveur</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>Se connecter à un autre compte</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>Serveur</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>Vos éléments restent sur cet ordinateur et iront vers le prochain compte auquel vous vous connecterez.</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>Connexion…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>Utiliser un serveur local sur cet ordinateur</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>Garder le mot de passe dans le fichier du compte</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>Configurer la synchronisation…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>Saisissez l’adresse du serveur avec https://, par exemple https://couch.example.com:6984.</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>Saisissez l’adresse du serveur seule, sans chemin ni nom : https://hôte ou https://hôte:port.</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>Saisissez votre nom d’utilisateur et votre mot de passe.</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>Un nom de base de données commence par une minuscule et ne contient que des minuscules, des chiffres et _$()+-.</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>Le serveur %1 répond, mais pas comme un serveur de bases de données CouchDB.</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>Le serveur n’a pas accepté ce nom d’utilisateur et ce mot de passe.</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>La base de données %1 n’existe pas et ce compte ne peut pas la créer. Demandez à l’administrateur du serveur de la créer, ou saisissez le nom d’une base que vous pouvez utiliser.</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>Ce compte ne peut pas utiliser la base de données %1.</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>Le trousseau qui contient votre mot de passe n’a pas répondu. Reconnectez-vous pour continuer à synchroniser.</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>Votre mot de passe n’est pas dans le trousseau. Reconnectez-vous pour continuer à synchroniser.</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>Aucun trousseau ne répond sur ce bureau : le mot de passe ne peut pas y être conservé. Stashline peut le garder dans son fichier de compte, lisible par vous seul.</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>Le trousseau n’a pas conservé le mot de passe : vous n’êtes pas connecté.</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>Le compte n’a pas pu être enregistré dans votre dossier de réglages.</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>Le compte n’a pas pu être retiré de votre dossier de réglages.</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>Un serveur local nécessite l’outil cloud-server du dossier source de Stashline (avec ses paquets Node.js) et Node.js, que cette installation n’a pas.</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>Le serveur local n’a pas démarré.</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>このファイルを画像として読み込めませんでした。</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>アカウント</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>ログインして項目を同期</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>ログインしていません。自分のサーバーにログインすると、すべてのデバイスで項目を使えます。</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>%2 に %1 としてログイン中</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>データベース: %1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>最終ダウンロード: %1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>最終アップロード: %1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>まだありません</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>このアカウントは環境変数 STASHLINE_CLOUD_URL で指定されており、このページより優先されます。ここでログインするには、この変数なしで Stashline を起動してください。</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>サーバーにログイン</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>別のアカウントにログイン</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>サーバー</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>データベース</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>ログイン</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>ログアウト</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>項目はこのコンピュータに残り、次にログインするアカウントに送られます。</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>接続中…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>このコンピュータのローカルサーバーを使う</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>アカウントファイルにパスワードを保存</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>同期を設定…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>サーバーのアドレスを https:// 付きで入力してください（例: https://couch.example.com:6984）。</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>パスや名前を付けずにサーバーのアドレスだけを入力してください: https://host または https://host:port。</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>ユーザー名とパスワードを入力してください。</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>データベース名は英小文字で始まり、英小文字・数字・_$()+- だけを使えます。</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>%1 のサーバーは応答しますが、CouchDB データベースサーバーではありません。</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>サーバーはこのユーザー名とパスワードを受け付けませんでした。</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>データベース %1 は存在せず、このアカウントでは作成できません。サーバーの管理者に作成を依頼するか、使えるデータベースの名前を入力してください。</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>このアカウントはデータベース %1 を使えません。</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>パスワードを保管しているキーリングが応答しませんでした。同期を続けるにはもう一度ログインしてください。</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>パスワードがキーリングにありません。同期を続けるにはもう一度ログインしてください。</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>このデスクトップでは応答するキーリングがないため、パスワードを保管できません。代わりに、あなただけが読める Stashline のアカウントファイルに保存できます。</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>キーリングにパスワードを保存できなかったため、ログインしていません。</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>設定フォルダにアカウントを保存できませんでした。</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>設定フォルダからアカウントを削除できませんでした。</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>ローカルサーバーには Stashline のソースフォルダにある cloud-server ツール（Node.js パッケージ付き）と Node.js が必要ですが、このインストールにはありません。</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>ローカルサーバーが起動しませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>이 파일을 사진으로 읽을 수 없습니다.</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>항목을 동기화하려면 로그인하세요</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>로그인되어 있지 않습니다. 모든 기기에서 항목을 보려면 자신의 서버에 로그인하세요.</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>%2에 %1(으)로 로그인됨</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>데이터베이스: %1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>마지막 다운로드: %1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>마지막 업로드: %1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>아직 없음</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>이 계정은 STASHLINE_CLOUD_URL 환경 변수로 지정되어 이 페이지보다 우선합니다. 여기서 로그인하려면 이 변수 없이 Stashline을 시작하세요.</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>서버에 로그인</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>다른 계정으로 로그인</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>서버</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>사용자 이름</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>암호</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>데이터베이스</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>자동</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>로그인</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>로그아웃</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>항목은 이 컴퓨터에 남아 있으며 다음에 로그인하는 계정으로 올라갑니다.</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>연결 중…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>이 컴퓨터의 로컬 서버 사용</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>계정 파일에 암호 보관</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>동기화 설정…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>서버 주소를 https://와 함께 입력하세요(예: https://couch.example.com:6984).</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>경로나 이름 없이 서버 주소만 입력하세요: https://host 또는 https://host:port.</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>사용자 이름과 암호를 입력하세요.</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>데이터베이스 이름은 영문 소문자로 시작하고 소문자, 숫자, _$()+-만 쓸 수 있습니다.</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>%1의 서버가 응답하지만 CouchDB 데이터베이스 서버가 아닙니다.</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>서버가 이 사용자 이름과 암호를 받아들이지 않았습니다.</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>데이터베이스 %1이(가) 없고 이 계정으로는 만들 수 없습니다. 서버 관리자에게 만들어 달라고 하거나 사용할 수 있는 데이터베이스 이름을 입력하세요.</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>이 계정은 데이터베이스 %1을(를) 사용할 수 없습니다.</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>암호를 보관하는 키링이 응답하지 않았습니다. 계속 동기화하려면 다시 로그인하세요.</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>암호가 키링에 없습니다. 계속 동기화하려면 다시 로그인하세요.</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>이 데스크톱에서 응답하는 키링이 없어 암호를 그곳에 보관할 수 없습니다. 대신 본인만 읽을 수 있는 Stashline 계정 파일에 보관할 수 있습니다.</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>키링에 암호가 저장되지 않아 로그인되지 않았습니다.</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>설정 폴더에 계정을 저장할 수 없습니다.</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>설정 폴더에서 계정을 제거할 수 없습니다.</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>로컬 서버에는 Stashline 소스 폴더의 cloud-server 도구(Node.js 패키지 포함)와 Node.js가 필요하지만 이 설치에는 없습니다.</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>로컬 서버가 시작되지 않았습니다.</translation>
+    </message>
 </context>
 </TS>

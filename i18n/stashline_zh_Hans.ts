@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>无法将此文件读取为图片。</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>账户</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>登录以同步你的项目</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>未登录。登录你自己的服务器，即可在每台设备上使用你的项目。</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>已在 %2 上以 %1 身份登录</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>数据库：%1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>上次下载：%1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>上次上传：%1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>尚无</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>此账户由环境变量 STASHLINE_CLOUD_URL 指定，优先于此页面；若要在此登录，请在不设置该变量的情况下启动 Stashline。</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>登录你的服务器</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>登录其他账户</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>服务器</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>数据库</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>登录</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>退出登录</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>你的项目会留在这台电脑上，并上传到你下次登录的账户。</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>正在连接…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>使用这台电脑上的本地服务器</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>将密码保存在账户文件中</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>设置同步…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>请输入带 https:// 的服务器地址，例如 https://couch.example.com:6984。</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>只输入服务器地址，不要带路径或名称：https://host 或 https://host:port。</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>请输入用户名和密码。</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>数据库名称须以小写字母开头，只能包含小写字母、数字和 _$()+-。</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>%1 上的服务器有响应，但不是 CouchDB 数据库服务器。</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>服务器不接受此用户名和密码。</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>数据库 %1 不存在，且此账户无权创建。请让服务器管理员创建，或输入一个你可以使用的数据库名称。</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>此账户无权使用数据库 %1。</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>保存你密码的密钥环没有响应。请重新登录以继续同步。</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>密钥环中没有你的密码。请重新登录以继续同步。</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>此桌面上没有可响应的密钥环，无法在其中保存密码。Stashline 可以改为将其保存在只有你能读取的账户文件中。</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>密钥环未能保存密码，因此你尚未登录。</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>无法将账户保存到你的设置文件夹。</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>无法从你的设置文件夹中移除账户。</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>本地服务器需要 Stashline 源代码文件夹中的 cloud-server 工具（及其 Node.js 软件包）和 Node.js，而此安装中没有。</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>本地服务器未能启动。</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,165 @@
         <source>This file could not be read as a picture.</source>
         <translation>無法將此檔案讀取為圖片。</translation>
     </message>
+    <message id="account.title">
+        <source>Account</source>
+        <translation>帳號</translation>
+    </message>
+    <message id="account.card.signedOut">
+        <source>Sign in to sync your items</source>
+        <translation>登入以同步你的項目</translation>
+    </message>
+    <message id="account.state.signedOut">
+        <source>Not signed in. Sign in to your own server to keep your items on every device.</source>
+        <translation>尚未登入。登入你自己的伺服器，即可在每台裝置上使用你的項目。</translation>
+    </message>
+    <message id="account.state.signedIn">
+        <source>Signed in as %1 on %2</source>
+        <translation>已在 %2 上以 %1 身分登入</translation>
+    </message>
+    <message id="account.state.database">
+        <source>Database: %1</source>
+        <translation>資料庫：%1</translation>
+    </message>
+    <message id="account.state.lastDownload">
+        <source>Last download: %1</source>
+        <translation>上次下載：%1</translation>
+    </message>
+    <message id="account.state.lastUpload">
+        <source>Last upload: %1</source>
+        <translation>上次上傳：%1</translation>
+    </message>
+    <message id="account.state.never">
+        <source>not yet</source>
+        <translation>尚無</translation>
+    </message>
+    <message id="account.state.environment">
+        <source>This account is set by the STASHLINE_CLOUD_URL environment variable, which overrides the account page; start Stashline without it to sign in here.</source>
+        <translation>此帳號由環境變數 STASHLINE_CLOUD_URL 指定，優先於此頁面；若要在此登入，請在未設定該變數的情況下啟動 Stashline。</translation>
+    </message>
+    <message id="account.signIn.title">
+        <source>Sign in to your server</source>
+        <translation>登入你的伺服器</translation>
+    </message>
+    <message id="account.signIn.other">
+        <source>Sign in to another account</source>
+        <translation>登入其他帳號</translation>
+    </message>
+    <message id="account.field.server">
+        <source>Server</source>
+        <translation>伺服器</translation>
+    </message>
+    <message id="account.field.user">
+        <source>User name</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message id="account.field.password">
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message id="account.field.database">
+        <source>Database</source>
+        <translation>資料庫</translation>
+    </message>
+    <message id="account.field.database.automatic">
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message id="account.signIn">
+        <source>Sign In</source>
+        <translation>登入</translation>
+    </message>
+    <message id="account.signOut">
+        <source>Sign Out</source>
+        <translation>登出</translation>
+    </message>
+    <message id="account.signOut.note">
+        <source>Your items stay on this computer and go to the next account you sign in to.</source>
+        <translation>你的項目會留在這台電腦上，並上傳到你下次登入的帳號。</translation>
+    </message>
+    <message id="account.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="account.working">
+        <source>Connecting…</source>
+        <translation>正在連線…</translation>
+    </message>
+    <message id="account.useLocalServer">
+        <source>Use a Local Server on This Computer</source>
+        <translation>使用這台電腦上的本機伺服器</translation>
+    </message>
+    <message id="account.keyring.keepInFile">
+        <source>Keep the Password in the Account File</source>
+        <translation>將密碼保存在帳號檔案中</translation>
+    </message>
+    <message id="account.banner.setUp">
+        <source>Set Up Sync…</source>
+        <translation>設定同步…</translation>
+    </message>
+    <message id="account.error.address">
+        <source>Type the server's address with https://, for example https://couch.example.com:6984.</source>
+        <translation>請輸入帶 https:// 的伺服器位址，例如 https://couch.example.com:6984。</translation>
+    </message>
+    <message id="account.error.addressPath">
+        <source>Type the server's address alone, without a path or a name: https://host or https://host:port.</source>
+        <translation>只輸入伺服器位址，不要帶路徑或名稱：https://host 或 https://host:port。</translation>
+    </message>
+    <message id="account.error.credentialsMissing">
+        <source>Type your user name and password.</source>
+        <translation>請輸入使用者名稱和密碼。</translation>
+    </message>
+    <message id="account.error.databaseName">
+        <source>A database name starts with a lower-case letter and holds only lower-case letters, digits and _$()+-.</source>
+        <translation>資料庫名稱須以小寫字母開頭，只能包含小寫字母、數字和 _$()+-。</translation>
+    </message>
+    <message id="account.error.notCouch">
+        <source>The server at %1 answers, but not as a CouchDB database server.</source>
+        <translation>%1 上的伺服器有回應，但不是 CouchDB 資料庫伺服器。</translation>
+    </message>
+    <message id="account.error.credentials">
+        <source>The server did not accept this user name and password.</source>
+        <translation>伺服器不接受此使用者名稱和密碼。</translation>
+    </message>
+    <message id="account.error.cannotCreate">
+        <source>The database %1 does not exist, and this account may not create it. Ask the server's administrator to create it, or type the name of one you may use.</source>
+        <translation>資料庫 %1 不存在，且此帳號無權建立。請伺服器管理員建立，或輸入一個你可以使用的資料庫名稱。</translation>
+    </message>
+    <message id="account.error.databaseForbidden">
+        <source>This account may not use the database %1.</source>
+        <translation>此帳號無權使用資料庫 %1。</translation>
+    </message>
+    <message id="account.error.keyringUnanswered">
+        <source>The keyring that holds your password did not answer. Sign in again to go on syncing.</source>
+        <translation>保存你密碼的鑰匙圈沒有回應。請重新登入以繼續同步。</translation>
+    </message>
+    <message id="account.error.keyringMissing">
+        <source>Your password is not in the keyring. Sign in again to go on syncing.</source>
+        <translation>鑰匙圈中沒有你的密碼。請重新登入以繼續同步。</translation>
+    </message>
+    <message id="account.keyring.unavailable">
+        <source>No keyring answers on this desktop, so the password cannot be kept there. Stashline can keep it in its account file instead, readable by you alone.</source>
+        <translation>此桌面上沒有可回應的鑰匙圈，無法在其中保存密碼。Stashline 可以改為將其保存在只有你能讀取的帳號檔案中。</translation>
+    </message>
+    <message id="account.keyring.refused">
+        <source>The keyring did not keep the password, so you are not signed in.</source>
+        <translation>鑰匙圈未能保存密碼，因此你尚未登入。</translation>
+    </message>
+    <message id="account.error.fileWrite">
+        <source>The account could not be saved in your settings folder.</source>
+        <translation>無法將帳號保存到你的設定資料夾。</translation>
+    </message>
+    <message id="account.error.fileRemove">
+        <source>The account could not be removed from your settings folder.</source>
+        <translation>無法從你的設定資料夾中移除帳號。</translation>
+    </message>
+    <message id="account.localServer.missing">
+        <source>A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) and Node.js, which this installation does not have.</source>
+        <translation>本機伺服器需要 Stashline 原始碼資料夾中的 cloud-server 工具（及其 Node.js 套件）和 Node.js，而此安裝中沒有。</translation>
+    </message>
+    <message id="account.localServer.failed">
+        <source>The local server did not start.</source>
+        <translation>本機伺服器未能啟動。</translation>
+    </message>
 </context>
 </TS>

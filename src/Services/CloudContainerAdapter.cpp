@@ -1,5 +1,6 @@
 #include "CloudContainerAdapter.h"
 
+#include "AccountManager.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
 #include "store/ImageManager.h"
@@ -7,7 +8,8 @@
 CloudContainerAdapter &CloudContainerAdapter::shared()
 {
     static CloudContainerAdapter *adapter = [] {
-        auto *created = new CloudContainerAdapter(std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier));
+        auto *created = new CloudContainerAdapter(
+            std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier, AccountManager::shared().account()));
         // Downloads land beside the pictures, so moving one into place is a rename on one file
         // system, and what a killed run left is cleaned up with them.
         created->container().privateCloudDatabase().setAssetDirectory(ImageManager::shared().imagesDirectoryURL()
@@ -23,6 +25,15 @@ CloudContainerAdapter::CloudContainerAdapter(std::unique_ptr<CloudContainer> con
 }
 
 CloudContainerAdapter::~CloudContainerAdapter() = default;
+
+void CloudContainerAdapter::replaceAccount(const CloudAccount &account)
+{
+    const QString deviceID = m_container->deviceID();
+    const QString assetDirectory = m_container->privateCloudDatabase().assetDirectory();
+    m_container.reset();
+    m_container = std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier, account, deviceID);
+    m_container->privateCloudDatabase().setAssetDirectory(assetDirectory);
+}
 
 QString CloudContainerAdapter::containerIdentifier() const
 {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CloudAccount;
 class CloudContainer;
 
 // Presents the account's cloud container to the sync engine. Owns the container (and so the
@@ -19,6 +20,11 @@ public:
     ~CloudContainerAdapter() override;
 
     CloudContainer &container() { return *m_container; }
+    // Replaces the container with one for `account`, with the same identifier, device id and
+    // download folder. The old container's worker stops first, so none of its callbacks runs
+    // afterwards; its push channel goes with it. Main thread, between passes of the engine
+    // (see CloudKitSyncManager::resetForAccountChange).
+    void replaceAccount(const CloudAccount &account);
 
     QString containerIdentifier() const override;
     QString accountIdentifier() const override;

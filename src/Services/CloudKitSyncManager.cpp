@@ -150,7 +150,10 @@ void CloudKitSyncManager::endPass()
     const Pass ended = std::exchange(m_activePass, Pass::none);
     m_lastPass = ended;
     if (ended == Pass::upload)
-        NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish);
+        NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish, nullptr,
+                                                 std::exchange(m_hasConfirmedInPass, false)
+                                                     ? QVariantMap{{CloudUploadNotification::confirmedKey, true}}
+                                                     : QVariantMap());
     if (!m_isUploadRequested && !m_isDownloadRequested)
         return;
     // From the event loop, so a pass never starts inside the completion of another.
@@ -259,9 +262,10 @@ void CloudKitSyncManager::downloadItems()
     QPointer<CloudKitSyncManager> engine(this);
     database().fetchChanges(
         ShareItemRecord::recordType, m_context.metadata(checkpointKey), knownPictureDigests(),
-        [engine, checkpointKey, merged, isComplete](const ChangesOperation::Page &page, std::function<void()> next) {
-            MainQueue::async([engine, checkpointKey, merged, isComplete, page, next] {
-                if (!engine)
+        [engine, generation = m_accountGeneration, checkpointKey, merged, isComplete](const ChangesOperation::Page &page,
+                                                                                      std::function<void()> next) {
+            MainQueue::async([engine, generation, checkpointKey, merged, isComplete, page, next] {
+                if (!engine || engine->m_accountGeneration != generation)
                     return;
                 *merged += int(page.records.size());
                 // The checkpoint goes in the same save as the page, and only past a page that came
@@ -273,9 +277,9 @@ void CloudKitSyncManager::downloadItems()
                 next();
             });
         },
-        [engine, merged, isComplete](const std::optional<CloudError> &error) {
-            MainQueue::async([engine, merged, isComplete, error] {
-                if (!engine)
+        [engine, generation = m_accountGeneration, merged, isComplete](const std::optional<CloudError> &error) {
+            MainQueue::async([engine, generation, merged, isComplete, error] {
+                if (!engine || engine->m_accountGeneration != generation)
                     return;
                 if (error) {
                     log(LogLevel::Error, functionDownload, QStringLiteral("CloudKit download failed"),
@@ -300,6 +304,52 @@ void CloudKitSyncManager::downloadItems()
                 engine->endPass();
             });
         });
+}
+
+void CloudKitSyncManager::resetForAccountChange()
+{
+    ++m_accountGeneration; // answers of the old account's requests are dropped from here on
+    m_database = nullptr;   // resolved again from the container's next account
+    m_retryTimer->stop();
+    m_downloadRetryTimer->stop();
+    m_retryDelayMilliseconds = 0;
+    m_downloadRetryDelayMilliseconds = 0;
+    m_conflictRounds = 0;
+    m_isUploadRequested = false;
+    m_isDownloadRequested = false;
+    const Pass abandoned = std::exchange(m_activePass, Pass::none);
+    if (abandoned == Pass::download)
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr,
+                                                 {{CloudSyncNotification::abandonedKey, true}});
+    if (abandoned == Pass::upload)
+        NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish);
+    m_hasConfirmedInPass = false;
+
+    // The revisions and picture digests belong to the old database: writes to the next one
+    // start from nothing, pictures included. Deletions stay marked and go up as deletions.
+    const auto items = m_context.execute(ShareItem::fetchRequest());
+    for (ManagedObject *object : items.objects) {
+        auto *item = static_cast<ShareItem *>(object);
+        item->setSyncStatus(ShareItem::SyncStatus::pending);
+        item->setCloudRevision(QString());
+        item->setImageDigest(QString());
+    }
+    if (const auto error = m_context.save())
+        log(LogLevel::Error, functionUpload, QStringLiteral("Could not save the items for the next account"), error->description);
+    log(LogLevel::Info, functionUpload, QStringLiteral("Account changed: %1 items wait for the next account").arg(items.objects.size()));
+}
+
+void CloudKitSyncManager::startWithAccount()
+{
+    // Signed out: the items wait, pending, for the next account.
+    if (m_isTestRun || m_container.accountIdentifier().isEmpty())
+        return;
+    // Read from the start: what this device merged from the account before may have changed
+    // since, and what it holds now was uploaded whole.
+    m_context.setMetadata(QStringLiteral("changesCheckpoint ") + m_container.accountIdentifier(), QString());
+    subscribeToChanges();
+    uploadPendingItems();
+    downloadItems();
 }
 
 CloudDatabaseProtocol::KnownDigests CloudKitSyncManager::knownPictureDigests()
@@ -486,10 +536,10 @@ void CloudKitSyncManager::uploadPendingItems()
 
     beginPass(Pass::upload);
     QPointer<CloudKitSyncManager> engine(this);
-    database().modifyRecords(pass->records, [engine, pass](const QList<CloudRecord> &saved,
-                                                           const std::optional<CloudError> &error) {
-        MainQueue::async([engine, pass, saved, error] {
-            if (engine)
+    database().modifyRecords(pass->records, [engine, generation = m_accountGeneration, pass](const QList<CloudRecord> &saved,
+                                                                                             const std::optional<CloudError> &error) {
+        MainQueue::async([engine, generation, pass, saved, error] {
+            if (engine && engine->m_accountGeneration == generation)
                 engine->handleUploadResult(pass, saved, error);
         });
     });
@@ -586,10 +636,10 @@ void CloudKitSyncManager::verifyUpload(const std::shared_ptr<UploadPass> &pass, 
             else
                 state->failed.insert(id, error.value_or(CloudError(CloudErrorCode::UnknownItem, QString())));
         },
-        [engine, state, pass, ids](const std::optional<CloudError> &error) {
-            MainQueue::async([engine, pass, error, state, ids] {
+        [engine, generation = m_accountGeneration, state, pass, ids](const std::optional<CloudError> &error) {
+            MainQueue::async([engine, generation, pass, error, state, ids] {
                 std::lock_guard lock(state->mutex);
-                if (engine)
+                if (engine && engine->m_accountGeneration == generation)
                     engine->evaluateVerification(pass, error, *state, ids);
             });
         });
@@ -676,6 +726,7 @@ void CloudKitSyncManager::evaluateVerification(const std::shared_ptr<UploadPass>
             needsUpload = true;
         } else if (!item->isMarkedForDeletion()) {
             markSynced(item, now);
+            m_hasConfirmedInPass = true;
         } else if (allConfirmed) {
             if (!item->imageUUID().isNull())
                 m_images.deleteImage(item->imageUUID());

@@ -75,6 +75,15 @@ public:
     // A change push from another device: starts a download.
     void handleNotification();
 
+    // Before the container changes account: abandons the pass in flight (no answer of a request
+    // made for the old account is applied from now on), stops automatic retries, and makes every
+    // item pending with no cloud revision and no picture digest, so each is written whole, and
+    // unconditionally new, to the next account. Nothing is removed from the store.
+    void resetForAccountChange();
+    // After the container changed account: saves the subscription, uploads every item and reads
+    // the account's change feed from the start. Without an account (signed out) it does nothing.
+    void startWithAccount();
+
     bool isTestRun() const { return m_isTestRun; }
     // Whether an upload pass is in flight right now.
     bool isUploading() const { return m_activePass == Pass::upload; }
@@ -118,5 +127,7 @@ private:
     int m_retryDelayMilliseconds = 0; // the pause before the next automatic upload; 0: none yet
     QTimer *m_downloadRetryTimer;
     int m_downloadRetryDelayMilliseconds = 0;
+    quint64 m_accountGeneration = 0; // stamped on every request; bumped when the account changes
+    bool m_hasConfirmedInPass = false;
 };
 

@@ -39,11 +39,14 @@ inline const QString didStart = QStringLiteral("StashlineCloudSyncDidStart");
 // `errorMessageKey` with the error's description as text, on success no user info.
 inline const QString didFinish = QStringLiteral("StashlineCloudSyncDidFinish");
 inline const QString errorMessageKey = QStringLiteral("errorMessage");
+inline const QString abandonedKey = QStringLiteral("abandoned");
 } // namespace CloudSyncNotification
 
 // Process-wide notifications of an upload pass, posted on the default notification centre with
-// no sender and no user info, so screens animate only while an upload is in flight.
+// no sender, so screens animate only while an upload is in flight. didFinish carries
+// `confirmedKey` true when the pass confirmed at least one item in the cloud.
 namespace CloudUploadNotification {
 inline const QString didStart = QStringLiteral("StashlineCloudUploadDidStart");
 inline const QString didFinish = QStringLiteral("StashlineCloudUploadDidFinish");
+inline const QString confirmedKey = QStringLiteral("confirmed");
 } // namespace CloudUploadNotification

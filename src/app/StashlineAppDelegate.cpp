@@ -36,6 +36,11 @@ void StashlineAppDelegate::registerForRemoteNotifications()
     if (m_registered)
         return;
     m_registered = true;
+    startPushChannel();
+}
+
+void StashlineAppDelegate::startPushChannel()
+{
     PushChannel *channel = CloudContainerAdapter::shared().container().pushChannel();
     if (!channel)
         return;
@@ -43,6 +48,16 @@ void StashlineAppDelegate::registerForRemoteNotifications()
     connect(channel, &PushChannel::remoteNotificationReceived, this, &StashlineAppDelegate::didReceiveRemoteNotification,
             Qt::QueuedConnection);
     channel->start();
+}
+
+void StashlineAppDelegate::switchAccount(const CloudAccount &account)
+{
+    CloudKitSyncManager &engine = CloudKitSyncManager::shared();
+    engine.resetForAccountChange();
+    CloudContainerAdapter::shared().replaceAccount(account);
+    if (m_registered)
+        startPushChannel();
+    engine.startWithAccount();
 }
 
 void StashlineAppDelegate::didReceiveRemoteNotification()

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class CloudAccount;
+
 // Connects the application's launch and remote-notification callbacks to the cloud sync engine.
 // Main thread.
 class StashlineAppDelegate : public QObject
@@ -30,9 +32,16 @@ public:
     // thread. Registration is not checked: without an account or server the channel only logs.
     void registerForRemoteNotifications();
 
+    // The user signed in to another account or signed out: the process-wide engine drops the old
+    // account's pass, the container moves to `account`, the push channel follows it (when it
+    // was started), and the engine uploads every item to it and downloads all of it.
+    void switchAccount(const CloudAccount &account);
+
 signals:
     void remoteNotificationReceived();
 
 private:
+    void startPushChannel();
+
     bool m_registered = false;
 };

@@ -8,6 +8,7 @@
 #include "DesktopColorScheme.h"
 #include "QmlEngineSetup.h"
 
+#include "Services/AccountManager.h"
 #include "Services/CloudContainerAdapter.h"
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
@@ -60,6 +61,8 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The account, with its password from the keyring, is read before anything syncs.
+    AccountManager &account = AccountManager::shared();
     StashlineApp app(arguments, environment);
     StashlineScenes scenes(app);
     if (app.isUITesting()) {
@@ -71,6 +74,8 @@ int main(int argc, char *argv[])
         return 1;
     if (instance)
         QObject::connect(instance.get(), &SingleInstance::activationRequested, &scenes, &StashlineScenes::showMainWindow);
+    if (!app.launchMode().usesInMemoryStore()) // a signed-in account takes effect at once
+        QObject::connect(&account, &AccountManager::accountChanged, &delegate, &StashlineAppDelegate::switchAccount);
 
     // Launch has finished once the event loop runs.
     QTimer::singleShot(0, &delegate, [&delegate, arguments] { delegate.applicationDidFinishLaunching(arguments); });

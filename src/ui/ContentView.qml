@@ -47,12 +47,21 @@ Item {
                 viewModel: content.viewModel
             }
             AboutView {
+                id: aboutView
                 feedbackEmail: content.feedbackEmail
                 appStoreURL: content.appStoreURL
                 reviewURL: content.reviewURL
                 developerURL: content.developerURL
                 termsOfUseURL: content.termsOfUseURL
             }
+        }
+    }
+
+    Connections {
+        target: AccountManager
+        function onAccountPageRequested() {
+            tabs.currentIndex = 2
+            aboutView.accountShown = true
         }
     }
 

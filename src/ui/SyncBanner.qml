@@ -125,12 +125,25 @@ Item {
                 color: Theme.secondary
                 wrapMode: Text.Wrap
             }
-            ThemedButton {
-                objectName: "bannerRetryButton"
-                text: qsTrId("share.sync.download.retry")
-                role: "accent"
-                small: true
-                onClicked: banner.viewModel.refresh()
+            Row {
+                spacing: 10
+                // Without a usable account the way forward is to sign in, not to try again.
+                ThemedButton {
+                    id: setUpSync
+                    objectName: "bannerSetUpSyncButton"
+                    visible: AccountManager.state === "signedOut" || AccountManager.state === "problem"
+                    text: qsTrId("account.banner.setUp")
+                    role: "accent"
+                    small: true
+                    onClicked: AccountManager.requestAccountPage()
+                }
+                ThemedButton {
+                    objectName: "bannerRetryButton"
+                    text: qsTrId("share.sync.download.retry")
+                    role: setUpSync.visible ? "plain" : "accent"
+                    small: true
+                    onClicked: banner.viewModel.refresh()
+                }
             }
         }
     }

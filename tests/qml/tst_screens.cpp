@@ -32,6 +32,9 @@ public:
     ScreenTestFixture()
     {
         qputenv("STASHLINE_GROUP_DIR", m_groupDirectory.path().toLocal8Bit());
+        // No account: the settings folder is this run's, never the user's.
+        qputenv("XDG_CONFIG_HOME", m_groupDirectory.path().toLocal8Bit());
+        qunsetenv("STASHLINE_CLOUD_URL");
         QmlEngineSetup::applyStyle();
     }
 

@@ -385,5 +385,18 @@ Item {
             compare(content.currentIndex, 0)
         }
 
+        // Without an account the banner leads to the account page, on the About tab.
+        function test_setUpSyncOpensTheAccountPage() {
+            const content = createTemporaryObject(contentComponent, root)
+            tryVerify(function() { return Fixture.downloadCount() === 1 })
+            Fixture.postSyncFinish("No cloud account is set up yet.")
+            const button = findChild(content, "bannerSetUpSyncButton")
+            tryVerify(function() { return button.visible })
+            verify(!findChild(content, "accountView").visible)
+            button.clicked()
+            compare(content.currentIndex, 2)
+            verify(findChild(content, "accountView").visible)
+            compare(findChild(content, "signInButton").enabled, false) // nothing typed yet
+        }
     }
 }

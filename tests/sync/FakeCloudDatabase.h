@@ -106,7 +106,8 @@ public:
         });
     }
 
-    QString accountIdentifier() const override { return QStringLiteral("http://127.0.0.1:1/fake"); }
+    QString identifier = QStringLiteral("http://127.0.0.1:1/fake");
+    QString accountIdentifier() const override { return identifier; }
 
     void fetchRecords(const QList<CloudRecordID> &ids, const KnownDigests &known, CloudCallbacks::PerRecord perRecord,
                       CloudCallbacks::Result completion) override

@@ -33,6 +33,19 @@ QString name(int number)
     return QStringLiteral("00000000-0000-0000-0000-00000000000%1").arg(number);
 }
 
+// A container whose account changes under the engine, as the app's does when the user signs in
+// to another account.
+class SwitchingContainer : public CloudContainerProtocol
+{
+public:
+    explicit SwitchingContainer(FakeCloudDatabase *cloud) : current(cloud) {}
+    FakeCloudDatabase *current;
+    QString containerIdentifier() const override { return current->containerIdentifier(); }
+    QString accountIdentifier() const override { return current->accountIdentifier(); }
+    CloudDatabaseProtocol &privateCloudDatabase() override { return *current; }
+    void fetchUserRecordID(CloudCallbacks::UserRecordID completion) override { current->fetchUserRecordID(completion); }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Faults)
@@ -520,6 +533,48 @@ private slots:
         QTRY_COMPARE(item->syncStatus(), Status::synced);
         QCOMPARE(m_cloud->stored(item->cloudKitRecordID())->assetValue(QStringLiteral("imageAsset"))->digest(), kept);
         QVERIFY(logged(QStringLiteral("is missing here; the cloud keeps its copy")));
+    }
+
+    // Another account: the old account's pass in flight is dropped, and every item, its picture
+    // included, is written whole to the new database; nothing is lost or left behind.
+    void switchingAccountsMovesEveryItem()
+    {
+        m_engine.reset();
+        SwitchingContainer account(m_cloud.get());
+        CloudKitSyncManager engine(account, context(), *m_images, QProcessEnvironment());
+        ShareItem *photo = addItem(QStringLiteral("photo"));
+        photo->setImageUUID(savePicture());
+        ShareItem *note = addItem(QStringLiteral("note"));
+        QVERIFY(!context().save());
+        engine.uploadPendingItems();
+        QTRY_VERIFY(engine.isIdle() && photo->syncStatus() == Status::synced && note->syncStatus() == Status::synced);
+
+        m_cloud->hold();
+        note->setTitle(QStringLiteral("note, latest"));
+        note->markLocallyChanged(QDateTime::currentDateTimeUtc());
+        QVERIFY(!context().save());
+        engine.uploadPendingItems();
+        QTRY_COMPARE(m_cloud->heldCount(), 1);
+
+        FakeCloudDatabase next;
+        next.identifier = QStringLiteral("http://127.0.0.1:2/next");
+        engine.resetForAccountChange();
+        account.current = &next;
+        engine.startWithAccount();
+        m_cloud->release(); // the old account's answer comes late and changes nothing here
+        QTRY_VERIFY(engine.isIdle() && next.heldCount() == 0 && !context().hasChanges());
+
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 2);
+        for (ShareItem *item : {photo, note}) {
+            QCOMPARE(item->syncStatus(), Status::synced);
+            QCOMPARE(item->cloudRevision(), next.stored(item->cloudKitRecordID())->recordChangeTag());
+        }
+        QCOMPARE(next.stored(note->cloudKitRecordID())->stringValue(QStringLiteral("title")), QStringLiteral("note, latest"));
+        QCOMPARE(next.pictureBytesSent, QFileInfo(m_images->imageFileURL(photo->imageUUID())).size());
+        QCOMPARE(next.modifyRequests.size(), 1); // written as new, not as a conflict with the old revisions
+        QCOMPARE(next.changeRequests.value(0), QString()); // read from the start
+        QCOMPARE(m_mostUploadsRunning, 1); // the late answer ended no pass of the new account
+        QCOMPARE(m_uploadsRunning, 0);
     }
 
     void checkpointOnlyMovesPastWhatWasMerged()

@@ -10,7 +10,9 @@
 //   credentials, or with wrong ones, is answered 401 before any route runs;
 // - there is no CORS support at all: no answer carries Access-Control-* headers, so a browser
 //   never hands an answer to a page of another origin;
-// - it listens on 127.0.0.1 only, whatever the configuration says.
+// - it listens on 127.0.0.1 only, whatever the configuration says;
+// - only the admin creates or deletes databases (as CouchDB's default): a user of `_users` who
+//   tries gets 403, where express-pouchdb would otherwise crash the whole server.
 // Files it writes (configuration, log, data) are readable by the user alone.
 'use strict';
 
@@ -50,6 +52,16 @@ function requireValidUser(req, res, next) {
   res.json({ error: 'unauthorized', reason: 'Authentication required.' });
 }
 
+// Answers 403 to a database creation or deletion by anyone but a server admin.
+function requireAdminForDatabases(req, res, next) {
+  const isDatabasePath = /^\/[^_/][^/]*\/?$/.test(req.path);
+  if (!isDatabasePath || (req.method !== 'PUT' && req.method !== 'DELETE')) return next();
+  const roles = (req.couchSession && req.couchSession.userCtx && req.couchSession.userCtx.roles) || [];
+  if (roles.includes('_admin')) return next();
+  res.status(403);
+  res.json({ error: 'forbidden', reason: 'Only the server admin may create or delete databases.' });
+}
+
 // Puts requireValidUser right behind the authentication step of `couchApp`, before every
 // route. Refuses to run when that step cannot be found: an open server is worse than none.
 function installValidUserCheck(couchApp) {
@@ -59,9 +71,10 @@ function installValidUserCheck(couchApp) {
     throw new Error('the authentication step of express-pouchdb was not found; refusing to start an open server');
   }
   couchApp.use(requireValidUser);
-  const guard = stack.pop();
+  couchApp.use(requireAdminForDatabases);
+  const guards = stack.splice(stack.length - 2, 2);
   // The layer after the cookie parser is the authentication step itself.
-  stack.splice(cookieLayer + 2, 0, guard);
+  stack.splice(cookieLayer + 2, 0, ...guards);
 }
 
 function main() {

@@ -28,6 +28,8 @@ QString hostSource(const ScreenshotOptions &options)
         content = QStringLiteral("AboutView { anchors.fill: parent; feedbackEmail: \"support@quellmar.com\"\n"
                                  "  appStoreURL: \"https://apps.quellmar.com/app/stashline\"\n"
                                  "  termsOfUseURL: \"https://apps.quellmar.com/legal/standard-eula/\" }");
+    } else if (options.screen == QLatin1String("account")) {
+        content = QStringLiteral("AccountView { anchors.fill: parent }");
     } else if (options.screen == QLatin1String("history")) {
         content = QStringLiteral("HistoryView { anchors.fill: parent; viewModel: host.viewModel }");
     } else {

@@ -4,7 +4,7 @@
 
 const QStringList ScreenshotOptions::screens = {QStringLiteral("main"), QStringLiteral("list"), QStringLiteral("history"),
                                                 QStringLiteral("about"), QStringLiteral("add"),
-                                                QStringLiteral("edit"), QStringLiteral("panel")};
+                                                QStringLiteral("edit"), QStringLiteral("panel"), QStringLiteral("account")};
 
 std::optional<ScreenshotOptions> ScreenshotOptions::parse(const QStringList &arguments, QString *error)
 {

@@ -5,6 +5,7 @@
 #include "ScreenshotOptions.h"
 
 #include "platform/Localization.h"
+#include "platform/cloud/CloudAccount.h"
 
 #include <QApplication>
 #include <QQmlExtensionPlugin>
@@ -28,7 +29,7 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (!options) {
         err << "stashline-shot: " << error << "\n"
-            << "usage: stashline-shot --screen main|list|history|about|add|edit|panel "
+            << "usage: stashline-shot --screen main|list|history|about|add|edit|panel|account "
                "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark] "
                "[--extra-items]\n";
         return 2;
@@ -38,6 +39,18 @@ int main(int argc, char *argv[])
     QTemporaryDir groupDirectory;
     if (qEnvironmentVariableIsEmpty("STASHLINE_GROUP_DIR"))
         qputenv("STASHLINE_GROUP_DIR", groupDirectory.path().toLocal8Bit());
+
+    // The account page shows a demo account of a settings folder of this run, never the user's.
+    QTemporaryDir configDirectory;
+    qputenv("XDG_CONFIG_HOME", configDirectory.path().toLocal8Bit());
+    qunsetenv("STASHLINE_CLOUD_URL");
+    if (options->screen == QLatin1String("account")) {
+        QString problem;
+        CloudAccount::fromUrl(QStringLiteral("https://couch.example.com:6984/userdb-616c696365"))
+            .withCredentials(QStringLiteral("alice"), QStringLiteral("demo"))
+            .asLocalServer() // keeps the demo password out of the keyring
+            .writeFile(CloudAccount::defaultFilePath(), true, &problem);
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stashline"));

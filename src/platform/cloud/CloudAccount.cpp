@@ -14,7 +14,10 @@
 #include <cstring>
 #include <optional>
 
+#include <cstdio>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,11 +60,18 @@ QString CloudAccount::defaultFilePath()
 
 CloudAccount CloudAccount::load()
 {
-    if (qEnvironmentVariableIsSet(urlVariable))
-        return fromUrl(qEnvironmentVariable(urlVariable));
-    if (takenUrl())
-        return fromUrl(*takenUrl());
-    return fromFile(defaultFilePath());
+    return load(defaultFilePath());
+}
+
+CloudAccount CloudAccount::load(const QString &filePath)
+{
+    const std::optional<QString> variable = qEnvironmentVariableIsSet(urlVariable) ? std::optional(qEnvironmentVariable(urlVariable))
+                                                                                  : takenUrl();
+    if (!variable)
+        return fromFile(filePath);
+    CloudAccount account = fromUrl(*variable);
+    account.m_source = Source::environment;
+    return account;
 }
 
 void CloudAccount::takeFromEnvironment()
@@ -144,6 +154,9 @@ CloudAccount CloudAccount::fromFile(const QString &path)
         account.m_userName = object.value(QStringLiteral("username")).toString();
     if (object.contains(QStringLiteral("password")))
         account.m_password = object.value(QStringLiteral("password")).toString();
+    account.m_source = Source::file;
+    account.m_isLocalServer = object.value(QStringLiteral("localServer")).toBool();
+    account.m_isPasswordElsewhere = !account.m_userName.isEmpty() && !object.contains(QStringLiteral("password"));
     return account;
 }
 
@@ -167,4 +180,58 @@ QByteArray CloudAccount::authorizationHeader() const
     if (m_userName.isEmpty())
         return {};
     return "Basic " + (m_userName + QLatin1Char(':') + m_password).toUtf8().toBase64();
+}
+
+CloudAccount CloudAccount::withCredentials(const QString &userName, const QString &password) const
+{
+    CloudAccount account = *this;
+    account.m_userName = userName;
+    account.m_password = password;
+    account.m_isPasswordElsewhere = false;
+    return account;
+}
+
+CloudAccount CloudAccount::asLocalServer() const
+{
+    CloudAccount account = *this;
+    account.m_isLocalServer = true;
+    return account;
+}
+
+QString CloudAccount::credentialKey() const
+{
+    return m_userName + QLatin1Char('@') + serverUrl().toString();
+}
+
+bool CloudAccount::writeFile(const QString &path, bool includePassword, QString *problem) const
+{
+    QJsonObject object{{QStringLiteral("url"), displayUrl()}, {QStringLiteral("username"), m_userName}};
+    if (includePassword)
+        object.insert(QStringLiteral("password"), m_password);
+    if (m_isLocalServer)
+        object.insert(QStringLiteral("localServer"), true);
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()) || ::chmod(QFile::encodeName(info.absolutePath()).constData(), 0700) != 0) {
+        *problem = QStringLiteral("the folder %1 cannot be created or made private").arg(info.absolutePath());
+        return false;
+    }
+    // Created private, so the password is never in a file others can read, then renamed over
+    // the old file, so a failed write leaves the old account as it was.
+    const QString temporaryPath = path + QStringLiteral(".new");
+    QFile::remove(temporaryPath);
+    QFile file(temporaryPath);
+    const QByteArray bytes = QJsonDocument(object).toJson();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner)
+        || file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        *problem = QStringLiteral("the account file %1 cannot be written: %2").arg(path, file.errorString());
+        file.remove();
+        return false;
+    }
+    file.close();
+    if (::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(path).constData()) != 0) {
+        *problem = QStringLiteral("the account file %1 cannot be replaced").arg(path);
+        QFile::remove(temporaryPath);
+        return false;
+    }
+    return true;
 }

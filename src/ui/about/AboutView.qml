@@ -3,8 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Stashline
 
-// The About tab: icon, name, version and description, then the contact, documents and
-// other-application cards. Every action hands a URL to the user's default handler; an absent
+// The About tab: the account card, icon, name, version and description, then the contact,
+// documents and other-application cards; the account card opens the account page in its place. Every action hands a URL to the user's default handler; an absent
 // or unbuildable URL leaves its row disabled or doing nothing.
 Item {
     id: about
@@ -15,6 +15,8 @@ Item {
     property url reviewURL
     property url developerURL
     property url termsOfUseURL
+    // The account page is shown instead of the About page.
+    property bool accountShown: false
 
     // The other application of the same maker shown at the bottom.
     readonly property string otherAppStoreID: "6479361047"
@@ -50,8 +52,15 @@ Item {
         }
     }
 
+    AccountView {
+        anchors.fill: parent
+        visible: about.accountShown
+        onBackRequested: about.accountShown = false
+    }
+
     Flickable {
         id: scroll
+        visible: !about.accountShown
         anchors.fill: parent
         contentWidth: width
         contentHeight: page.height
@@ -107,6 +116,21 @@ Item {
                         lineHeight: fontMetrics.height + 3
                         wrapMode: Text.Wrap
                         FontMetrics { id: fontMetrics; font.pixelSize: Theme.bodySize }
+                    }
+                }
+
+                // Account
+                AboutCard {
+                    Layout.fillWidth: true
+                    AboutRow {
+                        objectName: "aboutAccountRow"
+                        Layout.fillWidth: true
+                        iconName: "person.crop.circle"
+                        titleText: AccountManager.state === "signedIn" || AccountManager.state === "environment"
+                                   ? qsTrId("account.state.signedIn").arg(AccountManager.userName).arg(AccountManager.serverAddress)
+                                   : qsTrId("account.card.signedOut")
+                        showsDivider: false
+                        onClicked: about.accountShown = true
                     }
                 }
 
