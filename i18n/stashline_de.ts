@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>Diese Datei konnte nicht als Bild gelesen werden.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Stashline-Bereich öffnen</translation>
+    </message>
 </context>
 </TS>

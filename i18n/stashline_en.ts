@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>This file could not be read as a picture.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Open the Stashline panel</translation>
+    </message>
 </context>
 </TS>

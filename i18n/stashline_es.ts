@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>Este archivo no se pudo leer como imagen.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Abrir el panel de Stashline</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>Ce fichier n’a pas pu être lu comme une image.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Ouvrir le panneau de Stashline</translation>
+    </message>
 </context>
 </TS>

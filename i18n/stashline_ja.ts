@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>このファイルを画像として読み込めませんでした。</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Stashline のパネルを開く</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>이 파일을 사진으로 읽을 수 없습니다.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Stashline 패널 열기</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>无法将此文件读取为图片。</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>打开 Stashline 面板</translation>
+    </message>
 </context>
 </TS>

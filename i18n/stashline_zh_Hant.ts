@@ -463,5 +463,9 @@
         <source>This file could not be read as a picture.</source>
         <translation>無法將此檔案讀取為圖片。</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>打開 Stashline 面板</translation>
+    </message>
 </context>
 </TS>

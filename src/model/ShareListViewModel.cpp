@@ -242,23 +242,32 @@ void ShareListViewModel::rebuildSections()
     setHasHistory(!history.empty());
 }
 
-void ShareListViewModel::addShare(const QString &title, const QString &content, const QString &contentType,
-                                  const QUuid &imageUUID, bool isFavorite)
+ShareItem *ShareListViewModel::insertShare(ManagedObjectContext &context, const QString &title, const QString &content,
+                                           const QString &contentType, const QUuid &imageUUID, bool isFavorite,
+                                           const QDateTime &now)
 {
-    ShareItem *item = ShareItem::insert(m_context);
+    ShareItem *item = ShareItem::insert(context);
     item->setUuid(QUuid::createUuid());
     item->setTitle(title);
     item->setIsCompleted(false);
     item->setDueDate(QDateTime());
-    item->setCreatedAt(m_clock());
-    item->markLocallyChanged(m_clock());
+    item->setCreatedAt(now);
+    item->markLocallyChanged(now);
     item->setIsMarkedForDeletion(false);
     item->setIsFavorite(false);
     item->setContent(content);
     item->setContentType(contentType);
     item->setImageUUID(imageUUID);
     item->setIsFavorite(isFavorite);
+    return item;
+}
+
+ShareItem *ShareListViewModel::addShare(const QString &title, const QString &content, const QString &contentType,
+                                        const QUuid &imageUUID, bool isFavorite)
+{
+    ShareItem *item = insertShare(m_context, title, content, contentType, imageUUID, isFavorite, m_clock());
     finishEdit();
+    return item;
 }
 
 void ShareListViewModel::updateShare(ShareItem *item, const QString &title, const QString &content,

@@ -94,10 +94,17 @@ public:
     static QList<ShareSection> makeDaySections(const QList<ShareItem *> &items, const Calendar &calendar,
                                                const QDateTime &now);
 
+    // A new item in `context` with the add sheet's fields, created and changed at `now`, marked
+    // pending; nothing is saved. addShare builds on it; the command line uses it alone, so adding
+    // to a store of thousands of items reads none of them.
+    static ShareItem *insertShare(ManagedObjectContext &context, const QString &title, const QString &content,
+                                  const QString &contentType, const QUuid &imageUUID, bool isFavorite,
+                                  const QDateTime &now);
+
     // The editing operations. Each writes its fields and marks the item pending, saves, queues
     // an upload on the main queue and reloads, so the reload is published before the upload
-    // request runs. Null items are ignored.
-    void addShare(const QString &title, const QString &content, const QString &contentType, const QUuid &imageUUID,
+    // request runs. Null items are ignored. addShare returns the new item.
+    ShareItem *addShare(const QString &title, const QString &content, const QString &contentType, const QUuid &imageUUID,
                   bool isFavorite);
     void updateShare(ShareItem *item, const QString &title, const QString &content, const QString &contentType,
                      const QUuid &imageUUID, bool isFavorite);
