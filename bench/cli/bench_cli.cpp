@@ -37,10 +37,12 @@ bool fillStore(const QString &groupDirectory, int count)
     if (!container)
         return false;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (int index = 0; index < count; ++index)
-        ShareListViewModel::insertShare(container->viewContext(), QStringLiteral("Item %1").arg(index),
-                                        QStringLiteral("https://example.com/%1").arg(index), QStringLiteral("url"),
-                                        {}, false, now.addSecs(-60 * index));
+    for (int index = 0; index < count; ++index) {
+        ShareItem *item = ShareListViewModel::insertShare(
+            container->viewContext(), QStringLiteral("Item %1").arg(index), QStringLiteral("https://example.com/%1").arg(index),
+            QStringLiteral("url"), {}, false, now.addSecs(-60 * index));
+        item->setSyncStatus(ShareItem::SyncStatus::synced); // a user's items are in the cloud already
+    }
     return !container->viewContext().save();
 }
 
