@@ -36,6 +36,7 @@ Invocation usageError(const QString &message)
     return invocation;
 }
 
+
 Invocation request(const QJsonObject &object)
 {
     Invocation invocation;
@@ -56,13 +57,22 @@ QJsonObject sendRequest(const QStringList &targets)
     return {{QStringLiteral("command"), QStringLiteral("send")}, {QStringLiteral("targets"), array}};
 }
 
-// Parses one command's options; a usage error when they do not fit.
-std::optional<QString> parseCommand(QCommandLineParser &parser, const QStringList &arguments)
+Invocation simple(Kind kind)
+{
+    Invocation invocation;
+    invocation.kind = kind;
+    return invocation;
+}
+
+// Parses one command's options; the invocation it ends in when they do not fit or ask for help.
+std::optional<Invocation> parseCommand(QCommandLineParser &parser, const QStringList &arguments)
 {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!parser.parse(arguments))
-        return parser.errorText();
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        return simple(Kind::help);
     return std::nullopt;
 }
 
@@ -74,13 +84,8 @@ Invocation parseAdd(const QStringList &arguments)
     const QCommandLineOption image({QStringLiteral("i"), QStringLiteral("image")}, {}, QStringLiteral("FILE"));
     const QCommandLineOption clipboard({QStringLiteral("c"), QStringLiteral("clipboard")}, {});
     parser.addOptions({title, favorite, image, clipboard});
-    if (const auto error = parseCommand(parser, arguments))
-        return usageError(*error);
-    if (parser.isSet(QStringLiteral("help"))) {
-        Invocation help;
-        help.kind = Kind::help;
-        return help;
-    }
+    if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
+        return *ended;
     const QStringList words = parser.positionalArguments();
     const bool fromStandardInput = words == QStringList{QStringLiteral("-")};
     const int sources = int(!words.isEmpty()) + int(parser.isSet(image)) + int(parser.isSet(clipboard));
@@ -112,13 +117,8 @@ Invocation parseList(const QStringList &arguments)
     const QCommandLineOption favorites(QStringLiteral("favorites"), {});
     const QCommandLineOption history(QStringLiteral("history"), {});
     parser.addOptions({json, favorites, history});
-    if (const auto error = parseCommand(parser, arguments))
-        return usageError(*error);
-    if (parser.isSet(QStringLiteral("help"))) {
-        Invocation help;
-        help.kind = Kind::help;
-        return help;
-    }
+    if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
+        return *ended;
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("list takes no arguments"));
     if (parser.isSet(favorites) && parser.isSet(history))
@@ -138,13 +138,8 @@ Invocation parseItemCommand(const QString &command, const QStringList &arguments
     const QCommandLineOption hold(QStringLiteral("hold"), {});
     if (command == QLatin1String("copy"))
         parser.addOption(hold);
-    if (const auto error = parseCommand(parser, arguments))
-        return usageError(*error);
-    if (parser.isSet(QStringLiteral("help"))) {
-        Invocation help;
-        help.kind = Kind::help;
-        return help;
-    }
+    if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
+        return *ended;
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("%1 takes one item: its UUID or its number in 'stashline list'").arg(command));
     Invocation invocation =
@@ -233,16 +228,10 @@ Invocation parse(const QList<QByteArray> &rawArguments)
         return parseList(rest);
     if (first == QLatin1String("copy") || first == QLatin1String("open"))
         return parseItemCommand(first, rest);
-    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-        Invocation help;
-        help.kind = Kind::help;
-        return help;
-    }
-    if (first == QLatin1String("--version")) {
-        Invocation version;
-        version.kind = Kind::version;
-        return version;
-    }
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help"))
+        return simple(Kind::help);
+    if (first == QLatin1String("--version"))
+        return simple(Kind::version);
 
     Invocation launch;
     launch.request = SingleInstance::activationRequest();

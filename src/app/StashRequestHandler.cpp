@@ -31,17 +31,7 @@ QString uuidText(const QUuid &uuid)
 
 QString statusName(const ShareItem &item)
 {
-    switch (item.syncStatus().value_or(ShareItem::SyncStatus::pending)) {
-    case ShareItem::SyncStatus::pending:
-        return QStringLiteral("pending");
-    case ShareItem::SyncStatus::syncing:
-        return QStringLiteral("syncing");
-    case ShareItem::SyncStatus::synced:
-        return QStringLiteral("synced");
-    case ShareItem::SyncStatus::failed:
-        return QStringLiteral("failed");
-    }
-    return {};
+    return ShareItem::syncStatusText(item.syncStatus().value_or(ShareItem::SyncStatus::pending));
 }
 
 // What Copy puts on the clipboard, as a card's Copy does: the link, else the text, else the

@@ -19,12 +19,18 @@ inline QString newToken()
     return QStringLiteral("stashline%1").arg(QRandomGenerator::global()->generate());
 }
 
+// Where the portal answers the request `token` of the caller with the unique bus name `sender`
+// (":1.42").
+inline QString path(QString sender, const QString &token)
+{
+    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
+    return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+}
+
 // Where the portal answers the request `token` made on `bus`.
 inline QString path(const QDBusConnection &bus, const QString &token)
 {
-    QString sender = bus.baseService();
-    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+    return path(bus.baseService(), token);
 }
 
 } // namespace PortalRequest

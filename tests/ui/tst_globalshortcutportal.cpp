@@ -67,10 +67,7 @@ public slots:
 private:
     QDBusObjectPath answerLater(const QVariantMap &options, uint response, const QVariantMap &results)
     {
-        QString sender = message().service();
-        sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                 .arg(sender, options.value(QStringLiteral("handle_token")).toString());
+        const QString path = PortalRequest::path(message().service(), options.value(QStringLiteral("handle_token")).toString());
         QTimer::singleShot(0, this, [this, path, response, results] {
             QDBusMessage signal = QDBusMessage::createSignal(path, QString::fromLatin1(PortalRequest::requestInterface),
                                                              QStringLiteral("Response"));
