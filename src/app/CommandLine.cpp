@@ -36,7 +36,6 @@ Invocation usageError(const QString &message)
     return invocation;
 }
 
-
 Invocation request(const QJsonObject &object)
 {
     Invocation invocation;
@@ -243,6 +242,13 @@ Invocation parse(const QList<QByteArray> &rawArguments)
         return launch; // the window, with Qt's and the test runs' own options
     if (first.startsWith(QLatin1String("--")))
         return usageError(QStringLiteral("unknown option '%1'").arg(first));
+    // Files and links, as a file manager hands them over; a word that is neither is a mistyped
+    // command rather than something to start the app with.
+    for (const QString &target : rest) {
+        const QUrl url(target);
+        if (!QFileInfo::exists(url.isLocalFile() ? url.toLocalFile() : target) && url.scheme().size() <= 1)
+            return usageError(QStringLiteral("'%1' is no command, file or URL").arg(target));
+    }
     launch.request = sendRequest(rest);
     return launch;
 }

@@ -79,6 +79,8 @@ private slots:
                                         << QByteArray() << 2 << QByteArray("bogus");
         QTest::newRow("unknown long option") << QStringList{QStringLiteral("--bogus")} << QByteArray() << 2
                                              << QByteArray("--help");
+        QTest::newRow("mistyped command") << QStringList{QStringLiteral("ad"), QStringLiteral("x")} << QByteArray() << 2
+                                          << QByteArray("'ad' is no command");
         QTest::newRow("both scopes") << QStringList{QStringLiteral("list"), QStringLiteral("--favorites"),
                                                     QStringLiteral("--history")}
                                      << QByteArray() << 2 << QByteArray("not both");
