@@ -181,15 +181,14 @@ std::optional<QString> readStandardInput(QString *error)
 
 // Serves the copied item to other programs until one of them takes the clipboard over: on X11
 // and Wayland a copy lives only as long as the program that made it.
-void holdClipboardInBackground(const Invocation &invocation)
+void holdClipboardInBackground(const QString &uuid)
 {
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return;
     QProcess holder;
     holder.setProgram(QCoreApplication::applicationFilePath());
-    holder.setArguments({QStringLiteral("copy"), QStringLiteral("--hold"),
-                         invocation.request.value(QStringLiteral("item")).toString()});
+    holder.setArguments({QStringLiteral("copy"), QStringLiteral("--hold"), uuid});
     holder.setStandardOutputFile(QProcess::nullDevice());
     holder.setStandardErrorFile(QProcess::nullDevice());
     holder.startDetached();
@@ -374,7 +373,7 @@ int run(const Invocation &invocation, int &argc, char **argv)
     if (exitCode != 0 || request.value(QStringLiteral("command")).toString() != QLatin1String("copy"))
         return exitCode;
     if (!invocation.holdsClipboard) {
-        holdClipboardInBackground(invocation);
+        holdClipboardInBackground(reply.value(QStringLiteral("uuid")).toString());
         return exitCode;
     }
     QClipboard *clipboard = QGuiApplication::clipboard();

@@ -338,20 +338,27 @@ QJsonObject StashRequestHandler::copy(const QJsonObject &request)
     ShareItem *item = find(request.value(QStringLiteral("item")).toString(), &error);
     if (!item)
         return reply(1, {}, error);
+    QJsonObject answer = copyItem(*item);
+    answer.insert(QStringLiteral("uuid"), uuidText(item->uuid()));
+    return answer;
+}
+
+QJsonObject StashRequestHandler::copyItem(const ShareItem &item)
+{
     QClipboard *clipboard = QGuiApplication::clipboard();
-    switch (copyKind(*item)) {
+    switch (copyKind(item)) {
     case CopyKind::link:
-        clipboard->setText(item->linkURL().toString());
-        return reply(0, QStringLiteral("Copied the link %1\n").arg(item->linkURL().toString()));
+        clipboard->setText(item.linkURL().toString());
+        return reply(0, QStringLiteral("Copied the link %1\n").arg(item.linkURL().toString()));
     case CopyKind::picture: {
-        const std::optional<QImage> picture = ImageManager::shared().loadImage(item->imageUUID());
+        const std::optional<QImage> picture = ImageManager::shared().loadImage(item.imageUUID());
         if (!picture)
             return reply(1, {}, QStringLiteral("The picture of this item is not on this computer yet."));
         clipboard->setImage(*picture);
         return reply(0, QStringLiteral("Copied the picture\n"));
     }
     case CopyKind::text:
-        clipboard->setText(item->content().isEmpty() ? item->title() : item->content());
+        clipboard->setText(item.content().isEmpty() ? item.title() : item.content());
         return reply(0, QStringLiteral("Copied the text\n"));
     case CopyKind::nothing:
         break;

@@ -21,7 +21,7 @@ class ShareListViewModel;
 //
 // A request is a JSON object with "command" and its fields; the answer is
 // {"exitCode": 0 | 1 | 2, "output": text for standard output, "error": text for standard
-// error}. Bad input is refused with exit code 1 and a sentence saying why; nothing is written
+// error}, and for copy the item's "uuid". Bad input is refused with exit code 1 and a sentence saying why; nothing is written
 // then. Copy and open need a QGuiApplication. Main thread.
 class StashRequestHandler
 {
@@ -38,6 +38,7 @@ private:
     QJsonObject addTargets(const QJsonObject &request);
     QJsonObject list(const QJsonObject &request);
     QJsonObject copy(const QJsonObject &request);
+    QJsonObject copyItem(const ShareItem &item);
     QJsonObject open(const QJsonObject &request);
 
     // Stores one item; the answer carries its UUID.
