@@ -227,7 +227,9 @@ QJsonObject StashRequestHandler::insert(const QString &title, const QString &con
     }
     ShareItem *item = nullptr;
     if (m_model) {
-        item = m_model->addShare(ShareInputRules::trimmed(title), trimmedContent, contentType, imageUUID, isFavorite);
+        // Answered once the item is stored; the list shows it from the very next event.
+        item = m_model->addShare(ShareInputRules::trimmed(title), trimmedContent, contentType, imageUUID, isFavorite,
+                                 ShareListViewModel::Reload::next);
         if (!m_model->lastSaveErrorMessage().isNull())
             return reply(1, uuidText(item->uuid()) + QLatin1Char('\n'),
                          QStringLiteral("Stashline keeps the item but could not save it yet: %1")

@@ -263,10 +263,10 @@ ShareItem *ShareListViewModel::insertShare(ManagedObjectContext &context, const 
 }
 
 ShareItem *ShareListViewModel::addShare(const QString &title, const QString &content, const QString &contentType,
-                                        const QUuid &imageUUID, bool isFavorite)
+                                        const QUuid &imageUUID, bool isFavorite, Reload reload)
 {
     ShareItem *item = insertShare(m_context, title, content, contentType, imageUUID, isFavorite, m_clock());
-    finishEdit();
+    finishEdit(reload);
     return item;
 }
 
@@ -347,11 +347,14 @@ void ShareListViewModel::retrySave()
         MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
 }
 
-void ShareListViewModel::finishEdit()
+void ShareListViewModel::finishEdit(Reload reload)
 {
     saveContext();
+    if (reload == Reload::next)
+        QMetaObject::invokeMethod(this, [this] { loadShares(); }, Qt::QueuedConnection);
     MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
-    loadShares();
+    if (reload == Reload::now)
+        loadShares();
 }
 
 void ShareListViewModel::setIsUploading(bool isUploading)

@@ -101,11 +101,16 @@ public:
                                   const QString &contentType, const QUuid &imageUUID, bool isFavorite,
                                   const QDateTime &now);
 
+    // When an edit publishes its reload: before the call returns (the screens), or as the next
+    // event on the main queue, still before the upload request (a command-line request, answered
+    // as soon as the item is stored).
+    enum class Reload { now, next };
+
     // The editing operations. Each writes its fields and marks the item pending, saves, queues
     // an upload on the main queue and reloads, so the reload is published before the upload
     // request runs. Null items are ignored. addShare returns the new item.
     ShareItem *addShare(const QString &title, const QString &content, const QString &contentType, const QUuid &imageUUID,
-                  bool isFavorite);
+                        bool isFavorite, Reload reload = Reload::now);
     void updateShare(ShareItem *item, const QString &title, const QString &content, const QString &contentType,
                      const QUuid &imageUUID, bool isFavorite);
     Q_INVOKABLE void toggleFavorite(ShareItem *item);
@@ -142,7 +147,7 @@ private:
     void loadSharesOnMainThread();
     bool migrateLegacyContent();
     void rebuildSections();
-    void finishEdit();
+    void finishEdit(Reload reload = Reload::now);
 
     void setShares(QList<ShareItem *> shares);
     void setIsSyncingFromCloud(bool isSyncing);
