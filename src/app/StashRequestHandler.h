@@ -21,8 +21,8 @@ class ShareListViewModel;
 //
 // A request is a JSON object with "command" and its fields; the answer is
 // {"exitCode": 0 | 1 | 2, "output": text for standard output, "error": text for standard
-// error}, and for copy the item's "uuid". Bad input is refused with exit code 1 and a sentence saying why; nothing is written
-// then. Copy and open need a QGuiApplication. Main thread.
+// error}, and for copy the item's "uuid". Bad input is refused with exit code 1 and a sentence
+// saying why; nothing is written then. Copy and open need a QGuiApplication. Main thread.
 class StashRequestHandler
 {
 public:
