@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>Der lokale Server ist nicht gestartet.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Stashline-Bereich öffnen</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>The local server did not start.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Open the Stashline panel</translation>
+    </message>
 </context>
 </TS>

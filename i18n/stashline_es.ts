@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>El servidor local no se inició.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Abrir el panel de Stashline</translation>
+    </message>
 </context>
 </TS>

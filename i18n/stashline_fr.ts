@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>Le serveur local n’a pas démarré.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Ouvrir le panneau de Stashline</translation>
+    </message>
 </context>
 </TS>

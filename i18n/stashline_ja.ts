@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>ローカルサーバーが起動しませんでした。</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Stashline のパネルを開く</translation>
+    </message>
 </context>
 </TS>

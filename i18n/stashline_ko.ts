@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>로컬 서버가 시작되지 않았습니다.</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>Stashline 패널 열기</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>本地服务器未能启动。</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>打开 Stashline 面板</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@
         <source>The local server did not start.</source>
         <translation>本機伺服器未能啟動。</translation>
     </message>
+    <message id="shortcut.panel.description">
+        <source>Open the Stashline panel</source>
+        <translation>打開 Stashline 面板</translation>
+    </message>
 </context>
 </TS>

@@ -32,17 +32,7 @@ void log(LogLevel level, const QString &function, const QString &message,
 
 QString statusName(ShareItem::SyncStatus status)
 {
-    switch (status) {
-    case ShareItem::SyncStatus::pending:
-        return QStringLiteral("pending");
-    case ShareItem::SyncStatus::syncing:
-        return QStringLiteral("syncing");
-    case ShareItem::SyncStatus::synced:
-        return QStringLiteral("synced");
-    case ShareItem::SyncStatus::failed:
-        return QStringLiteral("failed");
-    }
-    return QStringLiteral("pending");
+    return ShareItem::syncStatusText(status);
 }
 
 } // namespace

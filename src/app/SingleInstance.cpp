@@ -1,15 +1,28 @@
 #include "SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
 
 namespace {
 
-constexpr QByteArrayView activateMessage = "activate\n";
+// A request larger than this is refused before it is read to the end (a pipe of 10 MB of text
+// fits many times over).
+constexpr qsizetype maximumRequestBytes = 256 * 1024 * 1024;
+
+QByteArray line(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QJsonObject refusal(const QString &message)
+{
+    return {{QStringLiteral("exitCode"), 1}, {QStringLiteral("error"), message}};
+}
 
 } // namespace
 
@@ -27,14 +40,34 @@ QString SingleInstance::serverName(const QString &groupDirectory)
     return QStringLiteral("stashline-") + QString::fromLatin1(hash.left(24));
 }
 
-SingleInstance::Role SingleInstance::start()
+QString SingleInstance::lockFilePath(const QString &groupDirectory)
 {
-    m_lock = std::make_unique<QLockFile>(m_groupDirectory + QStringLiteral("/Stashline.lock"));
+    return QDir(groupDirectory).absoluteFilePath(QStringLiteral("Stashline.lock"));
+}
+
+QJsonObject SingleInstance::activationRequest()
+{
+    return {{QStringLiteral("command"), QStringLiteral("activate")}};
+}
+
+SingleInstance::Role SingleInstance::start(const QJsonObject &handOver)
+{
+    m_lock = std::make_unique<QLockFile>(lockFilePath(m_groupDirectory));
     m_lock->setStaleLockTime(0); // only a dead owner makes the lock stale
-    if (!m_lock->tryLock(0)) {
-        if (m_lock->error() == QLockFile::LockFailedError)
-            return notifyPrimary() ? Role::Secondary : Role::Unavailable;
-        return Role::Unavailable;
+    // The holder is a primary (it answers, perhaps only once it has finished starting) or a
+    // command line working on the store for a moment (it never answers, and lets go soon).
+    const QDeadlineTimer deadline(5000);
+    while (!m_lock->tryLock(0)) {
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return Role::Unavailable;
+        const Exchange exchange = send(m_groupDirectory, handOver, 20000);
+        if (exchange.reply) {
+            m_handOverReply = exchange.reply;
+            return Role::Secondary;
+        }
+        if (exchange.connected || deadline.hasExpired())
+            return Role::Unavailable;
+        QThread::msleep(20);
     }
 
     const QString name = serverName(m_groupDirectory);
@@ -44,35 +77,66 @@ SingleInstance::Role SingleInstance::start()
     if (!m_server->listen(name))
         return Role::Primary; // still the only owner of the store, just not reachable
     connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("activate")) {
-                    socket->write("ok\n");
-                    socket->flush();
-                    emit activationRequested();
-                }
-            });
-        }
+        while (QLocalSocket *socket = m_server->nextPendingConnection())
+            serve(socket);
     });
     return Role::Primary;
 }
 
-bool SingleInstance::notifyPrimary()
+void SingleInstance::serve(QLocalSocket *socket)
 {
-    // The primary may still be starting up: try for a short while.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 3000) {
-        QLocalSocket socket;
-        socket.connectToServer(serverName(m_groupDirectory));
-        if (socket.waitForConnected(500)) {
-            socket.write(activateMessage.data(), activateMessage.size());
-            socket.flush();
-            if (socket.waitForReadyRead(1000) && socket.readAll().startsWith("ok"))
-                return true;
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    auto buffer = std::make_shared<QByteArray>();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
+        buffer->append(socket->readAll());
+        const qsizetype end = buffer->indexOf('\n');
+        if (end < 0 && buffer->size() <= maximumRequestBytes)
+            return;
+        QJsonObject reply;
+        QJsonParseError parseError{};
+        const QJsonDocument document = QJsonDocument::fromJson(buffer->left(end), &parseError);
+        buffer->clear();
+        if (end < 0)
+            reply = refusal(QStringLiteral("The request is too large."));
+        else if (parseError.error != QJsonParseError::NoError || !document.isObject())
+            reply = refusal(QStringLiteral("The request could not be read."));
+        else if (m_handler)
+            reply = m_handler(document.object());
+        else if (document.object() == activationRequest()) {
+            reply = {{QStringLiteral("exitCode"), 0}};
+            emit activationRequested();
         }
-        QThread::msleep(100);
+        else
+            reply = refusal(QStringLiteral("Stashline is still starting; try again."));
+        socket->write(line(reply));
+        socket->flush();
+        socket->disconnectFromServer(); // after the answer is written
+    });
+}
+
+SingleInstance::Exchange SingleInstance::send(const QString &groupDirectory, const QJsonObject &request, int timeoutMs)
+{
+    Exchange exchange;
+    QLocalSocket socket;
+    socket.connectToServer(serverName(groupDirectory));
+    if (!socket.waitForConnected(500))
+        return exchange;
+    exchange.connected = true;
+    const QDeadlineTimer deadline(timeoutMs);
+    socket.write(line(request));
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            return exchange;
     }
-    return false;
+    QByteArray answer;
+    while (!answer.contains('\n')) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            break;
+        answer.append(socket.readAll());
+    }
+    answer.append(socket.readAll());
+    const QJsonDocument document = QJsonDocument::fromJson(answer.left(answer.indexOf('\n')));
+    if (document.isObject())
+        exchange.reply = document.object();
+    return exchange;
 }

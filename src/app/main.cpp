@@ -1,11 +1,14 @@
+#include "CommandLine.h"
 #include "FatalErrorDialog.h"
 #include "SingleInstance.h"
+#include "StashRequestHandler.h"
 #include "StashlineApp.h"
 #include "StashlineAppDelegate.h"
 #include "StashlineScenes.h"
 #include "TerminationSignals.h"
 
 #include "DesktopColorScheme.h"
+#include "GlobalShortcutPortal.h"
 #include "QmlEngineSetup.h"
 
 #include "Services/AccountManager.h"
@@ -33,6 +36,11 @@ int main(int argc, char *argv[])
     // The account URL may carry a password: out of the environment before anything can start
     // a thread or a child process that would inherit it.
     CloudAccount::takeFromEnvironment();
+    // "stashline add ..." and the other commands build no window and end at once.
+    const CommandLine::Invocation invocation = CommandLine::parse(QList<QByteArray>(argv, argv + argc));
+    if (invocation.kind != CommandLine::Invocation::Kind::launch)
+        return CommandLine::run(invocation, argc, argv);
+
     QApplication application(argc, argv);
     QApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
     QApplication::setApplicationName(QStringLiteral("Stashline"));
@@ -51,13 +59,15 @@ int main(int argc, char *argv[])
     StashlineAppDelegate delegate; // connected before anything else starts
 
     // Two processes never share one store: a second launch on the same group directory hands
-    // over to the running one, which comes to the front.
+    // over to the running one, which comes to the front (or opens its panel, or adds the files
+    // and links it was given).
     std::unique_ptr<SingleInstance> instance;
     if (!LaunchMode::parse(arguments, environment).usesInMemoryStore()) {
         instance = std::make_unique<SingleInstance>(PersistenceController::storeDirectoryURL());
-        if (instance->start() == SingleInstance::Role::Secondary) {
-            std::printf("Stashline is already running; its window was brought to the front.\n");
-            return 0;
+        if (instance->start(invocation.request) == SingleInstance::Role::Secondary) {
+            if (invocation.request == SingleInstance::activationRequest())
+                std::printf("Stashline is already running; its window was brought to the front.\n");
+            return CommandLine::printReply(instance->handOverReply().value_or(QJsonObject()));
         }
     }
 
@@ -72,8 +82,33 @@ int main(int argc, char *argv[])
     }
     if (!scenes.load())
         return 1;
+    // Requests of later launches and of the command line are carried out on the list model,
+    // so an added item shows at once and is uploaded.
+    StashRequestHandler requests(app.viewModel());
+    const auto carryOut = [&scenes, &requests](const QJsonObject &request) {
+        const QString command = request.value(QStringLiteral("command")).toString();
+        if (command == QLatin1String("panel")) {
+            scenes.showPanel();
+            return StashRequestHandler::reply(0, {});
+        }
+        if (command == QLatin1String("activate") || command == QLatin1String("send"))
+            scenes.showMainWindow();
+        if (command == QLatin1String("activate"))
+            return StashRequestHandler::reply(0, {});
+        return requests.handle(request);
+    };
     if (instance)
-        QObject::connect(instance.get(), &SingleInstance::activationRequested, &scenes, &StashlineScenes::showMainWindow);
+        instance->setRequestHandler(carryOut);
+    // A desktop-wide shortcut opens the panel where the desktop portal offers one; elsewhere
+    // `stashline --panel` bound in the desktop's settings does the same.
+    GlobalShortcutPortal panelShortcut(QDBusConnection::sessionBus());
+    QObject::connect(&panelShortcut, &GlobalShortcutPortal::activated, &scenes, &StashlineScenes::showPanel);
+    if (instance)
+        panelShortcut.start(qEnvironmentVariable("STASHLINE_PANEL_SHORTCUT", QStringLiteral("CTRL+ALT+S")));
+    if (invocation.request != SingleInstance::activationRequest())
+        QTimer::singleShot(0, &scenes, [carryOut, request = invocation.request] {
+            CommandLine::printReply(carryOut(request));
+        });
     if (!app.launchMode().usesInMemoryStore()) // a signed-in account takes effect at once
         QObject::connect(&account, &AccountManager::accountChanged, &delegate, &StashlineAppDelegate::switchAccount);
 

@@ -242,23 +242,32 @@ void ShareListViewModel::rebuildSections()
     setHasHistory(!history.empty());
 }
 
-void ShareListViewModel::addShare(const QString &title, const QString &content, const QString &contentType,
-                                  const QUuid &imageUUID, bool isFavorite)
+ShareItem *ShareListViewModel::insertShare(ManagedObjectContext &context, const QString &title, const QString &content,
+                                           const QString &contentType, const QUuid &imageUUID, bool isFavorite,
+                                           const QDateTime &now)
 {
-    ShareItem *item = ShareItem::insert(m_context);
+    ShareItem *item = ShareItem::insert(context);
     item->setUuid(QUuid::createUuid());
     item->setTitle(title);
     item->setIsCompleted(false);
     item->setDueDate(QDateTime());
-    item->setCreatedAt(m_clock());
-    item->markLocallyChanged(m_clock());
+    item->setCreatedAt(now);
+    item->markLocallyChanged(now);
     item->setIsMarkedForDeletion(false);
     item->setIsFavorite(false);
     item->setContent(content);
     item->setContentType(contentType);
     item->setImageUUID(imageUUID);
     item->setIsFavorite(isFavorite);
-    finishEdit();
+    return item;
+}
+
+ShareItem *ShareListViewModel::addShare(const QString &title, const QString &content, const QString &contentType,
+                                        const QUuid &imageUUID, bool isFavorite, Reload reload)
+{
+    ShareItem *item = insertShare(m_context, title, content, contentType, imageUUID, isFavorite, m_clock());
+    finishEdit(reload);
+    return item;
 }
 
 void ShareListViewModel::updateShare(ShareItem *item, const QString &title, const QString &content,
@@ -338,11 +347,14 @@ void ShareListViewModel::retrySave()
         MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
 }
 
-void ShareListViewModel::finishEdit()
+void ShareListViewModel::finishEdit(Reload reload)
 {
     saveContext();
+    if (reload == Reload::next)
+        QMetaObject::invokeMethod(this, [this] { loadShares(); }, Qt::QueuedConnection);
     MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
-    loadShares();
+    if (reload == Reload::now)
+        loadShares();
 }
 
 void ShareListViewModel::setIsUploading(bool isUploading)

@@ -94,11 +94,23 @@ public:
     static QList<ShareSection> makeDaySections(const QList<ShareItem *> &items, const Calendar &calendar,
                                                const QDateTime &now);
 
+    // A new item in `context` with the add sheet's fields, created and changed at `now`, marked
+    // pending; nothing is saved. addShare builds on it; the command line uses it alone, so adding
+    // to a store of thousands of items reads none of them.
+    static ShareItem *insertShare(ManagedObjectContext &context, const QString &title, const QString &content,
+                                  const QString &contentType, const QUuid &imageUUID, bool isFavorite,
+                                  const QDateTime &now);
+
+    // When an edit publishes its reload: before the call returns (the screens), or as the next
+    // event on the main queue, still before the upload request (a command-line request, answered
+    // as soon as the item is stored).
+    enum class Reload { now, next };
+
     // The editing operations. Each writes its fields and marks the item pending, saves, queues
     // an upload on the main queue and reloads, so the reload is published before the upload
-    // request runs. Null items are ignored.
-    void addShare(const QString &title, const QString &content, const QString &contentType, const QUuid &imageUUID,
-                  bool isFavorite);
+    // request runs. Null items are ignored. addShare returns the new item.
+    ShareItem *addShare(const QString &title, const QString &content, const QString &contentType, const QUuid &imageUUID,
+                        bool isFavorite, Reload reload = Reload::now);
     void updateShare(ShareItem *item, const QString &title, const QString &content, const QString &contentType,
                      const QUuid &imageUUID, bool isFavorite);
     Q_INVOKABLE void toggleFavorite(ShareItem *item);
@@ -135,7 +147,7 @@ private:
     void loadSharesOnMainThread();
     bool migrateLegacyContent();
     void rebuildSections();
-    void finishEdit();
+    void finishEdit(Reload reload = Reload::now);
 
     void setShares(QList<ShareItem *> shares);
     void setIsSyncingFromCloud(bool isSyncing);

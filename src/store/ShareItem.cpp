@@ -86,6 +86,21 @@ QString ShareItem::contentKindText(ContentKind kind)
     return QStringLiteral("text");
 }
 
+QString ShareItem::syncStatusText(SyncStatus status)
+{
+    switch (status) {
+    case SyncStatus::pending:
+        return QStringLiteral("pending");
+    case SyncStatus::syncing:
+        return QStringLiteral("syncing");
+    case SyncStatus::synced:
+        return QStringLiteral("synced");
+    case SyncStatus::failed:
+        return QStringLiteral("failed");
+    }
+    return QStringLiteral("pending");
+}
+
 const EntityDescription &ShareItem::entityDescription()
 {
     static const EntityDescription description{

@@ -49,6 +49,8 @@ public:
     // The kind for a stored text; absent and unknown texts (compared exactly) read as text.
     static ContentKind decodeContentKind(const QString &storedText);
     static QString contentKindText(ContentKind kind);
+    // "pending", "syncing", "synced" or "failed", for log lines and the command line.
+    static QString syncStatusText(SyncStatus status);
 
     // The entity as the store knows it: attributes in column order.
     static const EntityDescription &entityDescription();

@@ -1,5 +1,7 @@
 #include "PortalFileChooser.h"
 
+#include "PortalRequest.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -7,7 +9,6 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QRandomGenerator>
 
 namespace {
 
@@ -73,7 +74,7 @@ void registerPortalTypes()
     Q_UNUSED(registered);
 }
 
-constexpr const char *requestInterface = "org.freedesktop.portal.Request";
+constexpr const char *requestInterface = PortalRequest::requestInterface;
 
 } // namespace
 
@@ -102,10 +103,8 @@ bool PortalFileChooser::openFile(const QString &parentWindow, const QString &tit
 
     // The portal answers on a request object whose path it derives from our bus name and this
     // token; listening before the call means an early answer is not missed.
-    const QString token = QStringLiteral("stashline%1").arg(QRandomGenerator::global()->generate());
-    QString sender = m_bus.baseService();
-    sender.remove(0, 1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    listenForResponse(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token));
+    const QString token = PortalRequest::newToken();
+    listenForResponse(PortalRequest::path(m_bus, token));
 
     PortalFilter filter{filterName, {}};
     for (const QString &pattern : patterns)

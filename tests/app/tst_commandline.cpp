@@ -1,0 +1,235 @@
+// The command line as a user meets it: the `stashline` executable run against a temporary group
+// directory, with no running instance (the command works on the store itself) and with one (the
+// command is handed to it), plus the launch that waits out a command holding the store.
+#include "AppProcess.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+#include <unistd.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray output;
+    QByteArray error;
+};
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_group;
+    QProcessEnvironment m_environment;
+
+    Result run(const QStringList &arguments, const QByteArray &input = {})
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(QStringLiteral(STASHLINE_EXECUTABLE), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(60000))
+            return {};
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+
+    QJsonArray listed()
+    {
+        const Result result = run({QStringLiteral("list"), QStringLiteral("--json")});
+        return QJsonDocument::fromJson(result.output).array();
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_group.isValid());
+        QDir(m_group.path()).removeRecursively();
+        QDir().mkpath(m_group.path());
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), m_group.path());
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_group.filePath(QStringLiteral("config")));
+        m_environment.remove(QStringLiteral("STASHLINE_CLOUD_URL"));
+    }
+
+    // Bad usage exits 2, a refused input 1 with the reason, and neither writes an item.
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("message");
+        const QString textFile = QStringLiteral(__FILE__);
+        QTest::newRow("no text") << QStringList{QStringLiteral("add")} << QByteArray() << 2 << QByteArray("add needs");
+        QTest::newRow("two sources") << QStringList{QStringLiteral("add"), QStringLiteral("--clipboard"), QStringLiteral("x")}
+                                     << QByteArray() << 2 << QByteArray("one of");
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("add"), QStringLiteral("--bogus"), QStringLiteral("x")}
+                                        << QByteArray() << 2 << QByteArray("bogus");
+        QTest::newRow("unknown long option") << QStringList{QStringLiteral("--bogus")} << QByteArray() << 2
+                                             << QByteArray("--help");
+        QTest::newRow("mistyped command") << QStringList{QStringLiteral("ad"), QStringLiteral("x")} << QByteArray() << 2
+                                          << QByteArray("'ad' is no command");
+        QTest::newRow("both scopes") << QStringList{QStringLiteral("list"), QStringLiteral("--favorites"),
+                                                    QStringLiteral("--history")}
+                                     << QByteArray() << 2 << QByteArray("not both");
+        QTest::newRow("blank stdin") << QStringList{QStringLiteral("add"), QStringLiteral("-")} << QByteArray(" \n\t")
+                                     << 1 << QByteArray("Nothing to add");
+        QTest::newRow("invalid UTF-8") << QStringList{QStringLiteral("add"), QStringLiteral("-")}
+                                       << QByteArray("caf\xe9 \xff\xfe") << 1 << QByteArray("not UTF-8");
+        QTest::newRow("missing picture") << QStringList{QStringLiteral("add"), QStringLiteral("--image"),
+                                                        QStringLiteral("/nonexistent.png")}
+                                         << QByteArray() << 1 << QByteArray("/nonexistent.png");
+        QTest::newRow("not a picture") << QStringList{QStringLiteral("add"), QStringLiteral("--image"), textFile}
+                                       << QByteArray() << 1 << QByteArray("tst_commandline.cpp");
+        QTest::newRow("no such item") << QStringList{QStringLiteral("copy"), QStringLiteral("7")} << QByteArray() << 1
+                                      << QByteArray("no item 7");
+        QTest::newRow("no item link") << QStringList{QStringLiteral("open"), QStringLiteral("bogus")} << QByteArray()
+                                      << 1 << QByteArray("neither");
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, message);
+        const Result result = run(arguments, input);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.error.contains(message), result.error.constData());
+        QVERIFY(result.output.isEmpty());
+        QCOMPARE(listed().size(), 0);
+    }
+
+    // Without a running instance: notes, links, favourites, pictures and a 10 MB pipe are stored
+    // as pending items, listed as the screens group them, and copied by number or UUID.
+    void addListAndCopyWithoutInstance()
+    {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const QString picturePath = m_group.filePath(QStringLiteral("photo.png"));
+        QVERIFY(picture.save(picturePath));
+        const QByteArray big = QByteArray(10 * 1024 * 1024, 'x') + "\n";
+
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("buy"), QStringLiteral("milk")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("--title"), QStringLiteral("Docs"), QStringLiteral("--favorite"),
+                      QStringLiteral("https://example.com/a")})
+                     .exitCode,
+                 0);
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("-i"), picturePath}).exitCode, 0);
+        const Result piped = run({QStringLiteral("add"), QStringLiteral("-")}, big);
+        QCOMPARE(piped.exitCode, 0);
+
+        const QJsonArray items = listed();
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items.at(0)[QStringLiteral("uuid")].toString() + QLatin1Char('\n'), QString::fromUtf8(piped.output));
+        QCOMPARE(items.at(0)[QStringLiteral("content")].toString().size(), 10 * 1024 * 1024); // trimmed, whole
+        QCOMPARE(items.at(1)[QStringLiteral("kind")].toString(), QStringLiteral("image"));
+        QCOMPARE(items.at(2)[QStringLiteral("kind")].toString(), QStringLiteral("url"));
+        QCOMPARE(items.at(2)[QStringLiteral("title")].toString(), QStringLiteral("Docs"));
+        QVERIFY(items.at(2)[QStringLiteral("favorite")].toBool());
+        QCOMPARE(items.at(3)[QStringLiteral("content")].toString(), QStringLiteral("buy milk"));
+        for (const QJsonValue &item : items) {
+            QCOMPARE(item[QStringLiteral("syncStatus")].toString(), QStringLiteral("pending"));
+            QCOMPARE(item[QStringLiteral("group")].toString(), QStringLiteral("recent"));
+        }
+        QCOMPARE(QDir(m_group.filePath(QStringLiteral("ShareImages"))).entryList(QDir::Files).size(), 1);
+
+        const Result text = run({QStringLiteral("list")});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY(text.output.startsWith("Today\n"));
+        QVERIFY2(text.output.contains("   3 ★ url   pending Docs — https://example.com/a\n"), text.output.constData());
+
+        QVERIFY(run({QStringLiteral("copy"), QStringLiteral("3")}).output.contains("https://example.com/a"));
+        const QString uuid = items.at(3)[QStringLiteral("uuid")].toString();
+        QCOMPARE(run({QStringLiteral("copy"), uuid.toUpper()}).exitCode, 0);
+    }
+
+    // Adds started together each get the store in turn: none fails, none is lost.
+    void concurrentAddsLoseNothing()
+    {
+        QList<QProcess *> processes;
+        for (int index = 0; index < 8; ++index) {
+            auto *process = new QProcess(this);
+            process->setProcessEnvironment(m_environment);
+            process->start(QStringLiteral(STASHLINE_EXECUTABLE), {QStringLiteral("add"), QString::number(index)});
+            processes.append(process);
+        }
+        for (QProcess *process : std::as_const(processes)) {
+            QVERIFY(process->waitForFinished(60000));
+            QCOMPARE(process->exitCode(), 0);
+            delete process;
+        }
+        QCOMPARE(listed().size(), 8);
+    }
+
+    // With the app running, the command is carried out by it: the item is in its list, the
+    // clipboard is its clipboard, and files a file manager sends become one item each.
+    void handsOverToTheRunningInstance()
+    {
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("before")}).exitCode, 0);
+        // A command holding the store for a moment does not make the app give up on it.
+        QLockFile commandLock(m_group.filePath(QStringLiteral("Stashline.lock")));
+        QVERIFY(commandLock.tryLock(0));
+        QProcess app;
+        app.setProcessEnvironment(m_environment);
+        app.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
+        QVERIFY(app.waitForStarted());
+        QTest::qWait(500);
+        commandLock.unlock();
+        QVERIFY(QTest::qWaitFor(
+            [this] {
+                QLocalSocket probe;
+                probe.connectToServer(SingleInstance::serverName(m_group.path()));
+                return probe.waitForConnected(200);
+            },
+            20000));
+
+        const Result added = run({QStringLiteral("add"), QStringLiteral("--title"), QStringLiteral("T"),
+                                  QStringLiteral("running")});
+        QCOMPARE(added.exitCode, 0);
+        QCOMPARE(run({QStringLiteral("copy"), QStringLiteral("1")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("--clipboard")}).exitCode, 0);
+
+        const QString textFile = m_group.filePath(QStringLiteral("note.txt"));
+        QFile file(textFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("from the file manager\n");
+        file.close();
+        const Result sent = run({textFile, QStringLiteral("https://example.org/x")});
+        QCOMPARE(sent.exitCode, 0);
+        QCOMPARE(sent.output.count('\n'), 2);
+
+        QCOMPARE(app.state(), QProcess::Running);
+        const QJsonArray items = listed();
+        QCOMPARE(items.size(), 5);
+        QStringList sentItems;
+        for (int index : {0, 1})
+            sentItems << items.at(index)[QStringLiteral("title")].toString() + QLatin1Char('|')
+                    + items.at(index)[QStringLiteral("content")].toString();
+        sentItems.sort();
+        QCOMPARE(sentItems, (QStringList{QStringLiteral("note.txt|from the file manager"),
+                                         QStringLiteral("|https://example.org/x")}));
+        QCOMPARE(items.at(2)[QStringLiteral("content")].toString(), QStringLiteral("running")); // the clipboard
+        QCOMPARE(items.at(3)[QStringLiteral("uuid")].toString() + QLatin1Char('\n'), QString::fromUtf8(added.output));
+        QCOMPARE(items.at(4)[QStringLiteral("content")].toString(), QStringLiteral("before"));
+
+        ::kill(pid_t(app.processId()), SIGTERM);
+        QVERIFY(app.waitForFinished(20000));
+        // What the app saved is in the store for the next command.
+        QCOMPARE(listed().size(), 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
