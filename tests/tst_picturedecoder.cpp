@@ -2,6 +2,8 @@
 #include "store/PictureDecoder.h"
 
 #include <QImageReader>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Problem = PictureDecoder::Result::Problem;
@@ -66,6 +68,23 @@ private slots:
         }
         // The limit leaves room for the largest accepted picture at four bytes a pixel.
         QVERIFY(qint64(QImageReader::allocationLimit()) << 20 >= PictureDecoder::maximumPixels * 4);
+    }
+
+    // A chosen file is read only when it can hold a picture: a device that never ends, a folder
+    // or a file larger than the largest picture (sparse here, so it takes no disk) is refused
+    // before a byte is read.
+    void chosenFilesAreReadOnlyWhenThePictureCouldFit()
+    {
+        QTemporaryDir directory;
+        QFile huge(directory.filePath(QStringLiteral("movie.mkv")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
+        QFile small(directory.filePath(QStringLiteral("note.txt")));
+        QVERIFY(small.open(QIODevice::WriteOnly) && small.write("words") == 5);
+        small.close();
+        QVERIFY(!PictureDecoder::readChosenFile(huge.fileName()));
+        QVERIFY(!PictureDecoder::readChosenFile(QStringLiteral("/dev/zero")));
+        QVERIFY(!PictureDecoder::readChosenFile(directory.path()));
+        QCOMPARE(PictureDecoder::readChosenFile(small.fileName()), QByteArray("words"));
     }
 
 };

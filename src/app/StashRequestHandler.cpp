@@ -10,7 +10,6 @@
 #include "store/ShareItem.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -158,10 +157,10 @@ QJsonObject StashRequestHandler::add(const QJsonObject &request)
 
     const QString imagePath = request.value(QStringLiteral("image")).toString();
     if (!imagePath.isEmpty()) {
-        QFile file(imagePath);
-        if (!file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> bytes = PictureDecoder::readChosenFile(imagePath);
+        if (!bytes)
             return reply(1, {}, QStringLiteral("%1: %2").arg(imagePath, qtTrId("share.composer.image.unreadable")));
-        const PictureDecoder::Result decoded = PictureDecoder::decode(file.readAll());
+        const PictureDecoder::Result decoded = PictureDecoder::decode(*bytes);
         if (decoded.problem != PictureDecoder::Result::Problem::none)
             return reply(1, {}, QStringLiteral("%1: %2").arg(imagePath, PictureDecoder::describe(decoded)));
         picture = decoded.image;
@@ -186,12 +185,12 @@ QJsonObject StashRequestHandler::addTargets(const QJsonObject &request)
         } else {
             const QString path = url.isLocalFile() ? url.toLocalFile() : target;
             const QString name = QFileInfo(path).fileName();
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
+            const std::optional<QByteArray> chosen = PictureDecoder::readChosenFile(path);
+            if (!chosen) {
                 errors += QStringLiteral("%1: %2\n").arg(path, qtTrId("share.composer.image.unreadable"));
                 continue;
             }
-            const QByteArray bytes = file.readAll();
+            const QByteArray &bytes = *chosen;
             const PictureDecoder::Result decoded = PictureDecoder::decode(bytes);
             const std::optional<QString> text =
                 decoded.problem == PictureDecoder::Result::Problem::none ? std::nullopt : decodeText(bytes);

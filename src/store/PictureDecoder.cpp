@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QLocale>
@@ -57,6 +58,15 @@ void allowLargePictures()
     const int megabytes = int((maximumPixels * bytesPerPixel + (1 << 20) - 1) >> 20);
     if (QImageReader::allocationLimit() < megabytes)
         QImageReader::setAllocationLimit(megabytes);
+}
+
+std::optional<QByteArray> readChosenFile(const QString &path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > maximumPixels * bytesPerPixel + (1 << 20) || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
 
 Result decode(const QByteArray &bytes)

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
+
 // Decodes pictures for the image store and the screens within a bounded amount of memory.
 //
 // A full-size decode is for storing a picture (one at a time, on the main thread); everything
@@ -29,6 +31,11 @@ struct Result {
 // (Qt's default refuses anything over 128 MB, about 32 megapixels). Called by every decode here;
 // call it before other code decodes pictures (the clipboard).
 void allowLargePictures();
+
+// The bytes of a file the user chose, or nothing when it is not a regular file that can be read
+// or is larger than any picture within maximumPixels can be (an uncompressed one at 32 bits a
+// pixel), so a video, a disk image or a device is refused before it fills the memory.
+std::optional<QByteArray> readChosenFile(const QString &path);
 
 // The picture at full size.
 Result decode(const QByteArray &bytes);

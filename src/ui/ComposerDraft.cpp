@@ -111,12 +111,13 @@ void ComposerDraft::loadFromItem(QObject *itemObject)
 bool ComposerDraft::pickImageFile(const QUrl &fileUrl)
 {
     setHasSelectedItem(true);
-    QFile file(fileUrl.isLocalFile() ? fileUrl.toLocalFile() : QString());
-    if (!fileUrl.isLocalFile() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes =
+        fileUrl.isLocalFile() ? PictureDecoder::readChosenFile(fileUrl.toLocalFile()) : std::nullopt;
+    if (!bytes) {
         setImageProblem(qtTrId("share.composer.image.unreadable"));
         return false;
     }
-    return attachBytes(file.readAll());
+    return attachBytes(*bytes);
 }
 
 bool ComposerDraft::pickImage(const QImage &image)
@@ -147,10 +148,9 @@ bool ComposerDraft::pasteImageFromClipboard()
 bool ComposerDraft::dropImageFiles(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls) {
-        QFile file(url.isLocalFile() ? url.toLocalFile() : QString());
-        if (!url.isLocalFile() || !file.open(QIODevice::ReadOnly))
-            continue;
-        if (attachBytes(file.readAll())) {
+        const std::optional<QByteArray> bytes =
+            url.isLocalFile() ? PictureDecoder::readChosenFile(url.toLocalFile()) : std::nullopt;
+        if (bytes && attachBytes(*bytes)) {
             setHasSelectedItem(true);
             return true;
         }
