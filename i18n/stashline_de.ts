@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>Stashline-Bereich öffnen</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>Einige Dateien konnten nicht hinzugefügt werden</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>Diese Datei ist weder ein Bild noch Text.</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>Open the Stashline panel</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>Some files could not be added</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>This file is neither a picture nor text.</translation>
+    </message>
 </context>
 </TS>

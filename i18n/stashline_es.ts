@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>Abrir el panel de Stashline</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>No se pudieron añadir algunos archivos</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>Este archivo no es ni una imagen ni texto.</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>Ouvrir le panneau de Stashline</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>Certains fichiers n’ont pas pu être ajoutés</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>Ce fichier n’est ni une image ni du texte.</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>Stashline のパネルを開く</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>一部のファイルを追加できませんでした</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>このファイルは画像でもテキストでもありません。</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>Stashline 패널 열기</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>일부 파일을 추가하지 못했습니다</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>이 파일은 이미지도 텍스트도 아닙니다.</translation>
+    </message>
 </context>
 </TS>

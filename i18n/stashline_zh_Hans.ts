@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>打开 Stashline 面板</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>部分文件未能添加</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>此文件既不是图片也不是文本。</translation>
+    </message>
 </context>
 </TS>

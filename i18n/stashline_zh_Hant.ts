@@ -627,5 +627,17 @@
         <source>Open the Stashline panel</source>
         <translation>打開 Stashline 面板</translation>
     </message>
+    <message id="share.send.banner.failed">
+        <source>Some files could not be added</source>
+        <translation>部分檔案未能加入</translation>
+    </message>
+    <message id="share.send.banner.dismiss">
+        <source>Dismiss</source>
+        <translation>關閉</translation>
+    </message>
+    <message id="share.send.unsupported">
+        <source>This file is neither a picture nor text.</source>
+        <translation>此檔案既不是圖片也不是文字。</translation>
+    </message>
 </context>
 </TS>

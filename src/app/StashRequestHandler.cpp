@@ -201,7 +201,7 @@ QJsonObject StashRequestHandler::addTargets(const QJsonObject &request)
             else if (text && !ShareInputRules::trimmed(*text).isEmpty())
                 result = insert(name, *text, {}, isFavorite);
             else
-                result = reply(1, {}, QStringLiteral("%1: neither a picture nor text.").arg(path));
+                result = reply(1, {}, QStringLiteral("%1: %2").arg(path, qtTrId("share.send.unsupported")));
         }
         output += result.value(QStringLiteral("output")).toString();
         const QString error = result.value(QStringLiteral("error")).toString();

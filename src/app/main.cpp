@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     // Requests of later launches and of the command line are carried out on the list model,
     // so an added item shows at once and is uploaded.
     StashRequestHandler requests(app.viewModel());
-    const auto carryOut = [&scenes, &requests](const QJsonObject &request) {
+    const auto carryOut = [&scenes, &requests, &app](const QJsonObject &request) {
         const QString command = request.value(QStringLiteral("command")).toString();
         if (command == QLatin1String("panel")) {
             scenes.showPanel();
@@ -95,7 +95,12 @@ int main(int argc, char *argv[])
             scenes.showMainWindow();
         if (command == QLatin1String("activate"))
             return StashRequestHandler::reply(0, {});
-        return requests.handle(request);
+        const QJsonObject reply = requests.handle(request);
+        // Files a file manager sent have nobody reading standard error: what was refused shows
+        // in the window.
+        if (command == QLatin1String("send"))
+            app.viewModel().reportAddProblem(reply.value(QStringLiteral("error")).toString().trimmed());
+        return reply;
     };
     if (instance)
         instance->setRequestHandler(carryOut);

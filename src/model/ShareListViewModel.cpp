@@ -389,6 +389,14 @@ void ShareListViewModel::setLastSaveErrorMessage(const QString &message)
     emit lastSaveErrorMessageChanged();
 }
 
+void ShareListViewModel::reportAddProblem(const QString &message)
+{
+    if (m_addProblemMessage == message)
+        return;
+    m_addProblemMessage = message;
+    emit addProblemMessageChanged();
+}
+
 void ShareListViewModel::setRecentSections(QList<ShareSection> sections)
 {
     m_recentSections = std::move(sections);

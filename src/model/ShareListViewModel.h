@@ -43,6 +43,7 @@ class ShareListViewModel : public QObject
     Q_PROPERTY(bool isUploading READ isUploading NOTIFY isUploadingChanged)
     Q_PROPERTY(QString lastCloudSyncErrorMessage READ lastCloudSyncErrorMessage NOTIFY lastCloudSyncErrorMessageChanged)
     Q_PROPERTY(QString lastSaveErrorMessage READ lastSaveErrorMessage NOTIFY lastSaveErrorMessageChanged)
+    Q_PROPERTY(QString addProblemMessage READ addProblemMessage NOTIFY addProblemMessageChanged)
     Q_PROPERTY(bool hasHistory READ hasHistory NOTIFY hasHistoryChanged)
     Q_PROPERTY(ShareSectionListModel *recentModel READ recentModel CONSTANT)
     Q_PROPERTY(ShareSectionListModel *favoritesModel READ favoritesModel CONSTANT)
@@ -70,6 +71,9 @@ public:
     // Why the last save of the context failed; null once a save succeeded (whoever saved: every
     // save writes all unsaved changes).
     QString lastSaveErrorMessage() const { return m_lastSaveErrorMessage; }
+    // What could not be added from outside the window (files a file manager sent), one line a
+    // file, until the user dismisses it; empty when nothing was refused.
+    QString addProblemMessage() const { return m_addProblemMessage; }
     const QList<ShareSection> &recentSections() const { return m_recentSections; }
     const QList<ShareSection> &favoriteSections() const { return m_favoriteSections; }
     const QList<ShareSection> &historySections() const { return m_historySections; }
@@ -130,6 +134,9 @@ public:
     // Try Again of the save banner: saves the changes kept in memory; once they are stored, asks
     // the sync interface to upload them.
     Q_INVOKABLE void retrySave();
+    // Shows `message` in the banner until dismissed; a later report replaces it.
+    Q_INVOKABLE void reportAddProblem(const QString &message);
+    Q_INVOKABLE void dismissAddProblem() { reportAddProblem(QString()); }
 
 signals:
     void sharesChanged();
@@ -137,6 +144,7 @@ signals:
     void isUploadingChanged();
     void lastCloudSyncErrorMessageChanged();
     void lastSaveErrorMessageChanged();
+    void addProblemMessageChanged();
     void recentSectionsChanged();
     void favoriteSectionsChanged();
     void historySectionsChanged();
@@ -164,6 +172,7 @@ private:
     bool m_isUploading = false;
     QString m_lastCloudSyncErrorMessage;
     QString m_lastSaveErrorMessage;
+    QString m_addProblemMessage;
     ManagedObjectContext &m_context;
     Calendar m_calendar;
     std::shared_ptr<SyncManagerProtocol> m_syncManager;

@@ -4,64 +4,99 @@ import QtQuick.Layouts
 import Stashline
 
 // The list's banner: a failed save of the user's changes first (they are only in memory until
-// Try Again or a later save succeeds), else the syncing row while a cloud pass runs (it wins over
-// an old error), else the cloud failure card with the error text and a retry button, else nothing.
+// Try Again or a later save succeeds), then files sent from outside that could not be added
+// (until dismissed), else the syncing row while a cloud pass runs (it wins over an old error),
+// else the cloud failure card with the error text and a retry button, else nothing.
 Item {
     id: banner
     objectName: "syncBanner"
     required property var viewModel
 
     readonly property string state: viewModel.lastSaveErrorMessage.length > 0 ? "saveFailed"
+                                  : viewModel.addProblemMessage.length > 0 ? "addFailed"
                                   : viewModel.isSyncingFromCloud ? "syncing"
                                   : viewModel.lastCloudSyncErrorMessage.length > 0 ? "failed" : "none"
 
     visible: state !== "none"
-    implicitHeight: state === "saveFailed" ? saveFailedCard.height
-                  : state === "syncing" ? syncingRow.height : state === "failed" ? failedCard.height : 0
+    implicitHeight: state === "syncing" ? syncingRow.height
+                  : state === "saveFailed" ? saveFailedCard.height
+                  : state === "addFailed" ? addFailedCard.height
+                  : state === "failed" ? failedCard.height : 0
 
-    Rectangle {
-        id: saveFailedCard
-        objectName: "saveFailedBanner"
-        visible: banner.state === "saveFailed"
+    // A problem: its headline, the reason in the user's or the server's words, and what can be
+    // done about it (the card's children).
+    component ProblemCard: Rectangle {
+        id: card
+        property string headline
+        property alias message: messageText.text
+        property alias messageObjectName: messageText.objectName
+        default property alias actions: actionRow.data
         width: banner.width
-        height: saveFailedColumn.implicitHeight + 28
+        height: column.implicitHeight + 28
         radius: 18
         color: Theme.withOpacity(Theme.red, 0.06)
         border.width: 1
         border.color: Theme.withOpacity(Theme.red, 0.12)
         Accessible.role: Accessible.AlertMessage
-        Accessible.name: qsTrId("share.save.banner.failed")
+        Accessible.name: headline
         ColumnLayout {
-            id: saveFailedColumn
+            id: column
             x: 14
             y: 14
             width: parent.width - 28
             spacing: 8
             Text {
                 Layout.fillWidth: true
-                text: qsTrId("share.save.banner.failed")
+                text: card.headline
                 font.pixelSize: Theme.bodySize
                 font.weight: Font.DemiBold
                 color: Theme.primary
                 wrapMode: Text.Wrap
             }
             Text {
-                objectName: "saveFailedBannerMessage"
+                id: messageText
                 Layout.fillWidth: true
-                text: banner.viewModel.lastSaveErrorMessage
                 textFormat: Text.PlainText
                 font.pixelSize: Theme.calloutSize
                 color: Theme.secondary
                 wrapMode: Text.Wrap
             }
-            Button {
-                objectName: "saveRetryButton"
-                text: qsTrId("share.save.retry")
-                highlighted: true
-                font.pixelSize: Theme.calloutSize
-                Accessible.name: text
-                onClicked: banner.viewModel.retrySave()
+            Row {
+                id: actionRow
+                spacing: 10
             }
+        }
+    }
+
+    ProblemCard {
+        id: saveFailedCard
+        objectName: "saveFailedBanner"
+        visible: banner.state === "saveFailed"
+        headline: qsTrId("share.save.banner.failed")
+        message: banner.viewModel.lastSaveErrorMessage
+        messageObjectName: "saveFailedBannerMessage"
+        ThemedButton {
+            objectName: "saveRetryButton"
+            text: qsTrId("share.save.retry")
+            role: "accent"
+            small: true
+            onClicked: banner.viewModel.retrySave()
+        }
+    }
+
+    ProblemCard {
+        id: addFailedCard
+        objectName: "addFailedBanner"
+        visible: banner.state === "addFailed"
+        headline: qsTrId("share.send.banner.failed")
+        message: banner.viewModel.addProblemMessage
+        messageObjectName: "addFailedBannerMessage"
+        ThemedButton {
+            objectName: "addProblemDismissButton"
+            text: qsTrId("share.send.banner.dismiss")
+            role: "accent"
+            small: true
+            onClicked: banner.viewModel.dismissAddProblem()
         }
     }
 
@@ -92,59 +127,29 @@ Item {
         }
     }
 
-    Rectangle {
+    ProblemCard {
         id: failedCard
         objectName: "failedBanner"
         visible: banner.state === "failed"
-        width: banner.width
-        height: failedColumn.implicitHeight + 28
-        radius: 18
-        color: Theme.withOpacity(Theme.red, 0.06)
-        border.width: 1
-        border.color: Theme.withOpacity(Theme.red, 0.12)
-        ColumnLayout {
-            id: failedColumn
-            x: 14
-            y: 14
-            width: parent.width - 28
-            spacing: 8
-            Text {
-                Layout.fillWidth: true
-                text: qsTrId("share.sync.banner.failed")
-                font.pixelSize: Theme.bodySize
-                font.weight: Font.DemiBold
-                color: Theme.primary
-                wrapMode: Text.Wrap
-            }
-            Text {
-                objectName: "failedBannerMessage"
-                Layout.fillWidth: true
-                text: banner.viewModel.lastCloudSyncErrorMessage
-                textFormat: Text.PlainText
-                font.pixelSize: Theme.calloutSize
-                color: Theme.secondary
-                wrapMode: Text.Wrap
-            }
-            Row {
-                spacing: 10
-                // Without a usable account the way forward is to sign in, not to try again.
-                ThemedButton {
-                    id: setUpSync
-                    objectName: "bannerSetUpSyncButton"
-                    visible: AccountManager.state === "signedOut" || AccountManager.state === "problem"
-                    text: qsTrId("account.banner.setUp")
-                    role: "accent"
-                    small: true
-                    onClicked: AccountManager.requestAccountPage()
-                }
-                ThemedButton {
-                    objectName: "bannerRetryButton"
-                    text: qsTrId("share.sync.download.retry")
-                    role: setUpSync.visible ? "plain" : "accent"
-                    small: true
-                    onClicked: banner.viewModel.refresh()
-                }
-            }
+        headline: qsTrId("share.sync.banner.failed")
+        message: banner.viewModel.lastCloudSyncErrorMessage
+        messageObjectName: "failedBannerMessage"
+        // Without a usable account the way forward is to sign in, not to try again.
+        ThemedButton {
+            id: setUpSync
+            objectName: "bannerSetUpSyncButton"
+            visible: AccountManager.state === "signedOut" || AccountManager.state === "problem"
+            text: qsTrId("account.banner.setUp")
+            role: "accent"
+            small: true
+            onClicked: AccountManager.requestAccountPage()
+        }
+        ThemedButton {
+            objectName: "bannerRetryButton"
+            text: qsTrId("share.sync.download.retry")
+            role: setUpSync.visible ? "plain" : "accent"
+            small: true
+            onClicked: banner.viewModel.refresh()
         }
     }
 }

@@ -240,6 +240,17 @@ Item {
             compare(waitForCards(screen, 1)[0].share.content, "words typed before the disk filled up")
         }
 
+        // Files sent from outside that could not be added show until dismissed.
+        function test_addProblemShowsUntilDismissed() {
+            const screen = makeList()
+            const banner = findChild(screen, "syncBanner")
+            Fixture.viewModel.reportAddProblem("/tmp/movie.mkv: This file could not be read as a picture.")
+            tryCompare(banner, "state", "addFailed")
+            verify(findChild(banner, "addFailedBannerMessage").text.indexOf("movie.mkv") >= 0)
+            findChild(banner, "addProblemDismissButton").clicked()
+            tryCompare(banner, "state", "syncing") // the first pull still runs underneath
+        }
+
         // Pending, failed and out-of-range badges retry their item, once per press; the others do nothing.
         function test_badgesRetryTheirItem() {
             const statuses = [0, 1, 2, 3, 9], retries = [1, 1, 1, 2, 3]
