@@ -8,11 +8,17 @@
 #include "platform/cloud/CredentialStore.h"
 #include "platform/cloud/KeyringCredentialStore.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <unistd.h>
 
 using namespace CloudTestSupport;
 
@@ -172,12 +178,16 @@ private slots:
         QVERIFY(withoutKeyring.message().contains(QLatin1String("keyring")));
     }
 
-    // The desktop's keyring through QtKeychain, on a session bus of this test's own where no
-    // secret service runs: the store says "unavailable", so the page can offer the file.
-    void keyringWithoutSecretServiceIsUnavailable()
+    // The desktop's keyring through QtKeychain, on a session bus of this test's own: where no
+    // secret service runs the store says "unavailable", so the page can offer the file; once a
+    // real one (GNOME Keyring, unlocked for the test) runs, a password of any characters goes in,
+    // comes back the same and can be removed.
+    void keyringThroughTheSecretService()
     {
-        PrivateSessionBus bus;
-        const QString address = bus.start();
+        // The bus lives as long as this process: the secret-service client ends the process
+        // when its session bus goes away.
+        static auto *bus = new PrivateSessionBus;
+        const QString address = bus->start();
         if (address.isEmpty())
             QSKIP("no dbus-daemon to start a private session bus");
         qputenv("DBUS_SESSION_BUS_ADDRESS", address.toLocal8Bit());
@@ -189,6 +199,46 @@ private slots:
         QVERIFY(!written->ok);
         QVERIFY2(written->unavailable, qPrintable(written->problem));
         QVERIFY(!written->problem.contains(QLatin1String("Pa55-never-shown")));
+
+        QTemporaryDir home;
+        QProcess keyringDaemon;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
+            environment.insert(QString::fromLatin1(variable), home.path());
+        keyringDaemon.setProcessEnvironment(environment);
+        // In a session of its own: when it ends it signals its whole process group.
+        keyringDaemon.setChildProcessModifier([] { ::setsid(); });
+        keyringDaemon.start(QStringLiteral("gnome-keyring-daemon"),
+                            {QStringLiteral("--foreground"), QStringLiteral("--unlock"), QStringLiteral("--components=secrets")});
+        QVERIFY2(keyringDaemon.waitForStarted(), "gnome-keyring is needed (scripts/setup installs it)");
+        keyringDaemon.write("unlock-for-the-test");
+        keyringDaemon.closeWriteChannel();
+        const auto stop = qScopeGuard([&keyringDaemon] {
+            keyringDaemon.terminate();
+            keyringDaemon.waitForFinished();
+        });
+        const QString key = QStringLiteral("alice@https://couch.example.com/");
+        const QString password = QStringLiteral("p\"a:ss w'ord \u00e9\u00df\u6f22\U0001F511");
+        // The daemon claims its name on the bus a moment after it starts.
+        // The daemon claims its name on the bus a moment after it starts.
+        QDBusConnection keyringBus = QDBusConnection::connectToBus(address, QStringLiteral("keyring check"));
+        QTRY_VERIFY_WITH_TIMEOUT(keyringBus.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.secrets")), 20000);
+        std::optional<CredentialStore::Result> stored;
+        keyring.write(key, password, [&stored](const CredentialStore::Result &result) { stored = result; });
+        QTRY_VERIFY_WITH_TIMEOUT(stored.has_value(), 10000);
+        QVERIFY2(stored->ok, qPrintable(stored->problem));
+        std::optional<CredentialStore::Result> read;
+        keyring.read(key, [&read](const CredentialStore::Result &result) { read = result; });
+        QTRY_VERIFY_WITH_TIMEOUT(read.has_value(), 10000);
+        QVERIFY2(read->ok, qPrintable(read->problem));
+        QCOMPARE(read->password, password);
+        std::optional<CredentialStore::Result> removed;
+        keyring.remove(key, [&removed](const CredentialStore::Result &result) { removed = result; });
+        QTRY_VERIFY_WITH_TIMEOUT(removed.has_value() && removed->ok, 10000);
+        read.reset();
+        keyring.read(key, [&read](const CredentialStore::Result &result) { read = result; });
+        QTRY_VERIFY_WITH_TIMEOUT(read.has_value(), 10000);
+        QVERIFY(!read->ok && read->notFound);
     }
 
     void unusableFileIsExplainedAndKept_data()
