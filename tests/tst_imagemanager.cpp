@@ -22,19 +22,6 @@ QImage testPicture(int width, int height)
     return picture;
 }
 
-// A JPEG whose EXIF block says "rotate 90° clockwise to view" (orientation 6).
-QByteArray jpegWithOrientation6(const QImage &picture)
-{
-    const QByteArray jpeg = ImageManager::encodeJpeg(picture);
-    // Big-endian TIFF with one IFD entry: tag 0x0112 (orientation), SHORT, count 1, value 6.
-    const QByteArray tiff = QByteArray::fromHex("4d4d002a00000008" "0001" "011200030000000100060000" "00000000");
-    QByteArray app1 = QByteArray("Exif\0\0", 6) + tiff;
-    const int length = int(app1.size()) + 2;
-    QByteArray segment = QByteArray::fromHex("ffe1");
-    segment.append(char(length >> 8)).append(char(length & 0xff)).append(app1);
-    return jpeg.left(2) + segment + jpeg.mid(2);
-}
-
 } // namespace
 
 class TestImageManager : public QObject
@@ -68,21 +55,6 @@ private slots:
         QVERIFY(qGray(images.loadImage(*clear)->pixel(4, 4)) > 240);
 
         QVERIFY(!images.saveImage(QImage()));
-    }
-
-    void exifOrientationIsApplied()
-    {
-        ImageManager images(m_group.path());
-        const QUuid uuid = QUuid::createUuid();
-        QFile file(images.imageFileURL(uuid));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(jpegWithOrientation6(testPicture(400, 200)));
-        file.close();
-        const auto loaded = images.loadImage(uuid);
-        QVERIFY(loaded);
-        QCOMPARE(loaded->size(), QSize(200, 400));
-        // The red top-left quarter is now at the top right.
-        QVERIFY(qRed(loaded->pixel(180, 20)) > 200 && qGreen(loaded->pixel(180, 20)) < 60);
     }
 
     void missingAndBrokenFilesAreQuiet()

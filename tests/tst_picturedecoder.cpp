@@ -16,33 +16,6 @@ class TestPictureDecoder : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); } // numbers in messages as "3600"
 
-    // 35 megapixels: over Qt's default limit, an ordinary phone photo here.
-    void bigPhotoDecodesFullAndAsPreview()
-    {
-        const QSize size(7000, 5000);
-        const QByteArray bytes = PictureSamples::jpeg(size);
-        {
-            QBuffer buffer;
-            buffer.setData(bytes);
-            QImageReader stock(&buffer);
-            QVERIFY2(QImageReader::allocationLimit() == 128 && stock.read().isNull(),
-                     "the sample must be one that Qt's default limit refuses");
-        }
-        const PictureDecoder::Result full = PictureDecoder::decode(bytes);
-        QCOMPARE(full.problem, Problem::none);
-        QCOMPARE(full.image.size(), size);
-        QVERIFY(PictureDecoder::describe(full).isEmpty());
-
-        const PictureDecoder::Result preview = PictureDecoder::decodePreview(bytes);
-        QCOMPARE(preview.problem, Problem::none);
-        QCOMPARE(preview.pictureSize, size);
-        QCOMPARE(preview.image.width(), PictureDecoder::previewSide);
-        QVERIFY(qAbs(preview.image.height() - PictureDecoder::previewSide * 5 / 7) <= 1);
-
-        // A small picture is never enlarged.
-        QCOMPARE(PictureDecoder::decodePreview(PictureSamples::jpeg(QSize(300, 200))).image.size(), QSize(300, 200));
-    }
-
     void limitsAndProblems_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -72,36 +72,6 @@ class TestScenes : public QObject
 {
     Q_OBJECT
 private slots:
-    void uiTestRunOpensItsWindowAfterLaunch()
-    {
-        const QStringList arguments{QStringLiteral("stashline"), QStringLiteral("-UI_TESTING"),
-                                    QStringLiteral("-mockState"), QStringLiteral("FAVORITES")};
-        StashlineApp app(arguments, QProcessEnvironment());
-        StashlineScenes scenes(app);
-        ManagedObjectContext *context = &app.container().viewContext();
-        StashlineAppDelegate::setUITestLaunchHook(
-            [&scenes, context] { MainQueue::async([&scenes, context] { scenes.openUITestWindow(*context); }); });
-        QVERIFY(scenes.load());
-        QVERIFY(!scenes.hasTray()); // no tray host here: the main window alone
-        QVERIFY(QGuiApplication::quitOnLastWindowClosed());
-
-        StashlineAppDelegate delegate;
-        delegate.applicationDidFinishLaunching(arguments);
-        QVERIFY(!scenes.uiTestWindow()); // opened from the main queue, after launch
-        QTRY_VERIFY(scenes.uiTestWindow());
-        QQuickWindow *window = scenes.uiTestWindow();
-        QCOMPARE(window->title(), QStringLiteral("Stashline"));
-        QCOMPARE(window->size(), QSize(960, 720));
-        QVERIFY(window->isVisible());
-        QVariant model = window->property("viewModel");
-        auto *uiTestModel = qvariant_cast<ShareListViewModel *>(model);
-        QVERIFY(uiTestModel);
-        QVERIFY(uiTestModel != &app.viewModel()); // a second model over the same store
-        QCOMPARE(&uiTestModel->context(), context);
-        QCOMPARE(context->execute(ShareItem::fetchRequest()).objects.size(), 2);
-        StashlineAppDelegate::setUITestLaunchHook({});
-    }
-
     void panelShowsTheSameListAndFollowsIt()
     {
         StashlineApp app({QStringLiteral("stashline"), QStringLiteral("-UI_TESTING")}, QProcessEnvironment());
@@ -198,30 +168,6 @@ private slots:
         QCOMPARE(again.start(), SingleInstance::Role::Primary);
     }
 
-    // A fatal start-up error is shown in a dialog with the very line written to standard error,
-    // and only where someone can see it.
-    void fatalErrorDialogShowsTheLine()
-    {
-        QVERIFY(!FatalErrorDialog::canPresent()); // offscreen: a dialog would only hang the process
-        const QString line = QStringLiteral("Fatal error: Unresolved error The store file “/x/Stashline.sqlite” was "
-                                            "written by a newer version of Stashline.");
-        QString shownLine, shownTitle;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box->objectName() != QLatin1String("fatalErrorDialog"))
-                return;
-            shownLine = box->informativeText();
-            shownTitle = box->windowTitle();
-            box->button(QMessageBox::Close)->click();
-        });
-        closer.start(20);
-        FatalErrorDialog::present(line); // returns once the user closed it
-        QCOMPARE(shownLine, line);
-        QCOMPARE(shownTitle, QStringLiteral("app.fatal.title")); // no translation loaded: the key
-    }
-
-    // fatalError writes its line, hands the same line to the presenter, then stops the process.
     void fatalErrorPresentsBeforeStopping()
     {
         int channel[2];

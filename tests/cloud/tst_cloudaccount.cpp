@@ -68,46 +68,6 @@ private slots:
         QVERIFY(!account.problem().contains(QLatin1String("u:p")));
     }
 
-    void accountFile_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("permissions");
-        QTest::addColumn<QString>("problemMentions"); // empty: the account is valid
-        QTest::addColumn<QString>("detailMentions");
-        const int ownerOnly = int(QFile::ReadOwner | QFile::WriteOwner);
-        const QByteArray good = R"({"url":"https://h/db","username":"u","password":"p"})";
-        QTest::newRow("private file") << good << ownerOnly << "" << "";
-        QTest::newRow("readable by others") << good << int(ownerOnly | QFile::ReadOther | QFile::ReadGroup)
-                                            << "other users" << "chmod 600";
-        QTest::newRow("not json") << QByteArray("url=https://h/db") << ownerOnly << "not valid" << "\"url\"";
-        QTest::newRow("no url") << QByteArray(R"({"username":"u"})") << ownerOnly << "not valid" << "\"url\"";
-    }
-    void accountFile()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(int, permissions);
-        QFETCH(QString, problemMentions);
-        QFETCH(QString, detailMentions);
-        QFile file(m_directory.filePath(QStringLiteral("account.json")));
-        file.remove();
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        QVERIFY(file.setPermissions(QFile::Permissions(permissions)));
-
-        const CloudAccount account = CloudAccount::fromFile(file.fileName());
-        QCOMPARE(account.isValid(), problemMentions.isEmpty());
-        QVERIFY2(account.problem().contains(problemMentions), qPrintable(account.problem()));
-        QVERIFY(!account.problem().contains(QLatin1String("\"p\"")));
-        // The user reads the problem in the banner; the file and the fix go to the log.
-        QVERIFY2(!account.problem().contains(file.fileName()), qPrintable(account.problem()));
-        QVERIFY2(account.problemDetail().contains(file.fileName()) || account.isValid(), qPrintable(account.problemDetail()));
-        QVERIFY2(account.problemDetail().contains(detailMentions), qPrintable(account.problemDetail()));
-        if (account.isValid())
-            QCOMPARE(account.userName() + QLatin1Char(':') + account.passwordForTesting(), QStringLiteral("u:p"));
-    }
-
-    // The app takes the URL out of its environment at start: the account still comes from it,
-    // but no child process inherits the password. (Last: what it takes stays taken.)
     void environmentTakenAway()
     {
         qputenv("XDG_CONFIG_HOME", m_directory.filePath(QStringLiteral("none")).toUtf8());

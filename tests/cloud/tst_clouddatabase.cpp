@@ -63,19 +63,6 @@ private slots:
     }
     void cleanup() { m_container.reset(); }
 
-    void userRecordIDIsTheSignedInUser()
-    {
-        Recorder recorder;
-        QString name;
-        m_container->fetchUserRecordID([&](const std::optional<CloudRecordID> &id, const std::optional<CloudError> &error) {
-            name = id ? id->recordName() : QString();
-            recorder.result()(error);
-        });
-        QVERIFY(recorder.wait(10000));
-        QCOMPARE(recorder.error, std::nullopt);
-        QCOMPARE(name, QStringLiteral("admin"));
-    }
-
     void newRecordsThenOverwriteWithoutRevision()
     {
         QList<CloudRecord> saved;
@@ -144,36 +131,6 @@ private slots:
                  QStringLiteral("second"));
     }
 
-    void assetRoundTripKeepsBytes()
-    {
-        QTemporaryDir directory;
-        QByteArray bytes(300 * 1024, Qt::Uninitialized);
-        for (char &byte : bytes)
-            byte = char(QRandomGenerator::global()->generate());
-        QFile file(directory.filePath(QStringLiteral("picture.jpg")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        CloudRecord record = shareItem(QStringLiteral("IMG"), QStringLiteral("picture"));
-        record.setAsset(QStringLiteral("imageAsset"), CloudAsset(file.fileName()));
-        QCOMPARE(modify({record}), std::nullopt);
-
-        database().setAssetDirectory(directory.filePath(QStringLiteral("downloads")));
-        Recorder recorder;
-        database().fetchRecords({CloudRecordID(QStringLiteral("IMG"))}, recorder.perRecord(), recorder.result());
-        QVERIFY(recorder.wait());
-        QCOMPARE(recorder.error, std::nullopt);
-        QCOMPARE(recorder.items.size(), 1);
-        QVERIFY(recorder.items[0].record);
-        const QString path = recorder.items[0].record->assetValue(QStringLiteral("imageAsset")).value_or(CloudAsset()).fileURL();
-        QFile downloaded(path);
-        QVERIFY(downloaded.open(QIODevice::ReadOnly));
-        QCOMPARE(downloaded.readAll(), bytes);
-
-        recorder.items.clear();
-        QVERIFY2(!QFile::exists(path), "a downloaded file nobody moved away is removed with its last asset");
-        QVERIFY2(QFile::exists(file.fileName()), "the uploaded picture is left where it was");
-    }
-
     void fetchReportsMissingAndDeletedAsUnknownItem()
     {
         QCOMPARE(modify({shareItem(QStringLiteral("F1"), QStringLiteral("kept")), shareItem(QStringLiteral("F2"))}), std::nullopt);
@@ -194,21 +151,6 @@ private slots:
         }
         // A deleted record written again comes back to life.
         QCOMPARE(modify({shareItem(QStringLiteral("F2"), QStringLiteral("again"))}), std::nullopt);
-    }
-
-    void invalidRecordsFailAloneOthersAreSaved()
-    {
-        CloudRecord otherZone(QStringLiteral("ShareItem"), CloudRecordID(QStringLiteral("Z"), QStringLiteral("elsewhere")));
-        CloudRecord missingAsset = shareItem(QStringLiteral("M"));
-        missingAsset.setAsset(QStringLiteral("imageAsset"), CloudAsset(QStringLiteral("/nonexistent/file.jpg")));
-        Recorder recorder;
-        database().modifyRecords({shareItem(QStringLiteral("_bad")), otherZone, missingAsset, shareItem(QStringLiteral("OK"))},
-                                 recorder.perRecord(), recorder.modifyResult());
-        QVERIFY(recorder.wait());
-        QCOMPARE(recorder.error->code(), CloudErrorCode::PartialFailure);
-        QCOMPARE(recorder.error->partialErrorsByItemID().size(), 3);
-        QCOMPARE(recorder.saved.size(), 1);
-        QCOMPARE(recorder.items.size(), 4);
     }
 
     void writeWithoutAccountIsNotAuthenticated()

@@ -26,19 +26,6 @@ CloudAccount accountFor(quint16 port, const char *scheme = "http")
     return CloudAccount::fromUrl(QStringLiteral("%1://alice:%2@127.0.0.1:%3/stash").arg(QLatin1String(scheme), password).arg(port));
 }
 
-// Fetches the records `names` through a container of its own; false when no result came.
-bool fetch(const CloudAccount &account, const QStringList &names, Recorder &recorder, const QString &assetDirectory)
-{
-    CloudContainer container(CloudContainer::defaultIdentifier, account);
-    container.setRequestTimeout(400);
-    container.privateCloudDatabase().setAssetDirectory(assetDirectory);
-    QList<CloudRecordID> ids;
-    for (const QString &name : names)
-        ids.append(CloudRecordID(name));
-    container.privateCloudDatabase().fetchRecords(ids, recorder.perRecord(), recorder.result());
-    return recorder.wait(10000);
-}
-
 // False when `text` is empty or carries the password or the encoded credentials.
 bool isReadableAndSecret(const QString &text)
 {
@@ -165,46 +152,6 @@ private slots:
         QCOMPARE(leakingLogLine(logs), QString());
     }
 
-    // A row the server refuses (B), a document without a name (C) and a picture that cannot be
-    // downloaded (D) each fail their record alone; A arrives all the same and no file is left behind.
-    void fetchProblemsStayWithTheirRecord_data()
-    {
-        QTest::addColumn<QByteArray>("download"); // the answer to GET D/imageAsset
-        QTest::addColumn<QString>("outcomes");    // name:code, 0 when the record arrives
-        QTest::newRow("picture gone in between")
-            << answer(404, R"({"error":"not_found","reason":"Document is missing attachment"})") << "A:0 B:10 C:15 D:11";
-        QTest::newRow("picture shorter than announced") << answer(200, QByteArray(10, 'j'), "image/jpeg") << "A:0 B:10 C:15 D:4";
-        QTest::newRow("picture bytes not the announced digest")
-            << answer(200, QByteArray(5000, 'k'), "image/jpeg") << "A:0 B:10 C:15 D:4";
-        QTest::newRow("picture as announced") << answer(200, QByteArray(5000, 'j'), "image/jpeg") << "A:0 B:10 C:15 D:0";
-    }
-    void fetchProblemsStayWithTheirRecord()
-    {
-        QFETCH(QByteArray, download);
-        FakeServer fake;
-        const QByteArray digest = "md5-" + QCryptographicHash::hash(QByteArray(5000, 'j'), QCryptographicHash::Md5).toBase64();
-        fake.answers = {answer(200, R"({"rows":[{"key":"A","doc":{"_id":"A","recordType":"ShareItem"}},)"
-                                 R"({"key":"B","error":"forbidden","reason":"no"},{"key":"C","doc":{"fields":3}},)"
-                                 R"({"key":"D","doc":{"_id":"D","recordType":"ShareItem",)"
-                                 R"("fields":{"imageAsset":{"type":"asset","value":"imageAsset"}},)"
-                                 R"("_attachments":{"imageAsset":{"content_type":"image/jpeg","stub":true,"length":5000,)"
-                                 R"("digest":")" + digest + R"("}}}}]})"),
-                        download};
-        QTemporaryDir directory;
-        Recorder recorder;
-        QVERIFY(fetch(accountFor(fake.serverPort()), QStringLiteral("A B C D").split(QLatin1Char(' ')), recorder, directory.path()));
-        QCOMPARE(recorder.error, std::nullopt);
-        QStringList outcomes;
-        for (const Recorder::Item &item : recorder.items) {
-            outcomes << item.id.recordName() + QLatin1Char(':') + QString::number(item.record ? 0 : item.error->numericCode());
-            QVERIFY(!item.error || isReadableAndSecret(item.error->localizedDescription()));
-        }
-        QTEST(outcomes.join(QLatin1Char(' ')), "outcomes");
-        QCOMPARE(fake.heads.size(), 2);
-        // Only a picture that arrived keeps its file (owned by its record).
-        QCOMPARE(QDir(directory.path()).entryList(QDir::Files).size(), outcomes.endsWith(QLatin1String("D:0")) ? 1 : 0);
-    }
-
     void changesAreReadFromTheCheckpointOrFromTheStart_data()
     {
         QTest::addColumn<QString>("since");
@@ -258,45 +205,6 @@ private slots:
         QCOMPARE(pages[0].isFromStart, lastQuery == u"since=0");
     }
 
-    void https_data()
-    {
-        QTest::addColumn<QString>("subjectAltName");
-        QTest::addColumn<bool>("trusted");
-        QTest::newRow("trusted") << "IP:127.0.0.1" << true;
-        QTest::newRow("self-signed, not trusted") << "IP:127.0.0.1" << false;
-        QTest::newRow("trusted, other host name") << "DNS:elsewhere.example" << true;
-    }
-    void https()
-    {
-        QFETCH(QString, subjectAltName);
-        QFETCH(bool, trusted);
-        QTemporaryDir directory;
-        QSslCertificate certificate;
-        QSslKey key;
-        if (!QSslSocket::supportsSsl() || !makeCertificate(directory, subjectAltName, &certificate, &key))
-            QSKIP("no TLS backend, or no openssl tool to make a test certificate");
-        const QSslConfiguration original = QSslConfiguration::defaultConfiguration();
-        QSslConfiguration configuration = original;
-        if (trusted)
-            configuration.addCaCertificate(certificate);
-        QSslConfiguration::setDefaultConfiguration(configuration);
-        auto restore = qScopeGuard([&original] { QSslConfiguration::setDefaultConfiguration(original); });
-
-        LogCapture logs;
-        FakeServer server(certificate, key);
-        server.answers = {answer(200, R"({"rows":[]})")};
-        Recorder recorder;
-        QVERIFY(fetch(accountFor(server.serverPort(), "https"), {QStringLiteral("A")}, recorder, directory.path()));
-        if (QTest::currentDataTag() == QLatin1String("trusted")) {
-            QCOMPARE(recorder.error, std::nullopt);
-            QCOMPARE(recorder.items.size(), 1);
-            QCOMPARE(recorder.items[0].error->code(), CloudErrorCode::UnknownItem);
-            return;
-        }
-        QCOMPARE(errorProblem(recorder.error, 4, QStringLiteral("certificate")), QString());
-        QVERIFY2(server.heads.isEmpty(), "no request, and so no credential, goes to a server that is not trusted");
-        QCOMPARE(leakingLogLine(logs), QString());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCloudFakeServer)

@@ -50,12 +50,6 @@ QUrl withoutCredentials(QUrl url)
     return url;
 }
 
-int permissions(const QString &path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
-}
-
 } // namespace
 
 class TestLocalCloudServer : public QObject
@@ -90,23 +84,6 @@ private slots:
         QTEST(send(verb, target, body).status, "allowedStatus");
     }
 
-    // A page of another origin gets no CORS allowance, neither on a preflight nor on a request.
-    void grantsNoOriginCrossOriginAccess()
-    {
-        const QUrl database(createDatabase());
-        const QList<QPair<QByteArray, QByteArray>> origin{{"Origin", "https://attacker.example"}};
-        const Answer read = send("GET", database, {}, origin);
-        QCOMPARE(read.status, 200);
-        QVERIFY(!read.hasHeaderStartingWith("access-control-"));
-        const Answer preflight = send("OPTIONS", withoutCredentials(database), {},
-                                      {origin.first(),
-                                       {"Access-Control-Request-Method", "PUT"},
-                                       {"Access-Control-Request-Headers", "authorization,content-type"}});
-        QVERIFY(!preflight.hasHeaderStartingWith("access-control-"));
-        QCOMPARE(preflight.status, 401);
-    }
-
-    // The server takes connections on the loopback interface only.
     void listensOnLoopbackOnly()
     {
         const QUrl server(serverUrl());
@@ -123,45 +100,6 @@ private slots:
         QVERIFY(!socket.waitForConnected(3000));
     }
 
-    // A server kept in a folder (as scripts/run starts it): its secrets are private and the account
-    // file the app reads carries no credentials in its URL.
-    void keepsItsSecretsPrivate()
-    {
-        QTemporaryDir state;
-        const QString serverDir = state.filePath(QStringLiteral("server"));
-        const QString accountFile = state.filePath(QStringLiteral("config/Stashline/account.json"));
-        const QString pidFile = state.filePath(QStringLiteral("pid"));
-        const QStringList start{QStringLiteral("start"), QStringLiteral("--dir"), serverDir,
-                                QStringLiteral("--database"), QStringLiteral("stashline"),
-                                QStringLiteral("--pid-file"), pidFile, QStringLiteral("--account-file"), accountFile};
-        const QString tool = QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL);
-        QProcess first;
-        first.start(tool, start);
-        QVERIFY(first.waitForFinished(120000));
-        QCOMPARE(first.exitCode(), 0);
-        const auto stop = qScopeGuard([&] { QProcess::execute(tool, {QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile}); });
-
-        QCOMPARE(permissions(serverDir), 0700);
-        for (const char *name : {"admin-password", "config.json", "log.txt"})
-            QCOMPARE(permissions(serverDir + QLatin1Char('/') + QLatin1String(name)), 0600);
-        QCOMPARE(permissions(accountFile), 0600);
-
-        QFile passwordFile(serverDir + QStringLiteral("/admin-password"));
-        QVERIFY(passwordFile.open(QIODevice::ReadOnly));
-        const QString password = QString::fromUtf8(passwordFile.readAll()).trimmed();
-        QVERIFY(password.size() >= 16);
-        QVERIFY(!QString::fromUtf8(first.readAll()).contains(password));
-
-        const CloudAccount account = CloudAccount::fromFile(accountFile);
-        QVERIFY2(account.isValid(), qPrintable(account.problem()));
-        QCOMPARE(account.passwordForTesting(), password);
-        QCOMPARE(account.databaseUrl().userInfo(), QString());
-        QUrl signedIn = account.databaseUrl();
-        signedIn.setUserName(account.userName());
-        signedIn.setPassword(password);
-        QCOMPARE(send("GET", signedIn).status, 200);
-        QCOMPARE(send("GET", account.databaseUrl()).status, 401);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLocalCloudServer)

@@ -74,48 +74,6 @@ private slots:
         QCOMPARE(pushes.size(), 0);
     }
 
-    void reconnectsAfterServerRestartWithOnePush()
-    {
-        // A server of this test's own, so that stopping it disturbs no other test; kept in a folder
-        // so that it comes back with the same port and password.
-        QTemporaryDir state;
-        // Runs the server tool with `arguments`, %1 standing for the state folder.
-        auto server = [&state](const QString &arguments) {
-            const QString tool = QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL);
-            return QProcess::execute(tool, arguments.arg(state.path()).split(QLatin1Char(' '))) == 0;
-        };
-        const QString start = QStringLiteral("start --dir %1/server --database stashline --pid-file %1/pid --url-file %1/url "
-                                             "--port-file %1/port");
-        const QString stop = QStringLiteral("stop --pid-file %1/pid");
-        auto readFile = [&state](const char *name) {
-            QFile file(state.filePath(QLatin1String(name)));
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-        };
-
-        QVERIFY(server(start));
-        const QString port = readFile("port");
-        CloudContainer mine(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile("url")));
-        mine.setRequestTimeout(2000);
-        QSignalSpy opened(mine.pushChannel(), &PushChannel::feedOpened);
-        QSignalSpy pushes(mine.pushChannel(), &PushChannel::remoteNotificationReceived);
-        QVERIFY(startPushes(mine, opened));
-
-        QVERIFY(server(stop));
-        QTest::qWait(1000);
-        QCOMPARE(pushes.size(), 0);
-        QVERIFY(server(start + QStringLiteral(" --port ") + port));
-        QVERIFY(QTest::qWaitFor([&] { return opened.size() >= 2; }, 10000));
-        QCOMPARE(opened.last().first().toBool(), true);
-        QVERIFY(pushes.wait(3000) || pushes.size() == 1);
-        QTest::qWait(500);
-        QCOMPARE(pushes.size(), 1);
-
-        // The new feed delivers again.
-        CloudContainer other(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(readFile("url")));
-        QVERIFY(write(other, QStringLiteral("AFTER")));
-        QVERIFY(pushes.wait(5000));
-        QVERIFY(server(stop));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPushChannel)

@@ -276,23 +276,6 @@ private slots:
         QCOMPARE(m_sync->calls("download"), 1);
     }
 
-    void loadFromWorkerThreadPublishesOnMainThread()
-    {
-        addItem(QStringLiteral("a"), QStringLiteral("2024-03-13T08:00:00"));
-        QVERIFY(!context().save());
-        QThread *publishedOn = nullptr;
-        connect(m_model.get(), &ShareListViewModel::sharesChanged, this,
-                [&publishedOn] { publishedOn = QThread::currentThread(); }, Qt::DirectConnection);
-        std::unique_ptr<QThread> worker(QThread::create([this] { m_model->loadShares(); }));
-        worker->start();
-        QVERIFY(worker->wait(10000));
-        QVERIFY(m_model->shares().isEmpty()); // nothing happened inside the call
-        QTRY_COMPARE(m_model->shares().size(), 1);
-        QCOMPARE(publishedOn, QThread::currentThread());
-    }
-
-    // A refused save keeps the changes for the next save and says why until a save succeeds; a
-    // store that cannot be read empties the lists.
     void storeFailures()
     {
         auto storedRows = [this] {

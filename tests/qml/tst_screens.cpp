@@ -90,15 +90,6 @@ public:
     }
     Q_INVOKABLE int retryCount() const { return int(m_sync->retried.size()); }
     Q_INVOKABLE int downloadCount() const { return m_sync->calls("download"); }
-    // The desktop's font size, as a settings change would set it; 0 restores the one at start.
-    Q_INVOKABLE void setSystemFontPixelSize(int pixelSize)
-    {
-        static const QFont startFont = QGuiApplication::font();
-        QFont font = startFont;
-        if (pixelSize > 0)
-            font.setPixelSize(pixelSize);
-        QGuiApplication::setFont(font);
-    }
     Q_INVOKABLE void postUploadStart() { NotificationCenter::defaultCenter().post(CloudUploadNotification::didStart); }
     Q_INVOKABLE void postUploadFinish() { NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish); }
     Q_INVOKABLE void postSyncStart() { NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart); }

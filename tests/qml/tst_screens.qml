@@ -125,21 +125,6 @@ Item {
             tryVerify(function() { return findChild(screen, "emptyState").visible })
         }
 
-        // History shows older non-favourites; its corner button asks before deleting.
-        function test_historyDeleteFromCornerButton() {
-            Fixture.addItem("Last week", "", "text", 2, 8, false)
-            Fixture.addItem("Old favourite", "", "text", 2, 8, true)
-            const screen = createTemporaryObject(historyScreen, root)
-            const card = waitForCards(screen, 1, "historyCard")[0]
-            compare(card.share.title, "Last week")
-            findChild(card, "cardTrashButton").clicked()
-            tryVerify(function() { return screen.deleteDialog.opened })
-            compare(Fixture.storedItemCount(), 2)
-            screen.deleteDialog.confirm()
-            compare(Fixture.storedItemCount(), 1)
-            tryVerify(function() { return findChild(screen, "historyEmpty").visible })
-        }
-
         function test_favoritesChipAndStartScope() {
             Fixture.addItem("Fresh favourite", "", "text", 2, 0, true)
             Fixture.addItem("Old favourite", "", "text", 2, 5, true)
@@ -180,36 +165,6 @@ Item {
             compare(Fixture.downloadCount(), 2)
             Fixture.postSyncFinish("")
             shows("none")
-        }
-
-        // Title, toolbar, banner and chips stay in view above the list: a banner that appears
-        // pushes the list down, not the toolbar up, and scrolling moves only the list.
-        function test_headerStaysInView() {
-            for (let index = 0; index < 12; ++index)
-                Fixture.addItem("Item " + index, "Some words", "text", 2, index / 100, false)
-            const screen = makeList()
-            tryVerify(function() { return cards(screen).length >= 3 })
-            const list = findChild(screen, "shareList")
-            const add = findChild(screen, "addButton")
-            const chips = findChild(screen, "scopeChip_favorites")
-            function top(item) { return item.mapToItem(screen, 0, 0).y }
-            Fixture.postSyncFinish("")
-            tryCompare(findChild(screen, "syncBanner"), "state", "none")
-            const addTop = top(add)
-            const listTopWithoutBanner = top(list)
-            verify(addTop >= 0)
-
-            Fixture.postSyncFinish("The server is unreachable")
-            tryCompare(findChild(screen, "syncBanner"), "state", "failed")
-            compare(top(add), addTop)
-            tryVerify(function() { return top(list) > listTopWithoutBanner + 40 })
-            verify(top(chips) + chips.height <= top(list))
-            verify(findChild(screen, "bannerRetryButton").visible)
-
-            list.positionViewAtEnd()
-            verify(!list.atYBeginning)
-            compare(top(add), addTop)
-            verify(top(chips) + chips.height <= top(list))
         }
 
         // A refused save shows first, keeps what was typed on screen, and Try Again stores it.
@@ -353,23 +308,6 @@ Item {
             tryCompare(screen.navigation, "depth", 1)
             tryVerify(function() { return cards(screen).length === 1 && cards(screen)[0].share.title === "After" })
             compare(cards(screen)[0].share.syncStatus, 0)
-        }
-
-        // Text sizes follow the desktop's font size, also when it changes while the app runs.
-        function test_textFollowsTheSystemFont() {
-            Fixture.addItem("Sized", "", "text", 2, 0, false)
-            const screen = makeList()
-            const title = findChild(waitForCards(screen, 1)[0], "share-row-title")
-            const listTitle = findChild(screen, "listTitle")
-            Fixture.setSystemFontPixelSize(13)
-            tryCompare(Theme, "bodySize", 13)
-            compare(title.font.pixelSize, 16)
-            const largeTitle = listTitle.font.pixelSize
-            Fixture.setSystemFontPixelSize(20)
-            tryCompare(Theme, "bodySize", 20)
-            compare(title.font.pixelSize, Math.round(16 * 20 / 13))
-            verify(listTitle.font.pixelSize > largeTitle * 1.4)
-            Fixture.setSystemFontPixelSize(0)
         }
 
         // The tabs, in order, as a segmented control the keyboard reaches: Tab lands on the

@@ -641,39 +641,6 @@ private slots:
         QCOMPARE(cloudTitle(left), QStringLiteral("left syncing"));
     }
 
-    void retry()
-    {
-        ShareItem *synced = addItem(QStringLiteral("synced"), Status::synced);
-        ShareItem *odd = addItem(QStringLiteral("odd"));
-        odd->setSyncStatusValue(7);
-        QVERIFY(!context().save());
-
-        m_engine->retry(synced);
-        QVERIFY(logged(QStringLiteral("Item status is not failed, pending or syncing, ignoring retry")));
-        m_engine->retry(odd); // counts as pending; the pass does not select it
-        QVERIFY(logged(QStringLiteral("with status pending")));
-        QCOMPARE(odd->syncStatusValue(), qint16(7));
-        QVERIFY(m_cloud->modifyRequests.isEmpty());
-    }
-
-    void testRunsLeaveTheCloudAlone()
-    {
-        QCOMPARE(m_cloud->subscriptionRequests.value(0).subscriptionID(), QStringLiteral("share-item-changes"));
-        m_engine.reset();
-        m_cloud = std::make_unique<FakeCloudDatabase>();
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("XCTestConfigurationFilePath"), QString());
-        addItem(QStringLiteral("x"), Status::syncing);
-        QVERIFY(!context().save());
-        m_engine = std::make_unique<CloudKitSyncManager>(*m_cloud, context(), *m_images, environment);
-        m_log.clear();
-        m_engine->uploadPendingItems();
-        m_engine->downloadItems();
-        QTest::qWait(20);
-        QVERIFY(m_cloud->subscriptionRequests.isEmpty() && m_cloud->modifyRequests.isEmpty());
-        QCOMPARE(m_started, 0); // a download pass announces itself before it asks the cloud
-        QVERIFY(m_log.isEmpty());
-    }
 };
 
 int main(int argc, char *argv[])

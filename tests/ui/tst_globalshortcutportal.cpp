@@ -137,21 +137,6 @@ private slots:
         QCOMPARE(activated.count(), 1);
     }
 
-    void refusedBindingIsReported()
-    {
-        QVERIFY(m_portalBus->registerService(QString::fromLatin1(PortalRequest::serviceName)));
-        m_portal->bindResponse = 1; // the user declined
-        GlobalShortcutPortal shortcut(*m_appBus);
-        QSignalSpy unavailable(&shortcut, &GlobalShortcutPortal::unavailable);
-        QSignalSpy activated(&shortcut, &GlobalShortcutPortal::activated);
-        shortcut.start({});
-        QVERIFY(unavailable.wait(5000));
-        m_portal->press(m_portal->sessionPath, QStringLiteral("open-panel"));
-        QTest::qWait(200);
-        QCOMPARE(activated.count(), 0);
-        QVERIFY(!shortcut.isBound());
-    }
-
 private:
     PrivateSessionBus m_daemon;
     std::unique_ptr<QDBusConnection> m_appBus;

@@ -13,7 +13,6 @@
 #include <QDBusObjectPath>
 #include <QFileDialog>
 #include <QImage>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,44 +149,6 @@ private slots:
         QCOMPARE(cancelled.count(), chosen.isEmpty() ? 1 : 0);
         if (!chosen.isEmpty())
             QCOMPARE(picked.first().first().toUrl(), QUrl(chosen));
-    }
-
-    void refusedOrMissingPortalOpensTheDialog_data()
-    {
-        QTest::addColumn<bool>("portalRuns");
-        QTest::newRow("portal refuses") << true;
-        QTest::newRow("no portal") << false;
-    }
-    void refusedOrMissingPortalOpensTheDialog()
-    {
-        QFETCH(bool, portalRuns);
-        m_portal->refuses = true;
-        if (!portalRuns)
-            QVERIFY(m_portalBus->unregisterService(QString::fromLatin1(PortalFileChooser::serviceName)));
-        ImageFileChooser chooser;
-        QSignalSpy picked(&chooser, &ImageFileChooser::fileChosen);
-        QSignalSpy cancelled(&chooser, &ImageFileChooser::cancelled);
-
-        // Cancelled first, then a picture chosen.
-        chooser.open(nullptr);
-        QTRY_VERIFY(openFileDialog());
-        QVERIFY(openFileDialog()->nameFilters().constFirst().contains(QLatin1String("*.png")));
-        openFileDialog()->reject();
-        QTRY_COMPARE(cancelled.count(), 1);
-        QVERIFY(!chooser.isOpen());
-
-        chooser.open(nullptr);
-        QTRY_VERIFY(openFileDialog());
-        const QString file = m_directory.filePath(QStringLiteral("picture.png"));
-        // The dialog lists the folder in the background; the file can be selected once it has.
-        QTRY_VERIFY((openFileDialog()->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(file),
-                     openFileDialog()->selectedFiles() == QStringList{file}));
-        QMetaObject::invokeMethod(openFileDialog(), "accept");
-        QTRY_COMPARE(picked.count(), 1);
-        QCOMPARE(picked.first().first().toUrl(), QUrl::fromLocalFile(file));
-        QCOMPARE(cancelled.count(), 1);
-        QVERIFY(!chooser.isOpen());
-        QTRY_VERIFY(!openFileDialog());
     }
 
 private:
