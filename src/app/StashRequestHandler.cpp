@@ -33,8 +33,8 @@ QString statusName(const ShareItem &item)
     return ShareItem::syncStatusText(item.syncStatus().value_or(ShareItem::SyncStatus::pending));
 }
 
-// What Copy puts on the clipboard, as a card's Copy does: the link, else the text, else the
-// title; a picture item without text gives its picture.
+// What Copy puts on the clipboard: the card's text (ShareItem::copyText), except that a picture
+// item without text gives its picture.
 enum class CopyKind { link, text, picture, nothing };
 
 CopyKind copyKind(const ShareItem &item)
@@ -43,7 +43,7 @@ CopyKind copyKind(const ShareItem &item)
         return CopyKind::link;
     if (item.content().isEmpty() && !item.imageUUID().isNull())
         return CopyKind::picture;
-    return item.content().isEmpty() && item.title().isEmpty() ? CopyKind::nothing : CopyKind::text;
+    return item.copyText().isEmpty() ? CopyKind::nothing : CopyKind::text;
 }
 
 // The text of a file when it is UTF-8 text (no NUL bytes); none otherwise.
@@ -349,8 +349,8 @@ QJsonObject StashRequestHandler::copyItem(const ShareItem &item)
     QClipboard *clipboard = QGuiApplication::clipboard();
     switch (copyKind(item)) {
     case CopyKind::link:
-        clipboard->setText(item.linkURL().toString());
-        return reply(0, QStringLiteral("Copied the link %1\n").arg(item.linkURL().toString()));
+        clipboard->setText(item.copyText());
+        return reply(0, QStringLiteral("Copied the link %1\n").arg(item.copyText()));
     case CopyKind::picture: {
         const std::optional<QImage> picture = ImageManager::shared().loadImage(item.imageUUID());
         if (!picture)
@@ -359,7 +359,7 @@ QJsonObject StashRequestHandler::copyItem(const ShareItem &item)
         return reply(0, QStringLiteral("Copied the picture\n"));
     }
     case CopyKind::text:
-        clipboard->setText(item.content().isEmpty() ? item.title() : item.content());
+        clipboard->setText(item.copyText());
         return reply(0, QStringLiteral("Copied the text\n"));
     case CopyKind::nothing:
         break;

@@ -305,6 +305,13 @@ void ShareItem::markLocallyChanged(const QDateTime &when)
     setSyncStatus(SyncStatus::pending);
 }
 
+QString ShareItem::copyText() const
+{
+    if (contentKind() == ContentKind::url && !linkURL().isEmpty())
+        return linkURL().toString();
+    return m_content.isEmpty() ? m_title : m_content;
+}
+
 QUrl ShareItem::linkURL() const
 {
     if (contentKind() == ContentKind::url && !m_content.isNull()) {

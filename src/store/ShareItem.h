@@ -127,6 +127,9 @@ public:
     // 2. else the first link found in "content title" (trimmed; none when blank);
     // 3. else that text parsed as a URL when it has a scheme; else none (an empty QUrl).
     QUrl linkURL() const;
+    // What Copy puts on the clipboard as text: a link item's link, else the content, else the
+    // title (empty when the item holds none of them).
+    Q_INVOKABLE QString copyText() const;
 
     void readRow(const SqliteStatement &row, int firstColumn) override;
     void bindAttribute(int attributeIndex, SqliteStatement &statement, int parameter) const override;

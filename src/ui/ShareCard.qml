@@ -19,13 +19,8 @@ AbstractButton {
     signal favoriteRequested()
     signal retryRequested()
 
-    // The text "Copy" puts on the clipboard: the link, else the content, else the title.
     function copyText() {
-        if (!share)
-            return ""
-        if (share.contentKindName === "url" && share.linkURL.toString().length > 0)
-            return share.linkURL.toString()
-        return share.content.length > 0 ? share.content : share.title
+        return share ? share.copyText() : ""
     }
     function openContextMenu(x, y) {
         contextMenu.popup(card, x, y)
