@@ -1,5 +1,6 @@
 #include "StashRequestHandler.h"
 
+#include "Clipboard.h"
 #include "LinkOpener.h"
 #include "PreviewSyncManager.h"
 #include "model/ShareInputRules.h"
@@ -31,19 +32,6 @@ QString uuidText(const QUuid &uuid)
 QString statusName(const ShareItem &item)
 {
     return ShareItem::syncStatusText(item.syncStatus().value_or(ShareItem::SyncStatus::pending));
-}
-
-// What Copy puts on the clipboard: the card's text (ShareItem::copyText), except that a picture
-// item without text gives its picture.
-enum class CopyKind { link, text, picture, nothing };
-
-CopyKind copyKind(const ShareItem &item)
-{
-    if (item.contentKind() == ShareItem::ContentKind::url && !item.linkURL().isEmpty())
-        return CopyKind::link;
-    if (item.content().isEmpty() && !item.imageUUID().isNull())
-        return CopyKind::picture;
-    return item.copyText().isEmpty() ? CopyKind::nothing : CopyKind::text;
 }
 
 // The text of a file when it is UTF-8 text (no NUL bytes); none otherwise.
@@ -346,24 +334,19 @@ QJsonObject StashRequestHandler::copy(const QJsonObject &request)
 
 QJsonObject StashRequestHandler::copyItem(const ShareItem &item)
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    switch (copyKind(item)) {
-    case CopyKind::link:
-        clipboard->setText(item.copyText());
+    // The same rule as a card's Copy.
+    switch (Clipboard::copyShare(item)) {
+    case Clipboard::CopyKind::link:
         return reply(0, QStringLiteral("Copied the link %1\n").arg(item.copyText()));
-    case CopyKind::picture: {
-        const std::optional<QImage> picture = ImageManager::shared().loadImage(item.imageUUID());
-        if (!picture)
-            return reply(1, {}, QStringLiteral("The picture of this item is not on this computer yet."));
-        clipboard->setImage(*picture);
+    case Clipboard::CopyKind::picture:
         return reply(0, QStringLiteral("Copied the picture\n"));
-    }
-    case CopyKind::text:
-        clipboard->setText(item.copyText());
+    case Clipboard::CopyKind::text:
         return reply(0, QStringLiteral("Copied the text\n"));
-    case CopyKind::nothing:
+    case Clipboard::CopyKind::nothing:
         break;
     }
+    if (Clipboard::copyKind(item) == Clipboard::CopyKind::picture)
+        return reply(1, {}, QStringLiteral("The picture of this item is not on this computer yet."));
     return reply(1, {}, QStringLiteral("The item holds nothing to copy."));
 }
 
