@@ -1,8 +1,8 @@
 import QtQuick
 import Stashline
 
-// Keyboard movement through a list of day sections and cards. The list's current card is its
-// one Tab stop; Up and Down move to the card above or below in the order shown (Home and End to
+// Keyboard movement through a list of day sections and cards. One card is the list's Tab stop
+// (tabStop); Up and Down move to the card above or below in the order shown (Home and End to
 // the first and the last), skipping section headers, and scroll it into view. A card that gets
 // focus any other way (a click, Tab onto a current card scrolled away) becomes current and is
 // scrolled into view too.
@@ -46,20 +46,9 @@ QtObject {
         view.currentIndex = index
         view.positionViewAtIndex(index, ListView.Contain)
     }
-    // Keeps the current row on a card (a list starts on its first header), so Tab finds it.
-    function settle() {
-        if (view.count === 0 || isCard(view.currentIndex))
-            return
-        const below = cardFrom(view.currentIndex, 1)
-        const card = below >= 0 ? below : cardFrom(view.currentIndex, -1)
-        if (card >= 0)
-            view.currentIndex = card
-    }
-
-    readonly property Connections watcher: Connections {
-        target: keys.view
-        function onCountChanged() { keys.settle() }
-        function onCurrentIndexChanged() { keys.settle() }
-    }
-    Component.onCompleted: settle()
+    // The row of the card that Tab reaches: the list's current row, or while that is a header
+    // (a list starts on its first header) the card below it. The list's current row is moved only
+    // when a card takes focus, so a list that loads never scrolls by itself.
+    readonly property int tabStop: view.count > 0 && isCard(view.currentIndex) ? view.currentIndex
+                                                                               : cardFrom(view.currentIndex, 1)
 }

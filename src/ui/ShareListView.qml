@@ -248,7 +248,7 @@ Item {
                                 width: parent.width - 48
                                 share: rowLoader.item
                                 uploadInFlight: screen.isUploading
-                                isCurrent: rowLoader.ListView.isCurrentItem
+                                isCurrent: rowLoader.index === list.cardKeys.tabStop
                                 onFocusEntered: list.cardKeys.cardFocused(rowLoader.index)
                                 onStepRequested: function(step) { list.cardKeys.step(rowLoader.index, step) }
                                 onOpenRequested: screen.openEditor(rowLoader.item)

@@ -364,6 +364,8 @@ Item {
                 verify(top >= 0 && top + card.height <= list.height + 1, card.share.title + " at " + top)
             }
 
+            wait(100)
+            verify(list.atYBeginning) // a list that loads does not scroll by itself
             findChild(screen, "scopeChip_favorites").forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Tab)
             compare(focused().objectName, "shareCard")
