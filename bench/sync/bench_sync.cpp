@@ -34,6 +34,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 #include <algorithm>
 #include <cstdio>
@@ -241,6 +242,39 @@ void pushFlood(const QString &databaseUrl)
     report("sync.flood_rss_after", memoryMegabytes(follower.pid(), "VmRSS"), "MB");
 }
 
+// 250 records of 1 MB of text each (250 MB, a feed page's worth under the old page size): the
+// peak memory of a new device that downloads them, against the same device idle beforehand.
+void largeAnswers(const QString &databaseUrl)
+{
+    const QUrl target(databaseUrl + QStringLiteral("/_bulk_docs"));
+    QNetworkAccessManager manager;
+    const QByteArray title(1024 * 1024, 'x');
+    for (int chunk = 0; chunk < 25; ++chunk) {
+        QJsonArray documents;
+        for (int index = 0; index < 10; ++index) {
+            const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+            const auto text = [](const QString &value) { return QJsonObject{{QStringLiteral("type"), QStringLiteral("string")}, {QStringLiteral("value"), value}}; };
+            documents.append(QJsonObject{{QStringLiteral("_id"), uuid},
+                                         {QStringLiteral("recordType"), QStringLiteral("ShareItem")},
+                                         {QStringLiteral("fields"), QJsonObject{{QStringLiteral("uuid"), text(uuid)},
+                                                                                {QStringLiteral("title"), text(QString::fromLatin1(title))}}}});
+        }
+        QNetworkRequest request(QUrl(target.toString(QUrl::RemoveUserInfo)));
+        request.setRawHeader("Authorization", "Basic " + (target.userName() + QLatin1Char(':') + target.password()).toUtf8().toBase64());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+        QNetworkReply *reply = manager.post(request, QJsonDocument(QJsonObject{{QStringLiteral("docs"), documents}}).toJson(QJsonDocument::Compact));
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        delete reply;
+    }
+    DeviceProcess reader{QStringLiteral(STASHLINE_DEVICE)};
+    if (!reader.start(databaseUrl))
+        return report("sync.large_answers_peak_rss", -1, "MB");
+    const bool arrived = QTest::qWaitFor([&] { return reader.command("count") == "250" && reader.command("idle") == "yes"; }, 300000);
+    report("sync.large_answers_peak_rss", arrived ? memoryMegabytes(reader.pid(), "VmHWM") : -1, "MB");
+}
+
 // A JPEG of about 300 KB that compresses like a photo: noise over a gradient.
 QByteArray photo(quint32 seed)
 {
@@ -422,6 +456,7 @@ int main(int argc, char *argv[])
     report("sync.lost_edits_storm", stormResult.lostEdits, "edits");
 
     pushFlood(database("bench-flood"));
+    largeAnswers(database("bench-large"));
     picturesAccount(database("bench-pictures"));
 
     runTool({QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile});
