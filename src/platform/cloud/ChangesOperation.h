@@ -39,7 +39,7 @@ public:
     };
     using PageCallback = std::function<void(const Page &page, std::function<void()> next)>;
 
-    static constexpr int defaultPageSize = 200;
+    static constexpr int defaultPageSize = 500;
     static inline const QString generationDocument = QStringLiteral("_local/stashline-generation");
 
     static void start(CloudConnection *connection, const QString &recordType, const QString &since,
