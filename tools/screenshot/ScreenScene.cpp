@@ -1,6 +1,6 @@
 #include "ScreenScene.h"
 
-#include "DesktopColorScheme.h"
+#include "platform/DesktopColorScheme.h"
 #include "QmlEngineSetup.h"
 #include "app/StashlineApp.h"
 #include "model/ShareListViewModel.h"
