@@ -6,17 +6,17 @@
 
 bool ShareInput::canAdd() const
 {
-    return !trimmed(content).isEmpty() || hasPicture();
+    return !trimmedText(content).isEmpty() || hasPicture();
 }
 
 bool ShareInput::canSave() const
 {
-    return canAdd() || !trimmed(title).isEmpty();
+    return canAdd() || !trimmedText(title).isEmpty();
 }
 
-QString ShareInput::trimmed(const QString &text)
+QString ShareInput::trimmedText(const QString &text)
 {
-    const QString result = text.trimmed();
+    const QString result = text.trimmedText();
     return result.isNull() ? QString(QLatin1String("")) : result;
 }
 
@@ -56,8 +56,8 @@ ShareInput::Outcome ShareInput::addTo(ShareListViewModel &model, ShareListViewMo
     QUuid imageUUID;
     if (!storePicture(&imageUUID, &outcome.problem))
         return outcome;
-    const QString trimmedContent = trimmed(content);
-    outcome.item = model.addShare(trimmed(title), trimmedContent, classify(trimmedContent, hasPicture()), imageUUID,
+    const QString trimmedContent = trimmedText(content);
+    outcome.item = model.addShare(trimmedText(title), trimmedContent, classify(trimmedContent, hasPicture()), imageUUID,
                                   isFavorite, reload);
     outcome.problem = model.lastSaveErrorMessage();
     return outcome;
@@ -73,8 +73,8 @@ ShareInput::Outcome ShareInput::saveTo(ShareListViewModel &model, ShareItem &ite
     QUuid imageUUID;
     if (!storePicture(&imageUUID, &outcome.problem))
         return outcome;
-    const QString trimmedContent = trimmed(content);
-    model.updateShare(&item, trimmed(title), trimmedContent, classify(trimmedContent, hasPicture()), imageUUID,
+    const QString trimmedContent = trimmedText(content);
+    model.updateShare(&item, trimmedText(title), trimmedContent, classify(trimmedContent, hasPicture()), imageUUID,
                       isFavorite);
     outcome.item = &item;
     outcome.problem = model.lastSaveErrorMessage();

@@ -47,14 +47,13 @@ struct ShareInput {
     // cannot be stored.
     Outcome saveTo(ShareListViewModel &model, ShareItem &item) const;
 
+private:
     // `text` without white space and line breaks at both ends; never null, so an item's content
     // is never mistaken for the content of an item written before content existed.
-    static QString trimmed(const QString &text);
+    static QString trimmedText(const QString &text);
     // "url" when the trimmed content is a link (LinkFinder::link), else "image" with a picture,
     // else "text". A link with a picture attached is "url".
     static QString classify(const QString &trimmedContent, bool hasPicture);
-
-private:
     // The picture identifier to write: the kept one, a newly stored one, or none. False (with
     // `problem` set) when a new picture cannot be stored.
     bool storePicture(QUuid *imageUUID, QString *problem) const;
