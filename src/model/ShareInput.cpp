@@ -16,7 +16,7 @@ bool ShareInput::canSave() const
 
 QString ShareInput::trimmedText(const QString &text)
 {
-    const QString result = text.trimmedText();
+    const QString result = text.trimmed();
     return result.isNull() ? QString(QLatin1String("")) : result;
 }
 
