@@ -345,7 +345,7 @@ QUrl ShareItem::linkURL() const
         return {};
     if (auto match = LinkFinder::firstMatch(searchText))
         return match->url;
-    if (auto url = LinkFinder::parseUrl(searchText); url && !url->scheme().isEmpty())
+    if (auto url = LinkFinder::link(searchText))
         return *url;
     return {};
 }

@@ -9,7 +9,7 @@ Item {
     id: screen
     objectName: "historyView"
 
-    required property var viewModel
+    required property ShareListViewModel viewModel
     // An upload pass is in flight: syncing badges turn their spinners.
     readonly property bool isUploading: viewModel.isUploading
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
@@ -102,7 +102,7 @@ Item {
                     id: rowLoader
                     required property bool isHeader
                     required property string sectionTitle
-                    required property var item
+                    required property ShareItem item
                     required property int index
                     width: list.width
                     height: rowContent.height
@@ -139,7 +139,7 @@ Item {
                                 showsTrashButton: true
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
-                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
+                                onRetryRequested: screen.viewModel.retryShare(rowLoader.item)
                             }
                         }
                     }

@@ -7,7 +7,7 @@ import Stashline
 ApplicationWindow {
     id: panel
     objectName: "panelWindow"
-    required property var viewModel
+    required property ShareListViewModel viewModel
 
     width: 360
     height: 420

@@ -4,7 +4,7 @@
 #include "ManualSyncClock.h"
 #include "Services/CloudKitSyncManager.h"
 #include "Services/ShareItemRecord.h"
-#include "platform/LogSink.h"
+#include "diagnostics/LogSink.h"
 #include "platform/NotificationCenter.h"
 #include "store/ImageManager.h"
 #include "store/PersistenceController.h"

@@ -1,6 +1,7 @@
 #include "CloudConnection.h"
 
 #include "diagnostics/AppLogger.h"
+#include "platform/Utf8.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -233,7 +234,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
                                             .arg(limit / (1024 * 1024)));
         } else if (success) {
             QJsonParseError parseError;
-            const QJsonDocument document = QJsonDocument::fromJson(answer, &parseError);
+            const QJsonDocument document = Utf8::parseJson(answer, &parseError);
             answer = QByteArray(); // the parsed answer is all that is kept from here on
             if (parseError.error != QJsonParseError::NoError || document.isNull())
                 response.error = unreadableAnswer(displayUrl);

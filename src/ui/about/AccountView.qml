@@ -14,7 +14,7 @@ Item {
     objectName: "accountView"
     signal backRequested()
 
-    readonly property var account: AccountManager
+    readonly property AccountManager account: AccountManager
     readonly property bool canChange: account.state !== "environment" && !account.busy
 
     function formatTime(time) {
