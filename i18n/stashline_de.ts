@@ -7,6 +7,258 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>Aufruf: stashline [DATEI|URL]...
+  oder: stashline add [--title TITEL] [--favorite] TEXT|-|--image DATEI|--clipboard
+  oder: stashline list [--json] [--favorites|--history]
+  oder: stashline copy EINTRAG
+  oder: stashline open EINTRAG
+Notizen, Links und Bilder aufbewahren, um sie auf andere Geräte mitzunehmen.
+
+Ohne Argumente startet Stashline oder holt sein Fenster nach vorn. Jede DATEI und
+jede URL wird ein Eintrag: eine Bilddatei ein Bild, eine Textdatei eine Notiz, beide
+mit dem Dateinamen als Titel, eine URL ein Link. Eine fehlende Datei oder eine, die
+sich nicht hinzufügen lässt, wird in einer eigenen Zeile gemeldet; die übrigen
+werden hinzugefügt.
+
+Befehle:
+  add TEXT...            fügt eine Notiz hinzu, oder einen Link, wenn TEXT eine URL mit Schema ist
+  add -                  fügt den Text von der Standardeingabe hinzu
+    -t, --title TITEL    gibt dem Eintrag einen Titel (ein Bild erhält seinen Dateinamen)
+    -f, --favorite       markiert den Eintrag als Favorit
+    -i, --image DATEI    fügt das Bild in DATEI hinzu (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      fügt den Inhalt der Zwischenablage hinzu: ein Bild, einen Link oder Text
+  list                   zeigt die Einträge nummeriert und gruppiert wie im Fenster
+    --json               als JSON-Array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          nur die älteren Favoriten
+    --history            nur den Verlauf
+  copy EINTRAG           legt Link, Text oder Bild eines Eintrags in die Zwischenablage
+  open EINTRAG           öffnet den Link eines Eintrags im Browser oder Mailprogramm
+EINTRAG ist die UUID eines Eintrags oder seine Nummer in „stashline list“.
+
+Optionen:
+      --panel            öffnet den Stashline-Bereich (leg es auf ein Tastenkürzel)
+  -h, --help             zeigt diese Hilfe und beendet sich
+      --version          zeigt die Version und beendet sich
+
+Läuft Stashline, führt es den Befehl selbst aus, sodass ein neuer Eintrag sofort
+erscheint und hochgeladen wird. Sonst arbeitet der Befehl direkt auf dem Speicher,
+und der nächste Start von Stashline lädt hoch, was er hinzugefügt hat.
+STASHLINE_GROUP_DIR wählt einen anderen Speicher. Im Terminal werden Steuerzeichen
+in Titeln maskiert angezeigt (\x1B, \u202E).
+
+Exit-Status: 0 erledigt, 1 fehlgeschlagen (der Grund steht in der Standardfehlerausgabe), 2 falscher Aufruf.
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>„stashline --help“ zeigt mehr.</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add braucht einen TEXT, „-“, --image DATEI oder --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add nimmt nur eines von TEXT, „-“, --image DATEI oder --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add nimmt --title und --image je nur einmal</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list nimmt keine Argumente</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list nimmt --favorites oder --history, nicht beides</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 nimmt einen Eintrag: seine UUID oder seine Nummer in „stashline list“</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>ein Argument ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>„%1“ ist weder Befehl noch Datei noch URL</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>Die Anfrage ist kein JSON-Objekt in einer Zeile.</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>Unbekannte Anfrage „%1“.</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>Das Feld „%1“ der Anfrage ist unbekannt, fehlt oder hat den falschen Typ.</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>Eine add-Anfrage nimmt nur eines von Text, Bild oder Zwischenablage.</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>Die Anfrage ist zu groß.</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline startet noch; versuch es noch einmal.</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline läuft bereits; sein Fenster wurde nach vorn geholt.</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline läuft, hat aber nicht geantwortet.</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>Der Speicher in %1 lässt sich nicht zum Schreiben sperren.</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>Der Speicher ist belegt; versuch es noch einmal.</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>Die Standardeingabe lässt sich nicht lesen.</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>Die Standardeingabe ist kein UTF-8-Text; nichts wurde hinzugefügt.</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>Keine Desktop-Sitzung (DISPLAY oder WAYLAND_DISPLAY) für die Zwischenablage oder einen Browser.</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>Die Zwischenablage enthält nichts zum Hinzufügen.</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline behält den Eintrag, konnte ihn aber noch nicht speichern: %1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>Der Eintrag konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>Es gibt keinen Eintrag %1: „stashline list“ nummeriert die Einträge von 1 bis %2.</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>Es gibt keinen Eintrag %1: Die Liste ist leer.</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>„%1“ ist weder eine Eintragsnummer noch eine UUID.</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>Es gibt keinen Eintrag %1.</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>Link kopiert: %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>Bild kopiert</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>Text kopiert</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>Das Bild dieses Eintrags ist noch nicht auf diesem Computer.</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>Der Eintrag enthält nichts zum Kopieren.</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>Der Eintrag hat keinen Link.</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>Kein Programm hat %1 geöffnet.</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>Geöffnet: %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>Nichts hinzuzufügen: Der Text ist leer.</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>Nichts zu speichern: Titel, Text und Bild sind leer.</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden.</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>Favoriten</translation>

@@ -7,6 +7,256 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>Try 'stashline --help' for more information.</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add needs a TEXT, '-', --image FILE or --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add takes one of TEXT, '-', --image FILE or --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add takes --title and --image once</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list takes no arguments</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list takes --favorites or --history, not both</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 takes one item: its UUID or its number in 'stashline list'</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>an argument is not valid UTF-8 text</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>'%1' is no command, file or URL</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>The request is not one JSON object on one line.</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>Unknown request “%1”.</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>The request's field “%1” is unknown, missing or of the wrong type.</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>An add request takes one of text, image or clipboard.</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>The request is too large.</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline is still starting; try again.</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline is already running; its window was brought to the front.</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline is running but did not answer.</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>The store in %1 cannot be locked for writing.</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>The store is busy; try again.</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>Standard input cannot be read.</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>Standard input is not UTF-8 text; nothing was added.</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>The clipboard holds nothing to add.</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline keeps the item but could not save it yet: %1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>The item could not be saved: %1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>There is no such file.</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>There is no item %1: `stashline list` numbers the items from 1 to %2.</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>There is no item %1: the list is empty.</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>“%1” is neither an item number nor a UUID.</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>There is no item %1.</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>Copied the link %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>Copied the picture</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>Copied the text</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>The picture of this item is not on this computer yet.</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>The item holds nothing to copy.</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>The item has no link.</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>No program opened %1.</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>Nothing to add: the text is empty.</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>Nothing to save: the title, the text and the picture are empty.</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>The picture could not be saved in %1.</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>Favorites</translation>

@@ -7,6 +7,258 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>Uso: stashline [ARCHIVO|URL]...
+  o: stashline add [--title TÍTULO] [--favorite] TEXTO|-|--image ARCHIVO|--clipboard
+  o: stashline list [--json] [--favorites|--history]
+  o: stashline copy ELEMENTO
+  o: stashline open ELEMENTO
+Guarda notas, enlaces e imágenes para llevarlos a tus otros dispositivos.
+
+Sin argumentos, inicia Stashline o trae su ventana al frente. Cada ARCHIVO o URL
+se convierte en un elemento: un archivo de imagen en una imagen y uno de texto en
+una nota, ambos titulados con el nombre del archivo, y una URL en un enlace. Un
+archivo que falta o que no se puede añadir se indica en su propia línea; los demás
+se añaden.
+
+Órdenes:
+  add TEXTO...           añade una nota, o un enlace si TEXTO es una URL con esquema
+  add -                  añade el texto leído de la entrada estándar
+    -t, --title TÍTULO   pone un título al elemento (una imagen lleva el nombre de su archivo)
+    -f, --favorite       marca el elemento como favorito
+    -i, --image ARCHIVO  añade la imagen de ARCHIVO (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      añade lo que hay en el portapapeles: una imagen, un enlace o texto
+  list                   muestra los elementos numerados y agrupados como en la ventana
+    --json               como matriz JSON (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          solo los favoritos más antiguos
+    --history            solo el historial
+  copy ELEMENTO          copia al portapapeles el enlace, el texto o la imagen de un elemento
+  open ELEMENTO          abre el enlace de un elemento en tu navegador o programa de correo
+ELEMENTO es el UUID de un elemento o su número en 'stashline list'.
+
+Opciones:
+      --panel            abre el panel de la bandeja (asígnalo a un atajo de teclado)
+  -h, --help             muestra esta ayuda y termina
+      --version          muestra la versión y termina
+
+Mientras Stashline está abierto, es él quien ejecuta la orden, así que un elemento
+nuevo aparece al momento y se sube. Si no, la orden trabaja directamente sobre el
+almacén y el siguiente inicio de Stashline sube lo que añadió. STASHLINE_GROUP_DIR
+elige otro almacén. En una terminal, los caracteres de control de los títulos se
+muestran escapados (\x1B, \u202E).
+
+Estado de salida: 0 hecho, 1 fallo (el motivo va a la salida de error estándar), 2 uso incorrecto.
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>Prueba 'stashline --help' para más información.</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add necesita un TEXTO, '-', --image ARCHIVO o --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add admite solo uno de TEXTO, '-', --image ARCHIVO o --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add admite --title y --image una sola vez</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list no admite argumentos</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list admite --favorites o --history, no ambos</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 admite un elemento: su UUID o su número en 'stashline list'</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>un argumento no es texto UTF-8 válido</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>opción desconocida '%1'</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>'%1' no es una orden, un archivo ni una URL</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>La solicitud no es un objeto JSON en una línea.</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>Solicitud desconocida «%1».</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>El campo «%1» de la solicitud es desconocido, falta o tiene un tipo incorrecto.</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>Una solicitud add admite solo uno de texto, imagen o portapapeles.</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>La solicitud es demasiado grande.</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline todavía se está iniciando; inténtalo de nuevo.</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline ya está abierto; su ventana se ha traído al frente.</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline está abierto pero no ha respondido.</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>No se puede bloquear el almacén de %1 para escribir en él.</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>El almacén está ocupado; inténtalo de nuevo.</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>No se puede leer la entrada estándar.</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>La entrada estándar no es texto UTF-8; no se ha añadido nada.</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>No hay sesión de escritorio (DISPLAY o WAYLAND_DISPLAY) para usar el portapapeles o un navegador.</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>El portapapeles no contiene nada que añadir.</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline conserva el elemento, pero todavía no ha podido guardarlo: %1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>No se ha podido guardar el elemento: %1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>Este archivo no existe.</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>No hay ningún elemento %1: `stashline list` numera los elementos del 1 al %2.</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>No hay ningún elemento %1: la lista está vacía.</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>«%1» no es un número de elemento ni un UUID.</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>No hay ningún elemento %1.</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>Enlace copiado: %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>Imagen copiada</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>Texto copiado</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>La imagen de este elemento todavía no está en este ordenador.</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>El elemento no contiene nada que copiar.</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>El elemento no tiene enlace.</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>Ningún programa ha abierto %1.</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>Abierto: %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>Nada que añadir: el texto está vacío.</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>Nada que guardar: el título, el texto y la imagen están vacíos.</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>No se ha podido guardar la imagen en %1.</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>Favoritos</translation>

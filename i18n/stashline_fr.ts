@@ -7,6 +7,257 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>Usage : stashline [FICHIER|URL]...
+   ou : stashline add [--title TITRE] [--favorite] TEXTE|-|--image FICHIER|--clipboard
+   ou : stashline list [--json] [--favorites|--history]
+   ou : stashline copy ÉLÉMENT
+   ou : stashline open ÉLÉMENT
+Gardez des notes, des liens et des images à emporter sur vos autres appareils.
+
+Sans argument, lance Stashline ou amène sa fenêtre au premier plan. Chaque FICHIER
+ou URL devient un élément : un fichier image une image et un fichier texte une note,
+intitulés du nom du fichier, une URL un lien. Un fichier absent ou qui ne peut pas
+être ajouté est signalé sur sa propre ligne ; les autres sont ajoutés.
+
+Commandes :
+  add TEXTE...           ajoute une note, ou un lien si TEXTE est une URL avec un schéma
+  add -                  ajoute le texte lu sur l’entrée standard
+    -t, --title TITRE    donne un titre à l’élément (une image prend le nom de son fichier)
+    -f, --favorite       marque l’élément comme favori
+    -i, --image FICHIER  ajoute l’image contenue dans FICHIER (JPEG, PNG, WebP, GIF…)
+    -c, --clipboard      ajoute le contenu du presse-papiers : une image, un lien ou du texte
+  list                   liste les éléments numérotés, groupés comme dans la fenêtre
+    --json               sous forme de tableau JSON (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          seulement les favoris plus anciens
+    --history            seulement l’historique
+  copy ÉLÉMENT           copie le lien, le texte ou l’image d’un élément dans le presse-papiers
+  open ÉLÉMENT           ouvre le lien d’un élément dans votre navigateur ou votre messagerie
+ÉLÉMENT est l’UUID d’un élément ou son numéro dans « stashline list ».
+
+Options :
+      --panel            ouvre le panneau de la zone de notification (à lier à un raccourci)
+  -h, --help             affiche cette aide et quitte
+      --version          affiche la version et quitte
+
+Quand Stashline est ouvert, c’est lui qui exécute la commande : un nouvel élément
+apparaît aussitôt et est envoyé. Sinon, la commande travaille directement sur le
+stockage et le prochain lancement de Stashline envoie ce qu’elle a ajouté.
+STASHLINE_GROUP_DIR choisit un autre stockage. Dans un terminal, les caractères de
+contrôle des titres sont affichés échappés (\x1B, \u202E).
+
+Code de sortie : 0 réussi, 1 échec (la raison est sur la sortie d’erreur), 2 mauvais usage.
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>Essayez « stashline --help » pour plus d’informations.</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add attend un TEXTE, « - », --image FICHIER ou --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add accepte un seul élément parmi TEXTE, « - », --image FICHIER ou --clipboard</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add n’accepte --title et --image qu’une fois</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list n’accepte pas d’argument</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list accepte --favorites ou --history, pas les deux</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 attend un élément : son UUID ou son numéro dans « stashline list »</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>un argument n’est pas du texte UTF-8 valide</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>« %1 » n’est ni une commande, ni un fichier, ni une URL</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>La requête n’est pas un objet JSON sur une ligne.</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>Requête inconnue « %1 ».</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>Le champ « %1 » de la requête est inconnu, absent ou d’un type incorrect.</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>Une requête add n’accepte qu’un seul élément parmi texte, image ou presse-papiers.</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>La requête est trop volumineuse.</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline est encore en cours de lancement ; réessayez.</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline est déjà ouvert ; sa fenêtre a été amenée au premier plan.</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline est ouvert mais n’a pas répondu.</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>Le stockage dans %1 ne peut pas être verrouillé en écriture.</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>Le stockage est occupé ; réessayez.</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>L’entrée standard ne peut pas être lue.</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>L’entrée standard n’est pas du texte UTF-8 ; rien n’a été ajouté.</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>Aucune session de bureau (DISPLAY ou WAYLAND_DISPLAY) pour accéder au presse-papiers ou à un navigateur.</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>Le presse-papiers ne contient rien à ajouter.</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline garde l’élément mais n’a pas encore pu l’enregistrer : %1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>L’élément n’a pas pu être enregistré : %1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>Ce fichier n’existe pas.</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>Il n’y a pas d’élément %1 : « stashline list » numérote les éléments de 1 à %2.</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>Il n’y a pas d’élément %1 : la liste est vide.</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>« %1 » n’est ni un numéro d’élément ni un UUID.</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>Il n’y a pas d’élément %1.</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>Lien copié : %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>Image copiée</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>Texte copié</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>L’image de cet élément n’est pas encore sur cet ordinateur.</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>L’élément ne contient rien à copier.</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>L’élément n’a pas de lien.</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>Aucun programme n’a ouvert %1.</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>Ouvert : %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>Rien à ajouter : le texte est vide.</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>Rien à enregistrer : le titre, le texte et l’image sont vides.</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>L’image n’a pas pu être enregistrée dans %1.</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>Favoris</translation>

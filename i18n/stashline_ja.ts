@@ -7,6 +7,257 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>使い方: stashline [ファイル|URL]...
+または: stashline add [--title タイトル] [--favorite] テキスト|-|--image ファイル|--clipboard
+または: stashline list [--json] [--favorites|--history]
+または: stashline copy 項目
+または: stashline open 項目
+メモ、リンク、画像を保存して、ほかのデバイスへ持ち運びます。
+
+引数なしで実行すると、Stashline を起動するか、そのウィンドウを前面に表示します。
+ファイルと URL はそれぞれ 1 つの項目になります。画像ファイルは画像、テキストファイルは
+メモになり、どちらもファイル名がタイトルになります。URL はリンクになります。
+見つからないファイルや追加できないファイルは 1 行ずつ報告され、残りは追加されます。
+
+コマンド:
+  add テキスト...        メモを追加します（テキストがスキーム付きの URL ならリンク）
+  add -                  標準入力から読み込んだテキストを追加します
+    -t, --title タイトル 項目にタイトルを付けます（画像は省略するとファイル名）
+    -f, --favorite       項目をお気に入りにします
+    -i, --image ファイル ファイルの画像を追加します（JPEG、PNG、WebP、GIF など）
+    -c, --clipboard      クリップボードの内容（画像、リンク、テキスト）を追加します
+  list                   ウィンドウと同じグループ分けで、項目を番号付きで一覧表示します
+    --json               JSON 配列で出力します（uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section）
+    --favorites          古いお気に入りだけ
+    --history            履歴だけ
+  copy 項目              項目のリンク、テキスト、画像をクリップボードにコピーします
+  open 項目              項目のリンクをブラウザーまたはメールソフトで開きます
+項目には、項目の UUID か「stashline list」での番号を指定します。
+
+オプション:
+      --panel            トレイのパネルを開きます（キーボードショートカットに割り当てると便利です）
+  -h, --help             このヘルプを表示して終了します
+      --version          バージョンを表示して終了します
+
+Stashline の実行中は Stashline 自身がコマンドを実行するので、新しい項目はすぐに
+表示され、アップロードされます。実行中でなければ、コマンドは保存データを直接
+書き換え、次に Stashline を起動したときに追加分がアップロードされます。
+STASHLINE_GROUP_DIR で別の保存場所を選べます。端末では、タイトル中の制御文字を
+エスケープして表示します（\x1B、\u202E）。
+
+終了ステータス: 0 成功、1 失敗（理由は標準エラー出力）、2 使い方の誤り。
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>詳しくは「stashline --help」を実行してください。</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add にはテキスト、「-」、--image ファイル、--clipboard のいずれかが必要です</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add に指定できるのはテキスト、「-」、--image ファイル、--clipboard のうち 1 つだけです</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add に --title と --image はそれぞれ 1 回しか指定できません</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list には引数を指定できません</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list には --favorites と --history のどちらか一方だけを指定できます</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 には項目を 1 つ指定します（UUID か「stashline list」での番号）</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>引数の 1 つが正しい UTF-8 テキストではありません</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>不明なオプション「%1」</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>「%1」はコマンドでも、ファイルでも、URL でもありません</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>要求が 1 行の JSON オブジェクトではありません。</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>不明な要求「%1」です。</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>要求のフィールド「%1」が不明か、ないか、型が正しくありません。</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>add の要求に指定できるのは、テキスト、画像、クリップボードのうち 1 つだけです。</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>要求が大きすぎます。</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline はまだ起動中です。もう一度お試しください。</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline はすでに実行中です。ウィンドウを前面に表示しました。</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline は実行中ですが、応答しませんでした。</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>%1 の保存データを書き込み用にロックできません。</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>保存データが使用中です。もう一度お試しください。</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>標準入力を読み込めません。</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>標準入力が UTF-8 テキストではないため、何も追加しませんでした。</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>クリップボードやブラウザーを使うためのデスクトップセッション（DISPLAY または WAYLAND_DISPLAY）がありません。</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>クリップボードに追加できるものがありません。</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline は項目を保持していますが、まだ保存できていません: %1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>項目を保存できませんでした: %1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>このファイルは存在しません。</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>項目 %1 はありません。「stashline list」の項目番号は 1 から %2 までです。</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>項目 %1 はありません。リストは空です。</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>「%1」は項目番号でも UUID でもありません。</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>項目 %1 はありません。</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>リンクをコピーしました: %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>画像をコピーしました</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>テキストをコピーしました</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>この項目の画像はまだこのコンピューターにありません。</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>この項目にはコピーできるものがありません。</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>この項目にはリンクがありません。</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>%1 を開くプログラムがありませんでした。</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>開きました: %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>追加するものがありません。テキストが空です。</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>保存するものがありません。タイトル、テキスト、画像がすべて空です。</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>画像を %1 に保存できませんでした。</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>お気に入り</translation>

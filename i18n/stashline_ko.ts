@@ -7,6 +7,257 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>사용법: stashline [파일|URL]...
+  또는: stashline add [--title 제목] [--favorite] 텍스트|-|--image 파일|--clipboard
+  또는: stashline list [--json] [--favorites|--history]
+  또는: stashline copy 항목
+  또는: stashline open 항목
+메모, 링크, 사진을 보관해 다른 기기로 가져갑니다.
+
+인수 없이 실행하면 Stashline을 시작하거나 창을 앞으로 가져옵니다. 파일과 URL은
+각각 항목 하나가 됩니다. 사진 파일은 사진, 텍스트 파일은 메모가 되며 둘 다 파일
+이름이 제목이 됩니다. URL은 링크가 됩니다. 없거나 추가할 수 없는 파일은 한 줄씩
+알려 주고 나머지는 추가합니다.
+
+명령:
+  add 텍스트...          메모를 추가합니다(텍스트가 스킴이 있는 URL이면 링크)
+  add -                  표준 입력에서 읽은 텍스트를 추가합니다
+    -t, --title 제목     항목에 제목을 붙입니다(생략하면 사진은 파일 이름)
+    -f, --favorite       항목을 즐겨찾기로 표시합니다
+    -i, --image 파일     파일의 사진을 추가합니다(JPEG, PNG, WebP, GIF 등)
+    -c, --clipboard      클립보드의 내용(사진, 링크, 텍스트)을 추가합니다
+  list                   창과 같이 묶은 항목을 번호와 함께 나열합니다
+    --json               JSON 배열로 출력합니다(uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          오래된 즐겨찾기만
+    --history            기록만
+  copy 항목              항목의 링크, 텍스트 또는 사진을 클립보드에 복사합니다
+  open 항목              항목의 링크를 브라우저나 메일 프로그램에서 엽니다
+항목은 항목의 UUID이거나 'stashline list'에 나오는 번호입니다.
+
+옵션:
+      --panel            트레이 패널을 엽니다(키보드 단축키에 지정해 두세요)
+  -h, --help             이 도움말을 보여 주고 끝냅니다
+      --version          버전을 보여 주고 끝냅니다
+
+Stashline이 실행 중이면 Stashline이 직접 명령을 실행하므로 새 항목이 바로
+표시되고 업로드됩니다. 실행 중이 아니면 명령이 저장소에 직접 쓰고, 다음에
+Stashline을 시작할 때 추가한 항목을 업로드합니다. STASHLINE_GROUP_DIR로 다른
+저장소를 고를 수 있습니다. 터미널에서는 제목의 제어 문자를 이스케이프해
+표시합니다(\x1B, \u202E).
+
+종료 상태: 0 완료, 1 실패(이유는 표준 오류에 있음), 2 잘못된 사용.
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>자세한 내용은 'stashline --help'를 실행해 보세요.</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add에는 텍스트, '-', --image 파일, --clipboard 중 하나가 필요합니다</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add에는 텍스트, '-', --image 파일, --clipboard 중 하나만 줄 수 있습니다</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add에는 --title과 --image를 한 번씩만 줄 수 있습니다</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list에는 인수를 줄 수 없습니다</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list에는 --favorites와 --history 중 하나만 줄 수 있습니다</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1에는 항목 하나를 줍니다: 그 UUID 또는 'stashline list'에 나오는 번호</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>인수 중 하나가 올바른 UTF-8 텍스트가 아닙니다</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>알 수 없는 옵션 '%1'</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>'%1'은(는) 명령도, 파일도, URL도 아닙니다</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>요청이 한 줄짜리 JSON 객체가 아닙니다.</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>알 수 없는 요청 '%1'입니다.</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>요청의 '%1' 필드를 알 수 없거나, 없거나, 형식이 잘못되었습니다.</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>add 요청에는 텍스트, 이미지, 클립보드 중 하나만 줄 수 있습니다.</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>요청이 너무 큽니다.</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline이 아직 시작하는 중입니다. 다시 시도하세요.</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline이 이미 실행 중이어서 창을 앞으로 가져왔습니다.</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline이 실행 중이지만 응답하지 않았습니다.</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>%1의 저장소를 쓰기용으로 잠글 수 없습니다.</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>저장소가 사용 중입니다. 다시 시도하세요.</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>표준 입력을 읽을 수 없습니다.</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>표준 입력이 UTF-8 텍스트가 아니어서 아무것도 추가하지 않았습니다.</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>클립보드나 브라우저를 쓸 데스크톱 세션(DISPLAY 또는 WAYLAND_DISPLAY)이 없습니다.</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>클립보드에 추가할 내용이 없습니다.</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline이 항목을 보관하고 있지만 아직 저장하지 못했습니다: %1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>항목을 저장하지 못했습니다: %1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>이 파일이 없습니다.</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>항목 %1이(가) 없습니다. 'stashline list'의 항목 번호는 1부터 %2까지입니다.</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>항목 %1이(가) 없습니다. 목록이 비어 있습니다.</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>'%1'은(는) 항목 번호도 UUID도 아닙니다.</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>항목 %1이(가) 없습니다.</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>링크를 복사했습니다: %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>사진을 복사했습니다</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>텍스트를 복사했습니다</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>이 항목의 사진이 아직 이 컴퓨터에 없습니다.</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>항목에 복사할 내용이 없습니다.</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>항목에 링크가 없습니다.</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>%1을(를) 연 프로그램이 없습니다.</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>열었습니다: %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>추가할 내용이 없습니다. 텍스트가 비어 있습니다.</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>저장할 내용이 없습니다. 제목, 텍스트, 사진이 모두 비어 있습니다.</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>사진을 %1에 저장하지 못했습니다.</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>즐겨찾기</translation>

@@ -7,6 +7,254 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>用法：stashline [文件|URL]...
+  或：stashline add [--title 标题] [--favorite] 文本|-|--image 文件|--clipboard
+  或：stashline list [--json] [--favorites|--history]
+  或：stashline copy 项目
+  或：stashline open 项目
+保存笔记、链接和图片，带到你的其他设备上。
+
+不带参数时，启动 Stashline 或将其窗口置于最前。每个文件或 URL 成为一个项目：
+图片文件成为图片，文本文件成为笔记，两者都以文件名为标题；URL 成为链接。
+缺失或无法添加的文件会单独用一行报告，其余的照常添加。
+
+命令：
+  add 文本...            添加一条笔记；文本是带协议的 URL 时添加链接
+  add -                  添加从标准输入读取的文本
+    -t, --title 标题     为项目设置标题（图片默认使用文件名）
+    -f, --favorite       将项目标为收藏
+    -i, --image 文件     添加文件中的图片（JPEG、PNG、WebP、GIF 等）
+    -c, --clipboard      添加剪贴板中的内容：图片、链接或文本
+  list                   按窗口中的分组列出项目，并编号
+    --json               以 JSON 数组输出（uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section）
+    --favorites          只列出较早的收藏
+    --history            只列出历史记录
+  copy 项目              将项目的链接、文本或图片复制到剪贴板
+  open 项目              在浏览器或邮件程序中打开项目的链接
+项目是项目的 UUID，或它在“stashline list”中的编号。
+
+选项：
+      --panel            打开托盘面板（可将其绑定到键盘快捷键）
+  -h, --help             显示此帮助并退出
+      --version          显示版本并退出
+
+Stashline 运行时由它执行命令，因此新项目会立即显示并上传。否则命令直接写入存储，
+下次启动 Stashline 时再上传新增的内容。STASHLINE_GROUP_DIR 可选择其他存储。
+在终端中，标题里的控制字符会以转义形式显示（\x1B、\u202E）。
+
+退出状态：0 完成，1 失败（原因见标准错误输出），2 用法错误。
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>运行“stashline --help”了解更多信息。</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add 需要文本、“-”、--image 文件或 --clipboard 之一</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add 只能接受文本、“-”、--image 文件或 --clipboard 中的一个</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add 的 --title 和 --image 各只能指定一次</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list 不接受参数</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list 只能指定 --favorites 或 --history 之一，不能同时指定</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 需要一个项目：它的 UUID 或它在“stashline list”中的编号</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>某个参数不是有效的 UTF-8 文本</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>“%1”不是命令、文件或 URL</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>请求不是一行中的一个 JSON 对象。</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>未知请求“%1”。</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>请求的字段“%1”未知、缺失或类型错误。</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>add 请求只能包含文本、图片或剪贴板中的一个。</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>请求过大。</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline 仍在启动，请重试。</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline 已在运行，其窗口已置于最前。</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline 正在运行，但没有响应。</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>无法锁定 %1 中的存储以进行写入。</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>存储正忙，请重试。</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>无法读取标准输入。</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>标准输入不是 UTF-8 文本，未添加任何内容。</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>没有可访问剪贴板或浏览器的桌面会话（DISPLAY 或 WAYLAND_DISPLAY）。</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>剪贴板中没有可添加的内容。</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline 保留了该项目，但暂时未能保存：%1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>无法保存该项目：%1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>此文件不存在。</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>没有项目 %1：“stashline list”中的项目编号为 1 到 %2。</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>没有项目 %1：列表为空。</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>“%1”既不是项目编号也不是 UUID。</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>没有项目 %1。</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>已复制链接 %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>已复制图片</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>已复制文本</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>该项目的图片尚未下载到这台电脑。</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>该项目没有可复制的内容。</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>该项目没有链接。</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>没有程序打开 %1。</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>已打开 %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>没有可添加的内容：文本为空。</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>没有可保存的内容：标题、文本和图片都为空。</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>无法将图片保存到 %1。</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>收藏</translation>

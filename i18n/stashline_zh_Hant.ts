@@ -7,6 +7,254 @@
         <source>Stashline</source>
         <translation>Stashline</translation>
     </message>
+    <message id="cli.help">
+        <source>Usage: stashline [FILE|URL]...
+   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
+   or: stashline list [--json] [--favorites|--history]
+   or: stashline copy ITEM
+   or: stashline open ITEM
+Keep notes, links and pictures to carry to your other devices.
+
+With no arguments, starts Stashline or brings its window to the front. Each FILE or
+URL becomes one item: a picture file a picture and a text file a note, each titled
+with the file's name, a URL a link. A file that is missing or cannot be added is
+reported on its own line; the others are added.
+
+Commands:
+  add TEXT...            add a note, or a link when TEXT is a URL with a scheme
+  add -                  add the text read from standard input
+    -t, --title TITLE    give the item a title (a picture gets its file's name)
+    -f, --favorite       mark the item as a favourite
+    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)
+    -c, --clipboard      add what the clipboard holds: a picture, a link or text
+  list                   list the items as the window groups them, numbered
+    --json               as a JSON array (uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section)
+    --favorites          only the older favourites
+    --history            only the history
+  copy ITEM              put an item's link, text or picture on the clipboard
+  open ITEM              open an item's link in your browser or mail program
+ITEM is an item's UUID or its number in 'stashline list'.
+
+Options:
+      --panel            open the tray panel (bind it to a keyboard shortcut)
+  -h, --help             show this help and exit
+      --version          show the version and exit
+
+While Stashline runs, it carries out the command, so a new item shows at once and
+is uploaded. Otherwise the command works on the store directly and the next start
+of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
+On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
+
+Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+</source>
+        <translation>用法：stashline [檔案|URL]...
+  或：stashline add [--title 標題] [--favorite] 文字|-|--image 檔案|--clipboard
+  或：stashline list [--json] [--favorites|--history]
+  或：stashline copy 項目
+  或：stashline open 項目
+保存筆記、連結和圖片，帶到你的其他裝置上。
+
+不帶參數時，啟動 Stashline 或將其視窗移到最前面。每個檔案或 URL 會成為一個項目：
+圖片檔成為圖片，文字檔成為筆記，兩者都以檔名為標題；URL 成為連結。
+找不到或無法加入的檔案會各自以一行回報，其餘的照常加入。
+
+指令：
+  add 文字...            加入一則筆記；文字是含通訊協定的 URL 時加入連結
+  add -                  加入從標準輸入讀取的文字
+    -t, --title 標題     為項目設定標題（圖片預設使用檔名）
+    -f, --favorite       將項目標為收藏
+    -i, --image 檔案     加入檔案中的圖片（JPEG、PNG、WebP、GIF 等）
+    -c, --clipboard      加入剪貼簿中的內容：圖片、連結或文字
+  list                   依視窗中的分組列出項目，並加上編號
+    --json               以 JSON 陣列輸出（uuid, title, content, kind, favorite,
+                         created, syncStatus, group, section）
+    --favorites          只列出較早的收藏
+    --history            只列出歷史記錄
+  copy 項目              將項目的連結、文字或圖片拷貝到剪貼簿
+  open 項目              在瀏覽器或郵件程式中開啟項目的連結
+項目是項目的 UUID，或它在「stashline list」中的編號。
+
+選項：
+      --panel            開啟系統匣面板（可將其綁定到鍵盤快速鍵）
+  -h, --help             顯示此說明並結束
+      --version          顯示版本並結束
+
+Stashline 執行時由它執行指令，因此新項目會立即顯示並上傳。否則指令直接寫入儲存區，
+下次啟動 Stashline 時再上傳新加入的內容。STASHLINE_GROUP_DIR 可選擇其他儲存區。
+在終端機中，標題裡的控制字元會以跳脫形式顯示（\x1B、\u202E）。
+
+結束狀態：0 完成，1 失敗（原因見標準錯誤輸出），2 用法錯誤。
+</translation>
+    </message>
+    <message id="cli.usage.tryHelp">
+        <source>Try 'stashline --help' for more information.</source>
+        <translation>執行「stashline --help」以取得更多資訊。</translation>
+    </message>
+    <message id="cli.usage.addNeedsSource">
+        <source>add needs a TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add 需要文字、「-」、--image 檔案或 --clipboard 其中之一</translation>
+    </message>
+    <message id="cli.usage.addOneSource">
+        <source>add takes one of TEXT, '-', --image FILE or --clipboard</source>
+        <translation>add 只能接受文字、「-」、--image 檔案或 --clipboard 其中一個</translation>
+    </message>
+    <message id="cli.usage.addOnce">
+        <source>add takes --title and --image once</source>
+        <translation>add 的 --title 和 --image 各只能指定一次</translation>
+    </message>
+    <message id="cli.usage.listNoArguments">
+        <source>list takes no arguments</source>
+        <translation>list 不接受參數</translation>
+    </message>
+    <message id="cli.usage.listOneScope">
+        <source>list takes --favorites or --history, not both</source>
+        <translation>list 只能指定 --favorites 或 --history 其中之一，不能同時指定</translation>
+    </message>
+    <message id="cli.usage.oneItem %1">
+        <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
+        <translation>%1 需要一個項目：它的 UUID 或它在「stashline list」中的編號</translation>
+    </message>
+    <message id="cli.usage.notUtf8">
+        <source>an argument is not valid UTF-8 text</source>
+        <translation>某個參數不是有效的 UTF-8 文字</translation>
+    </message>
+    <message id="cli.usage.unknownOption %1">
+        <source>unknown option '%1'</source>
+        <translation>未知的選項「%1」</translation>
+    </message>
+    <message id="cli.usage.noCommand %1">
+        <source>'%1' is no command, file or URL</source>
+        <translation>「%1」不是指令、檔案或 URL</translation>
+    </message>
+    <message id="cli.request.unreadable">
+        <source>The request is not one JSON object on one line.</source>
+        <translation>要求不是一行中的一個 JSON 物件。</translation>
+    </message>
+    <message id="cli.request.unknownCommand %1">
+        <source>Unknown request “%1”.</source>
+        <translation>未知的要求「%1」。</translation>
+    </message>
+    <message id="cli.request.field %1">
+        <source>The request's field “%1” is unknown, missing or of the wrong type.</source>
+        <translation>要求的欄位「%1」未知、缺少或類型錯誤。</translation>
+    </message>
+    <message id="cli.request.oneSource">
+        <source>An add request takes one of text, image or clipboard.</source>
+        <translation>add 要求只能包含文字、圖片或剪貼簿其中一個。</translation>
+    </message>
+    <message id="cli.request.tooLarge">
+        <source>The request is too large.</source>
+        <translation>要求過大。</translation>
+    </message>
+    <message id="cli.instance.starting">
+        <source>Stashline is still starting; try again.</source>
+        <translation>Stashline 仍在啟動，請再試一次。</translation>
+    </message>
+    <message id="cli.instance.broughtToFront">
+        <source>Stashline is already running; its window was brought to the front.</source>
+        <translation>Stashline 已在執行，其視窗已移到最前面。</translation>
+    </message>
+    <message id="cli.instance.noAnswer">
+        <source>Stashline is running but did not answer.</source>
+        <translation>Stashline 正在執行，但沒有回應。</translation>
+    </message>
+    <message id="cli.store.cannotLock %1">
+        <source>The store in %1 cannot be locked for writing.</source>
+        <translation>無法鎖定 %1 中的儲存區以進行寫入。</translation>
+    </message>
+    <message id="cli.store.busy">
+        <source>The store is busy; try again.</source>
+        <translation>儲存區正忙，請再試一次。</translation>
+    </message>
+    <message id="cli.stdin.unreadable">
+        <source>Standard input cannot be read.</source>
+        <translation>無法讀取標準輸入。</translation>
+    </message>
+    <message id="cli.stdin.notUtf8">
+        <source>Standard input is not UTF-8 text; nothing was added.</source>
+        <translation>標準輸入不是 UTF-8 文字，未加入任何內容。</translation>
+    </message>
+    <message id="cli.desktop.none">
+        <source>No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.</source>
+        <translation>沒有可使用剪貼簿或瀏覽器的桌面工作階段（DISPLAY 或 WAYLAND_DISPLAY）。</translation>
+    </message>
+    <message id="cli.add.clipboardEmpty">
+        <source>The clipboard holds nothing to add.</source>
+        <translation>剪貼簿中沒有可加入的內容。</translation>
+    </message>
+    <message id="cli.add.notSavedYet %1">
+        <source>Stashline keeps the item but could not save it yet: %1</source>
+        <translation>Stashline 保留了該項目，但暫時無法儲存：%1</translation>
+    </message>
+    <message id="cli.add.notSaved %1">
+        <source>The item could not be saved: %1</source>
+        <translation>無法儲存該項目：%1</translation>
+    </message>
+    <message id="cli.file.missing">
+        <source>There is no such file.</source>
+        <translation>此檔案不存在。</translation>
+    </message>
+    <message id="cli.item.none %1 %2">
+        <source>There is no item %1: `stashline list` numbers the items from 1 to %2.</source>
+        <translation>沒有項目 %1：「stashline list」中的項目編號為 1 到 %2。</translation>
+    </message>
+    <message id="cli.item.noneInEmptyList %1">
+        <source>There is no item %1: the list is empty.</source>
+        <translation>沒有項目 %1：清單是空的。</translation>
+    </message>
+    <message id="cli.item.notAnItem %1">
+        <source>“%1” is neither an item number nor a UUID.</source>
+        <translation>「%1」既不是項目編號也不是 UUID。</translation>
+    </message>
+    <message id="cli.item.noUuid %1">
+        <source>There is no item %1.</source>
+        <translation>沒有項目 %1。</translation>
+    </message>
+    <message id="cli.copy.link %1">
+        <source>Copied the link %1</source>
+        <translation>已拷貝連結 %1</translation>
+    </message>
+    <message id="cli.copy.picture">
+        <source>Copied the picture</source>
+        <translation>已拷貝圖片</translation>
+    </message>
+    <message id="cli.copy.text">
+        <source>Copied the text</source>
+        <translation>已拷貝文字</translation>
+    </message>
+    <message id="cli.copy.pictureMissing">
+        <source>The picture of this item is not on this computer yet.</source>
+        <translation>該項目的圖片尚未下載到這台電腦。</translation>
+    </message>
+    <message id="cli.copy.nothing">
+        <source>The item holds nothing to copy.</source>
+        <translation>該項目沒有可拷貝的內容。</translation>
+    </message>
+    <message id="cli.open.noLink">
+        <source>The item has no link.</source>
+        <translation>該項目沒有連結。</translation>
+    </message>
+    <message id="cli.open.failed %1">
+        <source>No program opened %1.</source>
+        <translation>沒有程式開啟 %1。</translation>
+    </message>
+    <message id="cli.open.done %1">
+        <source>Opened %1</source>
+        <translation>已開啟 %1</translation>
+    </message>
+    <message id="share.input.nothingToAdd">
+        <source>Nothing to add: the text is empty.</source>
+        <translation>沒有可加入的內容：文字是空的。</translation>
+    </message>
+    <message id="share.input.nothingToSave">
+        <source>Nothing to save: the title, the text and the picture are empty.</source>
+        <translation>沒有可儲存的內容：標題、文字和圖片都是空的。</translation>
+    </message>
+    <message id="share.composer.image.notSaved %1">
+        <source>The picture could not be saved in %1.</source>
+        <translation>無法將圖片儲存到 %1。</translation>
+    </message>
     <message id="share.favorites.title">
         <source>Favorites</source>
         <translation>我的最愛</translation>

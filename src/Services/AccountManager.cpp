@@ -1,5 +1,6 @@
 #include "AccountManager.h"
 
+#include "LocalServerLauncher.h"
 #include "SyncManagerProtocol.h"
 #include "diagnostics/AppLogger.h"
 #include "platform/NotificationCenter.h"
@@ -11,8 +12,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -38,8 +37,14 @@ AccountManager::AccountManager(std::unique_ptr<CredentialStore> store, const QSt
     : QObject(parent)
     , m_store(std::move(store))
     , m_accountFilePath(accountFilePath)
-    , m_localServerTool(QStringLiteral(STASHLINE_LOCAL_SERVER_TOOL))
+    , m_localServer(new LocalServerLauncher(QStringLiteral(STASHLINE_LOCAL_SERVER_TOOL), accountFilePath, this))
 {
+    connect(m_localServer, &LocalServerLauncher::finished, this, [this](const CloudAccount &account, const QString &problem) {
+        if (account.isValid())
+            switchTo(account);
+        else
+            fail(problem);
+    });
     NotificationCenter &center = NotificationCenter::defaultCenter();
     center.addObserver(CloudSyncNotification::didFinish, nullptr, this, [this](const Notification &notification) {
         if (notification.userInfo.isEmpty()) { // neither failed nor abandoned
@@ -123,7 +128,7 @@ QString AccountManager::state() const
 
 bool AccountManager::isBusy() const
 {
-    return !m_operation.isNull() || !m_localServer.isNull() || m_isWaitingForKeyring;
+    return !m_operation.isNull() || m_localServer->isRunning() || m_isWaitingForKeyring;
 }
 
 QString AccountManager::serverAddress() const
@@ -136,13 +141,7 @@ QString AccountManager::serverAddress() const
 
 QString AccountManager::localServerProblem() const
 {
-    const QFileInfo tool(m_localServerTool);
-    const bool installed = tool.isExecutable() && QFileInfo::exists(tool.absolutePath() + QStringLiteral("/node_modules"));
-    if (installed && !QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
-        return {};
-    return localized("account.localServer.missing",
-                     "A local server needs the cloud-server tool of Stashline's source folder (with its Node.js packages) "
-                     "and Node.js, which this installation does not have.");
+    return m_localServer->problem();
 }
 
 void AccountManager::signIn(const QString &serverAddress, const QString &userName, const QString &password,
@@ -165,12 +164,7 @@ void AccountManager::cancel()
         m_operation->deleteLater();
         m_operation = nullptr;
     }
-    if (m_localServer) {
-        m_localServer->disconnect(this);
-        m_localServer->kill();
-        m_localServer->deleteLater();
-        m_localServer = nullptr;
-    }
+    m_localServer->cancel();
     emit changed();
 }
 
@@ -260,38 +254,10 @@ void AccountManager::useLocalServer()
 {
     if (isBusy() || state() == QLatin1String("environment"))
         return;
-    if (const QString problem = localServerProblem(); !problem.isEmpty()) {
+    if (const QString problem = m_localServer->problem(); !problem.isEmpty()) {
         fail(problem);
         return;
     }
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty())
-        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    // The tool writes the account file itself (mode 0600, marked as the local server's).
-    m_localServer = new QProcess(this);
-    m_localServer->setProgram(m_localServerTool);
-    m_localServer->setArguments({QStringLiteral("start"), QStringLiteral("--dir"), dataHome + QStringLiteral("/Stashline/cloud-server"),
-                                 QStringLiteral("--database"), SignInOperation::defaultDatabaseName, QStringLiteral("--account-file"),
-                                 m_accountFilePath});
-    connect(m_localServer, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
-        const QByteArray errors = m_localServer->readAllStandardError();
-        m_localServer->deleteLater();
-        m_localServer = nullptr;
-        const CloudAccount account = CloudAccount::fromFile(m_accountFilePath);
-        if (status != QProcess::NormalExit || exitCode != 0 || !account.isValid()) {
-            AppLogger::error(AppLogger::cloudKit(), QStringLiteral("The local server did not start"), QString::fromLocal8Bit(errors).trimmed());
-            fail(localized("account.localServer.failed", "The local server did not start."));
-            return;
-        }
-        switchTo(account);
-    });
-    connect(m_localServer, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart && m_localServer) {
-            m_localServer->deleteLater();
-            m_localServer = nullptr;
-            fail(localized("account.localServer.failed", "The local server did not start."));
-        }
-    });
     m_localServer->start();
     emit changed();
 }

@@ -9,7 +9,7 @@
 #include <memory>
 
 class CredentialStore;
-class QProcess;
+class LocalServerLauncher;
 class SignInOperation;
 
 // The signed-in cloud account, as the account page shows and changes it. The account file keeps
@@ -94,12 +94,11 @@ private:
 
     std::unique_ptr<CredentialStore> m_store;
     QString m_accountFilePath;
-    QString m_localServerTool;
     CloudAccount m_account;
     CloudAccount m_offeredAccount; // signed in, waiting for the user to allow the file
     QString m_message;
     QPointer<SignInOperation> m_operation;
-    QPointer<QProcess> m_localServer;
+    LocalServerLauncher *m_localServer;
     bool m_isWaitingForKeyring = false;
     QDateTime m_lastDownload;
     QDateTime m_lastUpload;

@@ -1,65 +1,62 @@
 #pragma once
 
 #include "CloudDatabaseProtocol.h"
+#include "PassContext.h"
+#include "PictureFiles.h"
+#include "RecordMerger.h"
+#include "RetrySchedule.h"
 #include "SyncManagerProtocol.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QProcessEnvironment>
-#include <QTimer>
 
 #include <memory>
 
+class DownloadPass;
 class ImageManager;
 class ManagedObjectContext;
 class ShareItem;
+class SyncClock;
+class UploadPass;
 
 // The cloud sync engine: mirrors the local store into the user's private cloud database, one
-// "ShareItem" record per item, and brings the cloud's records back into the store.
-//
-// Upload sends every pending, failed, syncing or deletion-marked item in one request, each
-// record written only over the cloud revision the item was last confirmed against, then fetches
-// the records back. An item becomes synced only when the cloud holds the very revision this
-// device wrote and the item has not changed since its record was built; only then do deleted
-// items leave the store. A write that lost a race is never sent again as it was: the cloud copy
-// is read, and the later change (by "modifiedAt") wins, either merged into the item or sent by
-// the next pass over the new revision. A deletion always wins.
-//
-// Download reads only what changed since the last merged page of the account's change feed
-// (the checkpoint is saved with the merge) and merges it by "uuid": the cloud copy wins over
-// synced items, and over items with unsent local changes only when its change is later.
-// Pictures travel once: an item keeps the cloud's digest of its picture, so a picture it holds
-// is neither fetched nor sent again, and a replaced picture file is removed. At start-up,
-// picture files no item names are removed. A change push uploads
-// what is waiting, then downloads.
-//
-// An upload or a download that failed for a passing reason (no network, the server busy or out
-// of reach) is tried again by itself after a pause that doubles from 2 s up to a minute; the
-// items show failed, or the banner the error, meanwhile, and a retry by the user or a push
-// starts at once.
+// "ShareItem" record per item, and brings the cloud's records back into the store. This class
+// schedules the passes and keeps what lives between them; the passes themselves are
+// UploadPass and DownloadPass, the merge rule is MergeDecision (carried out by RecordMerger),
+// picture files are PictureFiles, and automatic retries are RetrySchedule.
 //
 // One pass runs at a time, upload or download; a request during a pass schedules one follow-up
-// pass of its kind (so a flood of pushes costs at most two downloads). At construction, items a
-// killed process left "syncing" go back to pending and an upload pass is queued.
+// pass of its kind (so a flood of pushes costs at most two downloads), and when both wait they
+// take turns. A change push uploads what waits, then downloads. An upload or a download that
+// failed for a passing reason is tried again by itself (RetrySchedule); a retry by the user or a
+// push starts at once. Passes that keep meeting another device's writes end after
+// maxConflictRounds in a row, the items still waiting marked failed, until a retry or a clean
+// pass. A successful upload after a failed download starts the download at once, so the
+// banner's error clears as soon as the server is back.
+//
+// At construction, items a killed process left syncing and items that failed before go back to
+// waiting and are uploaded, and picture files no item names are removed. Without an account
+// (signed out) nothing is uploaded or downloaded: items wait, pending, for the next account.
 //
 // Failures end as item statuses, the "errorMessage" of the download's finish notification, or
-// log lines; nothing is reported to callers.
-//
-// Lives on the main thread. Cloud completions arrive on the cloud layer's thread and are
-// re-posted to the main queue; a posted step does nothing once the engine is gone. Under a test
-// runner ("XCTestConfigurationFilePath" in the environment) no subscription is saved, and
-// upload and download do nothing.
+// log lines; nothing is reported to callers. Lives on the main thread. Under a test runner
+// ("XCTestConfigurationFilePath" in the environment) no subscription is saved, and upload and
+// download do nothing.
 class CloudKitSyncManager : public QObject, public SyncManagerProtocol
 {
     Q_OBJECT
 public:
     static inline const QString containerIdentifier = QStringLiteral("iCloud.com.quellmar.Stashline");
     static inline const QString subscriptionID = QStringLiteral("share-item-changes");
+    static constexpr int maxConflictRounds = 5;
 
     // The process-wide engine over the configured cloud account and the on-disk store, created
     // on first use (its construction saves the change subscription). Main thread.
     static CloudKitSyncManager &shared();
 
+    CloudKitSyncManager(CloudContainerProtocol &container, ManagedObjectContext &context, ImageManager &images,
+                        const QProcessEnvironment &environment, SyncClock &clock, QObject *parent = nullptr);
     CloudKitSyncManager(CloudContainerProtocol &container, ManagedObjectContext &context, ImageManager &images,
                         const QProcessEnvironment &environment, QObject *parent = nullptr);
     ~CloudKitSyncManager() override;
@@ -70,9 +67,9 @@ public:
 
     // Saves the subscription that makes every change of a "ShareItem" record push to devices.
     void subscribeToChanges();
-    // Applies downloaded records to the store, matching by "uuid", and saves it.
+    // Applies downloaded records to the store through the merge rule, and saves it.
     void mergeDownloadedRecords(const QList<CloudRecord> &records);
-    // A change push from another device: starts a download.
+    // A change push from another device: uploads what waits, then downloads.
     void handleNotification();
 
     // Before the container changes account: abandons the pass in flight (no answer of a request
@@ -85,49 +82,38 @@ public:
     void startWithAccount();
 
     bool isTestRun() const { return m_isTestRun; }
-    // Whether an upload pass is in flight right now.
     bool isUploading() const { return m_activePass == Pass::upload; }
+    bool isDownloading() const { return m_activePass == Pass::download; }
     // Whether no pass runs and none waits to start.
     bool isIdle() const { return m_activePass == Pass::none && !m_isUploadRequested && !m_isDownloadRequested; }
+    // Whether an automatic retry waits to run.
+    bool isUploadRetryScheduled() const { return m_uploadRetry.isScheduled(); }
+    bool isDownloadRetryScheduled() const { return m_downloadRetry.isScheduled(); }
 
 private:
     enum class Pass { none, upload, download };
-    struct UploadPass;
-    struct VerificationState;
 
-    CloudDatabaseProtocol &database();
-    void beginPass(Pass pass);
+    bool hasAccount() const;
+    PassContext passContext();
     void endPass();
     void startRequestedPass();
-    void recoverInterruptedUploads();
-    void handleUploadResult(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecord> &savedRecords,
-                            const std::optional<CloudError> &error);
-    void verifyUpload(const std::shared_ptr<UploadPass> &pass, const QList<CloudRecordID> &ids);
-    void evaluateVerification(const std::shared_ptr<UploadPass> &pass, const std::optional<CloudError> &error,
-                              const VerificationState &state, const QList<CloudRecordID> &ids);
-    void resolveConflict(ShareItem *item, const CloudRecord &cloudCopy, bool &needsUpload);
-    void keepLocalOver(ShareItem *item, const CloudRecord &cloudCopy);
-    CloudDatabaseProtocol::KnownDigests knownPictureDigests();
-    void removeUnreferencedImages();
-    // Schedules `timer` after the next pause in `delayMilliseconds` when `error` is passing.
-    void scheduleAutomaticRetry(const CloudError &error, QTimer *timer, int &delayMilliseconds);
-    void saveIgnoringErrors();
+    void recoverWaitingItems();
 
     CloudContainerProtocol &m_container;
-    CloudDatabaseProtocol *m_database = nullptr; // resolved on first use
     ManagedObjectContext &m_context;
     ImageManager &m_images;
+    SyncClock &m_clock;
+    PictureFiles m_pictures;
+    RecordMerger m_merger;
+    RetrySchedule m_uploadRetry;
+    RetrySchedule m_downloadRetry;
+    QHash<QString, int> m_misreads; // record name and revision to times it could not be read
     bool m_isTestRun = false;
     Pass m_activePass = Pass::none;
     Pass m_lastPass = Pass::none;
+    QPointer<QObject> m_pass; // the pass in flight; deleting it abandons it
     bool m_isUploadRequested = false;
     bool m_isDownloadRequested = false;
+    bool m_lastDownloadFailed = false;
     int m_conflictRounds = 0; // upload passes in a row that ended in a conflict
-    QTimer *m_retryTimer;
-    int m_retryDelayMilliseconds = 0; // the pause before the next automatic upload; 0: none yet
-    QTimer *m_downloadRetryTimer;
-    int m_downloadRetryDelayMilliseconds = 0;
-    quint64 m_accountGeneration = 0; // stamped on every request; bumped when the account changes
-    bool m_hasConfirmedInPass = false;
 };
-

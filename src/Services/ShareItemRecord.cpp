@@ -1,9 +1,8 @@
 #include "ShareItemRecord.h"
 
-#include "store/ImageManager.h"
+#include "RecordFields.h"
 #include "store/ShareItem.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace ShareItemRecord {
@@ -19,6 +18,21 @@ std::optional<QDateTime> optionalDate(const QDateTime &date)
     return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
 }
 
+bool holdsType(const CloudValue &value, RecordField::Type type)
+{
+    switch (type) {
+    case RecordField::Type::string:
+        return std::holds_alternative<QString>(value);
+    case RecordField::Type::int64:
+        return std::holds_alternative<qint64>(value) || std::holds_alternative<double>(value);
+    case RecordField::Type::timestamp:
+        return std::holds_alternative<QDateTime>(value);
+    case RecordField::Type::asset:
+        return std::holds_alternative<CloudAsset>(value);
+    }
+    return false;
+}
+
 } // namespace
 
 QString uuidText(const QUuid &uuid)
@@ -28,43 +42,63 @@ QString uuidText(const QUuid &uuid)
 
 CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordID, const QString &imagesDirectory)
 {
+    using namespace RecordField;
     CloudRecord record(recordType, recordID);
     record.setRecordChangeTag(item.cloudRevision());
-    record.setTimestamp(QStringLiteral("modifiedAt"), optionalDate(item.modifiedAt()));
+    record.setTimestamp(modifiedAt, optionalDate(item.modifiedAt()));
     if (!item.isMarkedForDeletion()) {
-        record.setString(QStringLiteral("title"), optionalText(item.title()));
-        record.setString(QStringLiteral("content"), optionalText(item.content()));
-        record.setString(QStringLiteral("contentType"), optionalText(item.contentType()));
-        record.setInt64(QStringLiteral("isCompleted"), item.isCompleted() ? 1 : 0);
-        record.setTimestamp(QStringLiteral("dueDate"), optionalDate(item.dueDate()));
-        record.setTimestamp(QStringLiteral("createdAt"), optionalDate(item.createdAt()));
-        record.setInt64(QStringLiteral("isFavorite"), item.isFavorite() ? 1 : 0);
-        record.setInt64(QStringLiteral("isDeleted"), 0);
+        record.setString(title, optionalText(item.title()));
+        record.setString(content, optionalText(item.content()));
+        record.setString(contentType, optionalText(item.contentType()));
+        record.setInt64(isCompleted, item.isCompleted() ? 1 : 0);
+        record.setTimestamp(dueDate, optionalDate(item.dueDate()));
+        record.setTimestamp(createdAt, optionalDate(item.createdAt()));
+        record.setInt64(isFavorite, item.isFavorite() ? 1 : 0);
+        record.setInt64(isDeleted, 0);
         if (!item.imageUUID().isNull()) {
             const QString path = imagesDirectory + QLatin1Char('/') + uuidText(item.imageUUID()) + QStringLiteral(".jpg");
             if (!item.imageDigest().isEmpty())
-                record.setAsset(QStringLiteral("imageAsset"), CloudAsset::stub(item.imageDigest()));
+                record.setAsset(imageAsset, CloudAsset::stub(item.imageDigest()));
             else if (QFileInfo::exists(path))
-                record.setAsset(QStringLiteral("imageAsset"), CloudAsset(path));
+                record.setAsset(imageAsset, CloudAsset(path));
         }
     } else {
-        record.setInt64(QStringLiteral("isDeleted"), 1);
-        record.setString(QStringLiteral("title"), optionalText(item.title()));
+        record.setInt64(isDeleted, 1);
+        record.setString(title, optionalText(item.title()));
     }
-    record.setString(QStringLiteral("uuid"),
-                     item.uuid().isNull() ? std::nullopt : std::optional<QString>(uuidText(item.uuid())));
+    record.setString(uuid, item.uuid().isNull() ? std::nullopt : std::optional<QString>(uuidText(item.uuid())));
     return record;
 }
 
 std::optional<QUuid> recordUUID(const CloudRecord &record)
 {
-    const std::optional<QString> text = record.stringValue(QStringLiteral("uuid"));
+    const std::optional<QString> text = record.stringValue(RecordField::uuid);
     if (!text || text->size() != 36)
         return std::nullopt;
     const QUuid uuid = QUuid::fromString(*text);
     if (uuid.isNull() && *text != QStringLiteral("00000000-0000-0000-0000-000000000000"))
         return std::nullopt;
     return uuid;
+}
+
+std::optional<QString> readProblem(const CloudRecord &record)
+{
+    if (record.isTombstone())
+        return std::nullopt;
+    // A change time that cannot be read counts as none (the merge rule takes that as older than
+    // any time); every other field must read as what it is.
+    QStringList unreadable = record.unreadableKeys();
+    unreadable.removeAll(RecordField::modifiedAt);
+    if (!unreadable.isEmpty())
+        return QStringLiteral("unreadable %1").arg(unreadable.join(QStringLiteral(", ")));
+    if (!recordUUID(record))
+        return QStringLiteral("no valid uuid");
+    for (const RecordField::Description &field : RecordField::all()) {
+        const auto value = record.value(field.name);
+        if (value && field.name != RecordField::modifiedAt && !holdsType(*value, field.type))
+            return QStringLiteral("%1 of another type").arg(field.name);
+    }
+    return std::nullopt;
 }
 
 bool isNumberOne(const CloudRecord &record, const QString &key)
@@ -76,61 +110,64 @@ bool isNumberOne(const CloudRecord &record, const QString &key)
     return false;
 }
 
-void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &images, const QDateTime &now)
+void applyRecord(ShareItem &item, const CloudRecord &record, const QDateTime &now)
 {
-    item.setTitle(record.stringValue(QStringLiteral("title")).value_or(QString()));
-    item.setContent(record.stringValue(QStringLiteral("content")).value_or(QString()));
-    item.setContentType(record.stringValue(QStringLiteral("contentType")).value_or(QString()));
-    item.setIsCompleted(isNumberOne(record, QStringLiteral("isCompleted")));
-    item.setDueDate(record.timestampValue(QStringLiteral("dueDate")).value_or(QDateTime()));
-    item.setCreatedAt(record.timestampValue(QStringLiteral("createdAt")).value_or(QDateTime()));
-    item.setIsFavorite(isNumberOne(record, QStringLiteral("isFavorite")));
+    using namespace RecordField;
+    item.setTitle(record.stringValue(title).value_or(QString()));
+    item.setContent(record.stringValue(content).value_or(QString()));
+    item.setContentType(record.stringValue(contentType).value_or(QString()));
+    item.setIsCompleted(isNumberOne(record, isCompleted));
+    item.setDueDate(record.timestampValue(dueDate).value_or(QDateTime()));
+    item.setCreatedAt(record.timestampValue(createdAt).value_or(QDateTime()));
+    item.setIsFavorite(isNumberOne(record, isFavorite));
     item.setCloudKitRecordID(record.recordID().recordName());
-    item.setModifiedAt(changeTime(record, now).value_or(QDateTime()));
+    item.setModifiedAt(MergeDecision::effectiveTime(record.timestampValue(modifiedAt), now).value_or(QDateTime()));
     item.setCloudRevision(record.recordChangeTag());
     item.setSyncStatus(ShareItem::SyncStatus::synced);
     item.setLastSyncDate(now);
-    const auto asset = record.assetValue(QStringLiteral("imageAsset"));
-    if (!asset || asset->fileURL().isEmpty())
-        return; // none, one the item holds, or one that did not come (fetched by a later read)
-    const QUuid replaced = item.imageUUID();
-    const QUuid imageUUID = QUuid::createUuid();
-    images.moveDownloadedImage(asset->fileURL(), imageUUID);
-    if (!QFileInfo::exists(images.imageFileURL(imageUUID)))
-        return; // the image store said why; the item keeps the picture it has
-    item.setImageUUID(imageUUID);
-    item.setImageDigest(asset->digest());
-    if (!replaced.isNull())
-        images.deleteImage(replaced);
 }
 
 QString recordPictureDigest(const CloudRecord &record)
 {
-    const auto asset = record.assetValue(QStringLiteral("imageAsset"));
+    const auto asset = record.assetValue(RecordField::imageAsset);
     return asset ? asset->digest() : QString();
 }
 
-std::optional<QDateTime> changeTime(const CloudRecord &record, const QDateTime &now)
+MergeDecision::LocalState localState(const ShareItem *item)
 {
-    const std::optional<QDateTime> time = record.timestampValue(QStringLiteral("modifiedAt"));
-    if (!time || !time->isValid())
-        return std::nullopt;
-    return *time > now.addDays(1) ? now : *time;
+    MergeDecision::LocalState local;
+    if (!item)
+        return local;
+    local.exists = true;
+    local.hasUnsentChanges = item->syncStatus() != ShareItem::SyncStatus::synced;
+    local.isMarkedForDeletion = item->isMarkedForDeletion();
+    local.modifiedAt = item->modifiedAt().isValid() ? std::optional(item->modifiedAt()) : std::nullopt;
+    local.revision = item->cloudRevision();
+    local.pictureDigest = item->imageDigest();
+    return local;
 }
 
-bool isLaterChange(const std::optional<QDateTime> &candidate, const std::optional<QDateTime> &other)
+MergeDecision::Leaf leaf(const CloudRecord &record)
 {
-    if (!candidate)
-        return false;
-    return !other || *candidate > *other;
+    return {record.recordChangeTag(), isNumberOne(record, RecordField::isDeleted),
+            record.timestampValue(RecordField::modifiedAt), recordPictureDigest(record)};
 }
 
-bool isOlderRevision(const QString &revision, const QString &known)
+MergeDecision::CloudState cloudState(const std::optional<CloudRecord> &record)
 {
-    bool revisionRead = false, knownRead = false;
-    const qint64 generation = revision.section(QLatin1Char('-'), 0, 0).toLongLong(&revisionRead);
-    const qint64 knownGeneration = known.section(QLatin1Char('-'), 0, 0).toLongLong(&knownRead);
-    return revisionRead && knownRead && generation < knownGeneration;
+    if (!record)
+        return MergeDecision::CloudState::none();
+    if (record->isTombstone())
+        return MergeDecision::CloudState::deleted();
+    QList<MergeDecision::Leaf> leaves{leaf(*record)};
+    for (const CloudRecord &other : record->conflictingLeaves())
+        leaves.append(leaf(other));
+    return MergeDecision::CloudState::branches(leaves);
+}
+
+CloudRecord leafRecord(const CloudRecord &record, int index)
+{
+    return index == 0 ? record : record.conflictingLeaves().value(index - 1);
 }
 
 } // namespace ShareItemRecord

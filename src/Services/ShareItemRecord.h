@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MergeDecision.h"
+
 #include "platform/cloud/CloudRecord.h"
 
 #include <QDateTime>
@@ -7,11 +9,10 @@
 
 #include <optional>
 
-class ImageManager;
 class ShareItem;
 
 // The cloud record that mirrors one ShareItem: type "ShareItem", named after the item's uuid
-// on its first upload, in the default zone.
+// on its first upload, in the default zone. Field names and types: RecordFields.h.
 namespace ShareItemRecord {
 
 inline const QString recordType = QStringLiteral("ShareItem");
@@ -29,30 +30,29 @@ CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordI
 // The record's "uuid" when it is text in the canonical 36-character form; none otherwise.
 std::optional<QUuid> recordUUID(const CloudRecord &record);
 
+// Why the record cannot be taken for what the cloud holds, or none when it can: no valid
+// "uuid", a field of this version's table holding another type, or a field the reader could
+// not read. "modifiedAt" is the exception: one that cannot be read counts as no time. A
+// tombstone is always readable.
+std::optional<QString> readProblem(const CloudRecord &record);
+
 // Whether the field holds the number 1 (any other value, type or absence is false).
 bool isNumberOne(const CloudRecord &record, const QString &key);
 
-// Copies the record's values over `item` (the cloud wins, absent values included), marks it
-// synced as of `now` at the record's revision, and moves a downloaded picture into the image
-// store under a new UUID, removing the file it replaces. A picture the item holds already (same
-// digest), one that did not come, or none at all leaves the item's picture as it is. Does not
-// look at "isDeleted"; the caller handles deletions.
-void applyRecord(ShareItem &item, const CloudRecord &record, ImageManager &images, const QDateTime &now);
+// Copies the record's values over `item` (the cloud wins, absent values included) and marks it
+// synced as of `now` at the record's revision. Neither "isDeleted" nor the picture is looked at:
+// the caller handles deletions and moves a downloaded picture in (PictureFiles).
+void applyRecord(ShareItem &item, const CloudRecord &record, const QDateTime &now);
 
 // The digest of the record's picture as the cloud reported it; empty when there is none.
 QString recordPictureDigest(const CloudRecord &record);
 
-// When the record's change was made: its "modifiedAt", none when missing or not a timestamp
-// (older than any change with a time). A time more than one day after `now` (a device with a
-// wrong clock) counts as `now`, so one bad clock cannot pin an item forever.
-std::optional<QDateTime> changeTime(const CloudRecord &record, const QDateTime &now);
-
-// Whether a change made at `candidate` is later than one made at `other`; no time is earlier
-// than any time.
-bool isLaterChange(const std::optional<QDateTime> &candidate, const std::optional<QDateTime> &other);
-
-// Whether revision `revision` is an older state of the document than `known` (a lower
-// generation, the number before the dash); false when either cannot be read.
-bool isOlderRevision(const QString &revision, const QString &known);
+// The item and the record as the merge rule sees them.
+MergeDecision::LocalState localState(const ShareItem *item);
+MergeDecision::Leaf leaf(const CloudRecord &record);
+// One record (its other leaves included), a tombstone, or nothing.
+MergeDecision::CloudState cloudState(const std::optional<CloudRecord> &record);
+// The record of leaf `index` of cloudState(record): the record itself first, then its other leaves.
+CloudRecord leafRecord(const CloudRecord &record, int index);
 
 } // namespace ShareItemRecord

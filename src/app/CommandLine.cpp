@@ -1,9 +1,14 @@
 #include "CommandLine.h"
 
+#include "PreviewSyncManager.h"
 #include "SingleInstance.h"
-#include "StashRequestHandler.h"
+#include "StashRequestRouter.h"
+#include "StashlineApp.h"
 
+#include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
+#include "platform/PersistentContainer.h"
+#include "platform/PhraseBreaker.h"
 #include "store/PersistenceController.h"
 
 #include <QClipboard>
@@ -13,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonArray>
 #include <QLockFile>
 #include <QProcess>
 #include <QStringDecoder>
@@ -23,37 +27,27 @@
 #include <cstdio>
 #include <memory>
 
+#include <unistd.h>
+
 namespace CommandLine {
 namespace {
 
 using Kind = Invocation::Kind;
 
-Invocation usageError(const QString &message)
+Invocation usageError(std::function<QString()> message)
 {
     Invocation invocation;
     invocation.kind = Kind::usageError;
-    invocation.usageError = message;
+    invocation.usageError = std::move(message);
     return invocation;
 }
 
-Invocation request(const QJsonObject &object)
+Invocation request(const StashRequest &stashRequest)
 {
     Invocation invocation;
     invocation.kind = Kind::request;
-    invocation.request = object;
+    invocation.request = stashRequest;
     return invocation;
-}
-
-// What a launch with files and links hands over: absolute paths, links as given.
-QJsonObject sendRequest(const QStringList &targets)
-{
-    QJsonArray array;
-    for (const QString &target : targets) {
-        const QUrl url(target);
-        const bool isLink = !url.isLocalFile() && url.scheme().size() > 1 && !QFileInfo::exists(target);
-        array.append(isLink ? target : QFileInfo(url.isLocalFile() ? url.toLocalFile() : target).absoluteFilePath());
-    }
-    return {{QStringLiteral("command"), QStringLiteral("send")}, {QStringLiteral("targets"), array}};
 }
 
 Invocation simple(Kind kind)
@@ -68,8 +62,14 @@ std::optional<Invocation> parseCommand(QCommandLineParser &parser, const QString
 {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return usageError([text = parser.errorText()] { return text; });
+        const QString option = (unknown.constFirst().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
+            + unknown.constFirst();
+        return usageError([option] { return qtTrId("cli.usage.unknownOption %1").arg(option); });
+    }
     if (parser.isSet(QStringLiteral("help")))
         return simple(Kind::help);
     return std::nullopt;
@@ -89,23 +89,22 @@ Invocation parseAdd(const QStringList &arguments)
     const bool fromStandardInput = words == QStringList{QStringLiteral("-")};
     const int sources = int(!words.isEmpty()) + int(parser.isSet(image)) + int(parser.isSet(clipboard));
     if (sources == 0)
-        return usageError(QStringLiteral("add needs a TEXT, '-', --image FILE or --clipboard"));
+        return usageError([] { return qtTrId("cli.usage.addNeedsSource"); });
     if (sources > 1)
-        return usageError(QStringLiteral("add takes one of TEXT, '-', --image FILE or --clipboard"));
+        return usageError([] { return qtTrId("cli.usage.addOneSource"); });
     if (parser.values(title).size() > 1 || parser.values(image).size() > 1)
-        return usageError(QStringLiteral("add takes --title and --image once"));
+        return usageError([] { return qtTrId("cli.usage.addOnce"); });
 
-    QJsonObject object{{QStringLiteral("command"), QStringLiteral("add")},
-                       {QStringLiteral("title"), parser.value(title)},
-                       {QStringLiteral("favorite"), parser.isSet(favorite)},
-                       {QStringLiteral("clipboard"), parser.isSet(clipboard)}};
+    StashRequest add = StashRequest::ofKind(StashRequest::Kind::add);
+    add.title = parser.value(title);
+    add.isFavorite = parser.isSet(favorite);
+    add.fromClipboard = parser.isSet(clipboard);
     if (parser.isSet(image))
-        object.insert(QStringLiteral("image"), QFileInfo(parser.value(image)).absoluteFilePath());
+        add.imagePath = QFileInfo(parser.value(image)).absoluteFilePath();
     else if (!fromStandardInput)
-        object.insert(QStringLiteral("text"), words.join(QLatin1Char(' ')));
-    Invocation invocation = request(object);
+        add.text = words.join(QLatin1Char(' '));
+    Invocation invocation = request(add);
     invocation.readsStandardInput = fromStandardInput;
-    invocation.needsDesktop = parser.isSet(clipboard);
     return invocation;
 }
 
@@ -119,15 +118,15 @@ Invocation parseList(const QStringList &arguments)
     if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
         return *ended;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("list takes no arguments"));
+        return usageError([] { return qtTrId("cli.usage.listNoArguments"); });
     if (parser.isSet(favorites) && parser.isSet(history))
-        return usageError(QStringLiteral("list takes --favorites or --history, not both"));
-    const QString scope = parser.isSet(favorites) ? QStringLiteral("favorites")
-        : parser.isSet(history)                   ? QStringLiteral("history")
-                                                  : QString();
-    return request({{QStringLiteral("command"), QStringLiteral("list")},
-                    {QStringLiteral("json"), parser.isSet(json)},
-                    {QStringLiteral("scope"), scope}});
+        return usageError([] { return qtTrId("cli.usage.listOneScope"); });
+    StashRequest list = StashRequest::ofKind(StashRequest::Kind::list);
+    list.asJson = parser.isSet(json);
+    list.scope = parser.isSet(favorites) ? StashRequest::Scope::favorites
+        : parser.isSet(history)          ? StashRequest::Scope::history
+                                         : StashRequest::Scope::all;
+    return request(list);
 }
 
 // copy and open: one item, by UUID or number.
@@ -135,17 +134,24 @@ Invocation parseItemCommand(const QString &command, const QStringList &arguments
 {
     QCommandLineParser parser;
     const QCommandLineOption hold(QStringLiteral("hold"), {});
-    if (command == QLatin1String("copy"))
+    const bool isCopy = command == QLatin1String("copy");
+    if (isCopy)
         parser.addOption(hold);
     if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
         return *ended;
     if (parser.positionalArguments().size() != 1)
-        return usageError(QStringLiteral("%1 takes one item: its UUID or its number in 'stashline list'").arg(command));
-    Invocation invocation =
-        request({{QStringLiteral("command"), command}, {QStringLiteral("item"), parser.positionalArguments().constFirst()}});
-    invocation.needsDesktop = true;
-    invocation.holdsClipboard = command == QLatin1String("copy") && parser.isSet(hold);
+        return usageError([command] { return qtTrId("cli.usage.oneItem %1").arg(command); });
+    StashRequest itemRequest = StashRequest::ofKind(isCopy ? StashRequest::Kind::copy : StashRequest::Kind::open);
+    itemRequest.item = parser.positionalArguments().constFirst();
+    Invocation invocation = request(itemRequest);
+    invocation.holdsClipboard = isCopy && parser.isSet(hold);
     return invocation;
+}
+
+// Whether the request reaches the clipboard or the desktop's link handler.
+bool needsDesktop(const StashRequest &request)
+{
+    return request.fromClipboard || request.kind == StashRequest::Kind::copy || request.kind == StashRequest::Kind::open;
 }
 
 bool hasDesktop()
@@ -154,26 +160,31 @@ bool hasDesktop()
         || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-void write(std::FILE *stream, const QString &text)
+// Writes `text` to `stream`, escaped where the stream is a terminal and `raw` is false. Texts
+// are written without the word joiners that keep a window's Japanese and Korean lines whole
+// (PhraseBreaker): a terminal wraps on its own.
+void write(std::FILE *stream, const QString &text, bool raw = false)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QString plain = raw ? text : QString(text).remove(PhraseBreaker::wordJoiner);
+    const QByteArray bytes = (raw || !::isatty(::fileno(stream)) ? plain : visible(plain)).toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
 }
 
-// Standard input as text; none when it is not valid UTF-8 or cannot be read.
+// Standard input as text; none when it is not valid UTF-8 or cannot be read. A leading byte
+// order mark is the encoding signature of piped text, not part of it.
 std::optional<QString> readStandardInput(QString *error)
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Standard input cannot be read.");
+        *error = qtTrId("cli.stdin.unreadable");
         return std::nullopt;
     }
     const QByteArray bytes = input.readAll();
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError() || bytes.contains('\0')) {
-        *error = QStringLiteral("Standard input is not UTF-8 text; nothing was added.");
+        *error = qtTrId("cli.stdin.notUtf8");
         return std::nullopt;
     }
     return text;
@@ -195,16 +206,37 @@ void holdClipboardInBackground(const QString &uuid)
 }
 
 // Works on the store itself: the caller holds the instance lock.
-QJsonObject carryOutHere(const QJsonObject &request)
+StashReply carryOutHere(const StashRequest &request)
 {
     std::optional<StoreError> error;
     const QString path =
         PersistenceController::storeDirectoryURL() + QLatin1Char('/') + QLatin1String(PersistenceController::storeFileName);
     std::unique_ptr<PersistentContainer> container = PersistenceController::openOnDiskContainer(path, &error);
     if (!container)
-        return StashRequestHandler::reply(1, {}, error ? error->description : QString());
-    StashRequestHandler handler(container->viewContext());
-    return handler.handle(request);
+        return StashReply::failed(error ? error->description : QString());
+    // A list model of this process alone, never loaded for an add; its sync interface never
+    // reaches the cloud (the next start of the app uploads what was added).
+    ShareListViewModel model(container->viewContext(), Calendar::current(), std::make_shared<PreviewSyncManager>());
+    return StashRequestRouter(model, nullptr).route(request);
+}
+
+// Whether a word given where a file or link may stand is rather a mistyped command: no link, no
+// existing file, and no path or file name either.
+bool isMistypedCommand(const QString &word)
+{
+    return !StashRequest::linkTarget(word) && !QFileInfo::exists(StashRequest::targetPath(word))
+        && !word.contains(QLatin1Char('/')) && !word.contains(QLatin1Char('.'));
+}
+
+// The request of a launch with files and links, as a file manager hands them over: paths made
+// absolute, links as given.
+StashRequest sendRequest(const QStringList &targets)
+{
+    StashRequest send = StashRequest::ofKind(StashRequest::Kind::send);
+    for (const QString &target : targets)
+        send.targets.append(StashRequest::linkTarget(target) ? target
+                                                             : QFileInfo(StashRequest::targetPath(target)).absoluteFilePath());
+    return send;
 }
 
 } // namespace
@@ -213,10 +245,10 @@ Invocation parse(const QList<QByteArray> &rawArguments)
 {
     QStringList arguments;
     for (const QByteArray &raw : rawArguments) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         arguments.append(decoder.decode(raw));
         if (decoder.hasError())
-            return usageError(QStringLiteral("an argument is not valid UTF-8 text"));
+            return usageError([] { return qtTrId("cli.usage.notUtf8"); });
     }
     const QString first = arguments.value(1);
     const QStringList rest = arguments.mid(1);
@@ -232,79 +264,76 @@ Invocation parse(const QList<QByteArray> &rawArguments)
         return simple(Kind::version);
 
     Invocation launch;
-    launch.request = SingleInstance::activationRequest();
     if (first == QLatin1String("--panel") && arguments.size() == 2) {
-        launch.request = {{QStringLiteral("command"), QStringLiteral("panel")}};
+        launch.request = StashRequest::ofKind(StashRequest::Kind::panel);
         return launch;
     }
     if (first.isEmpty() || (first.startsWith(QLatin1Char('-')) && !first.startsWith(QLatin1String("--"))))
         return launch; // the window, with Qt's and the test runs' own options
     if (first.startsWith(QLatin1String("--")))
-        return usageError(QStringLiteral("unknown option '%1'").arg(first));
-    // Files and links, as a file manager hands them over; a word that is neither is a mistyped
-    // command rather than something to start the app with.
-    for (const QString &target : rest) {
-        const QUrl url(target);
-        if (!QFileInfo::exists(url.isLocalFile() ? url.toLocalFile() : target) && url.scheme().size() <= 1)
-            return usageError(QStringLiteral("'%1' is no command, file or URL").arg(target));
-    }
+        return usageError([first] { return qtTrId("cli.usage.unknownOption %1").arg(first); });
+    // Files and links, as a file manager hands them over; each missing or unusable one is
+    // reported on its own and the rest are added. A first word that is no file, path or link
+    // is a mistyped command rather than something to start the app with.
+    if (isMistypedCommand(first))
+        return usageError([first] { return qtTrId("cli.usage.noCommand %1").arg(first); });
     launch.request = sendRequest(rest);
     return launch;
 }
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Usage: stashline [FILE|URL]...\n"
-        "   or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard\n"
-        "   or: stashline list [--json] [--favorites|--history]\n"
-        "   or: stashline copy ITEM\n"
-        "   or: stashline open ITEM\n"
-        "Keep notes, links and pictures to carry to your other devices.\n"
-        "\n"
-        "With no arguments, starts Stashline or brings its window to the front. Each FILE or\n"
-        "URL becomes one item: a picture file a picture, a text file a note titled with the\n"
-        "file's name, a URL a link.\n"
-        "\n"
-        "Commands:\n"
-        "  add TEXT...            add a note, or a link when TEXT is a URL with a scheme\n"
-        "  add -                  add the text read from standard input\n"
-        "    -t, --title TITLE    give the item a title\n"
-        "    -f, --favorite       mark the item as a favourite\n"
-        "    -i, --image FILE     add the picture in FILE (JPEG, PNG, WebP, GIF, ...)\n"
-        "    -c, --clipboard      add what the clipboard holds: a picture, a link or text\n"
-        "  list                   list the items as the window groups them, numbered\n"
-        "    --json               as a JSON array (uuid, title, content, kind, favorite,\n"
-        "                         created, syncStatus, group, section)\n"
-        "    --favorites          only the older favourites\n"
-        "    --history            only the history\n"
-        "  copy ITEM              put an item's link, text or picture on the clipboard\n"
-        "  open ITEM              open an item's link in your browser or mail program\n"
-        "ITEM is an item's UUID or its number in 'stashline list'.\n"
-        "\n"
-        "Options:\n"
-        "      --panel            open the tray panel (bind it to a keyboard shortcut)\n"
-        "  -h, --help             show this help and exit\n"
-        "      --version          show the version and exit\n"
-        "\n"
-        "While Stashline runs, it carries out the command, so a new item shows at once and\n"
-        "is uploaded. Otherwise the command works on the store directly and the next start\n"
-        "of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.\n"
-        "\n"
-        "Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.\n");
+    return qtTrId("cli.help");
 }
 
-int printReply(const QJsonObject &reply)
+int printReply(const StashReply &reply, bool rawOutput)
 {
-    write(stdout, reply.value(QStringLiteral("output")).toString());
-    const QString error = reply.value(QStringLiteral("error")).toString();
-    if (!error.isEmpty())
-        write(stderr, QStringLiteral("stashline: ") + error + (error.endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
-    return reply.value(QStringLiteral("exitCode")).toInt(1);
+    write(stdout, reply.output, rawOutput);
+    if (!reply.error.isEmpty())
+        write(stderr, QStringLiteral("stashline: ") + reply.error
+                          + (reply.error.endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
+    return reply.exitCode;
+}
+
+int printHandOver(const StashRequest &request, const std::optional<StashReply> &reply)
+{
+    if (request.kind == StashRequest::Kind::activate)
+        write(stdout, qtTrId("cli.instance.broughtToFront") + QLatin1Char('\n'));
+    return printReply(reply.value_or(StashReply()));
+}
+
+QString visible(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const char32_t character : text.toUcs4()) {
+        const QChar::Category category = QChar::category(character);
+        const bool isHidden = (category == QChar::Other_Control && character != U'\n' && character != U'\t')
+            || (category == QChar::Other_Format && character != U'\u200C' && character != U'\u200D')
+            || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
+        if (!isHidden) {
+            shown += QStringView(QChar::fromUcs4(character));
+            continue;
+        }
+        const int digits = character < 0x80 ? 2 : character <= 0xFFFF ? 4 : 8;
+        shown += (digits == 2 ? QStringLiteral("\\x") : digits == 4 ? QStringLiteral("\\u") : QStringLiteral("\\U"))
+            + QString::number(uint(character), 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+    }
+    return shown;
 }
 
 int run(const Invocation &invocation, int &argc, char **argv)
 {
+    // No window: a plain application object, or one that reaches the desktop's clipboard.
+    const bool usesDesktop = invocation.kind == Kind::request && needsDesktop(invocation.request) && hasDesktop();
+    std::unique_ptr<QCoreApplication> application;
+    if (usesDesktop)
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    StashlineApp::nameApplication();
+    Localization::install(QLocale());
+
     switch (invocation.kind) {
     case Kind::help:
         write(stdout, helpText());
@@ -313,33 +342,22 @@ int run(const Invocation &invocation, int &argc, char **argv)
         write(stdout, QStringLiteral("stashline " STASHLINE_VERSION "\n"));
         return 0;
     case Kind::usageError:
-        write(stderr, QStringLiteral("stashline: %1\nTry 'stashline --help' for more information.\n")
-                          .arg(invocation.usageError));
+        write(stderr, QStringLiteral("stashline: %1\n%2\n").arg(invocation.usageError(), qtTrId("cli.usage.tryHelp")));
         return 2;
     case Kind::launch:
     case Kind::request:
         break;
     }
 
-    // No window: a plain application object, or one that reaches the desktop's clipboard.
-    const bool usesDesktop = invocation.needsDesktop && hasDesktop();
-    std::unique_ptr<QCoreApplication> application;
-    if (usesDesktop)
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    else
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
-    QCoreApplication::setApplicationName(QStringLiteral("Stashline"));
-    Localization::install(QLocale());
-
-    QJsonObject request = invocation.request;
+    StashRequest request = invocation.request;
     if (invocation.readsStandardInput) {
         QString error;
         const std::optional<QString> text = readStandardInput(&error);
         if (!text)
-            return printReply(StashRequestHandler::reply(1, {}, error));
-        request.insert(QStringLiteral("text"), *text);
+            return printReply(StashReply::failed(error));
+        request.text = *text;
     }
+    const bool rawOutput = request.asJson;
 
     // The running instance carries it out; when none runs, this process does, under the lock
     // (another command may hold it for a moment; a starting app takes it and then answers).
@@ -350,30 +368,24 @@ int run(const Invocation &invocation, int &argc, char **argv)
     while (true) {
         const SingleInstance::Exchange exchange = SingleInstance::send(groupDirectory, request, 60000);
         if (exchange.reply)
-            return printReply(*exchange.reply);
+            return printReply(*exchange.reply, rawOutput);
         if (exchange.connected)
-            return printReply(StashRequestHandler::reply(1, {}, QStringLiteral("Stashline is running but did not answer.")));
+            return printReply(StashReply::failed(qtTrId("cli.instance.noAnswer")));
         if (lock.tryLock(0))
             break;
         if (lock.error() != QLockFile::LockFailedError)
-            return printReply(StashRequestHandler::reply(
-                1, {}, QStringLiteral("The store in %1 cannot be locked for writing.").arg(groupDirectory)));
+            return printReply(StashReply::failed(qtTrId("cli.store.cannotLock %1").arg(groupDirectory)));
         if (deadline.hasExpired())
-            return printReply(StashRequestHandler::reply(1, {}, QStringLiteral("The store is busy; try again.")));
+            return printReply(StashReply::failed(qtTrId("cli.store.busy")));
         QThread::msleep(5);
     }
-    if (invocation.needsDesktop && !usesDesktop) {
-        lock.unlock();
-        return printReply(StashRequestHandler::reply(
-            1, {}, QStringLiteral("No desktop session (DISPLAY or WAYLAND_DISPLAY) to reach the clipboard or a browser.")));
-    }
-    const QJsonObject reply = carryOutHere(request);
+    const StashReply reply = carryOutHere(request);
     lock.unlock();
-    const int exitCode = printReply(reply);
-    if (exitCode != 0 || request.value(QStringLiteral("command")).toString() != QLatin1String("copy"))
+    const int exitCode = printReply(reply, rawOutput);
+    if (exitCode != 0 || request.kind != StashRequest::Kind::copy)
         return exitCode;
     if (!invocation.holdsClipboard) {
-        holdClipboardInBackground(reply.value(QStringLiteral("uuid")).toString());
+        holdClipboardInBackground(reply.uuid);
         return exitCode;
     }
     QClipboard *clipboard = QGuiApplication::clipboard();

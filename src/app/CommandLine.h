@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QJsonObject>
+#include "StashRequest.h"
+
 #include <QString>
-#include <QStringList>
+
+#include <functional>
+#include <optional>
 
 // The command line of the one `stashline` executable: GNU-style options, the commands add,
 // list, copy and open, and what a launch hands to the running instance (show the window, open
@@ -11,25 +14,26 @@
 // A command is carried out by the running instance of the store's group directory when there is
 // one (through SingleInstance), so the item appears at once and is uploaded; otherwise by this
 // process on the store itself, under the instance lock, without a window: an added item is left
-// pending and the next start of the app uploads it. Exit codes: 0 done, 1 failed (the reason on
-// standard error), 2 bad usage.
+// pending and the next start of the app uploads it. Both go through StashRequestRouter. Exit
+// codes: 0 done, 1 failed (the reason on standard error), 2 bad usage. Help, usage errors and
+// every answer are in the user's language.
 namespace CommandLine {
 
 struct Invocation {
     enum class Kind { launch, request, help, version, usageError };
     Kind kind = Kind::launch;
     // For a request, what to carry out; for a launch, what a running instance is asked to do
-    // (SingleInstance::activationRequest(), "panel", or "send" with the files and links).
-    QJsonObject request;
-    QString usageError;
+    // (activate, panel, or send with the files and links).
+    StashRequest request;
+    // For a usage error, the message; called once the translations are installed.
+    std::function<QString()> usageError;
     bool readsStandardInput = false; // "add -"
-    bool needsDesktop = false;       // the clipboard or the desktop's link handler
     bool holdsClipboard = false;     // "copy --hold": keep serving the copied item (internal)
 };
 
 // Reads the arguments (the program name first). Arguments that are not valid UTF-8 are a usage
-// error; a single-dash option the launch understands (Qt's "-platform", "-UI_TESTING") means a
-// launch.
+// error; an argument keeps a leading U+FEFF (it is text, not an encoding signature). A
+// single-dash option the launch understands (Qt's "-platform", "-UI_TESTING") means a launch.
 Invocation parse(const QList<QByteArray> &arguments);
 
 QString helpText();
@@ -38,7 +42,19 @@ QString helpText();
 // application object it needs (a QGuiApplication only for the clipboard and links).
 int run(const Invocation &invocation, int &argc, char **argv);
 
-// Writes a reply of StashRequestHandler to standard output and standard error; its exit code.
-int printReply(const QJsonObject &reply);
+// Writes a reply to standard output and standard error; its exit code. What goes to a terminal
+// shows control and invisible format characters escaped (visible()), except `rawOutput`
+// (JSON, which escapes them itself).
+int printReply(const StashReply &reply, bool rawOutput = false);
+
+// What a second launch prints: that the running window came to the front, or the answer to the
+// request it handed over. The exit code.
+int printHandOver(const StashRequest &request, const std::optional<StashReply> &reply);
+
+// `text` with every character a terminal would obey or hide shown as an escape: C0 and C1
+// controls but line feed and tab ("\x1B", "\u009B"), and invisible format characters such as
+// bidirectional overrides, zero-width spaces and U+FEFF ("\u202E"), but for the joiners that
+// emoji and some scripts need.
+QString visible(const QString &text);
 
 } // namespace CommandLine

@@ -3,7 +3,6 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -13,16 +12,6 @@ namespace {
 // A request larger than this is refused before it is read to the end (a pipe of 10 MB of text
 // fits many times over).
 constexpr qsizetype maximumRequestBytes = 256 * 1024 * 1024;
-
-QByteArray line(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
-}
-
-QJsonObject refusal(const QString &message)
-{
-    return {{QStringLiteral("exitCode"), 1}, {QStringLiteral("error"), message}};
-}
 
 } // namespace
 
@@ -45,12 +34,7 @@ QString SingleInstance::lockFilePath(const QString &groupDirectory)
     return QDir(groupDirectory).absoluteFilePath(QStringLiteral("Stashline.lock"));
 }
 
-QJsonObject SingleInstance::activationRequest()
-{
-    return {{QStringLiteral("command"), QStringLiteral("activate")}};
-}
-
-SingleInstance::Role SingleInstance::start(const QJsonObject &handOver)
+SingleInstance::Role SingleInstance::start(const StashRequest &handOver)
 {
     m_lock = std::make_unique<QLockFile>(lockFilePath(m_groupDirectory));
     m_lock->setStaleLockTime(0); // only a dead owner makes the lock stale
@@ -92,29 +76,31 @@ void SingleInstance::serve(QLocalSocket *socket)
         const qsizetype end = buffer->indexOf('\n');
         if (end < 0 && buffer->size() <= maximumRequestBytes)
             return;
-        QJsonObject reply;
-        QJsonParseError parseError{};
-        const QJsonDocument document = QJsonDocument::fromJson(buffer->left(end), &parseError);
+        const StashRequest::Decoded decoded =
+            end < 0 ? StashRequest::Decoded{std::nullopt, qtTrId("cli.request.tooLarge")}
+                    : StashRequest::fromJson(buffer->left(end));
         buffer->clear();
-        if (end < 0)
-            reply = refusal(QStringLiteral("The request is too large."));
-        else if (parseError.error != QJsonParseError::NoError || !document.isObject())
-            reply = refusal(QStringLiteral("The request could not be read."));
+        StashReply reply;
+        if (!decoded.request)
+            reply = StashReply::failed(decoded.error, 2);
         else if (m_handler)
-            reply = m_handler(document.object());
-        else if (document.object() == activationRequest()) {
-            reply = {{QStringLiteral("exitCode"), 0}};
+            reply = m_handler(*decoded.request);
+        else if (decoded.request->kind == StashRequest::Kind::activate)
             emit activationRequested();
-        }
         else
-            reply = refusal(QStringLiteral("Stashline is still starting; try again."));
-        socket->write(line(reply));
+            reply = StashReply::failed(qtTrId("cli.instance.starting"));
+        socket->write(reply.toJson());
         socket->flush();
         socket->disconnectFromServer(); // after the answer is written
     });
 }
 
-SingleInstance::Exchange SingleInstance::send(const QString &groupDirectory, const QJsonObject &request, int timeoutMs)
+SingleInstance::Exchange SingleInstance::send(const QString &groupDirectory, const StashRequest &request, int timeoutMs)
+{
+    return sendLine(groupDirectory, request.toJson(), timeoutMs);
+}
+
+SingleInstance::Exchange SingleInstance::sendLine(const QString &groupDirectory, const QByteArray &line, int timeoutMs)
 {
     Exchange exchange;
     QLocalSocket socket;
@@ -123,7 +109,7 @@ SingleInstance::Exchange SingleInstance::send(const QString &groupDirectory, con
         return exchange;
     exchange.connected = true;
     const QDeadlineTimer deadline(timeoutMs);
-    socket.write(line(request));
+    socket.write(line);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
             return exchange;
@@ -135,8 +121,6 @@ SingleInstance::Exchange SingleInstance::send(const QString &groupDirectory, con
         answer.append(socket.readAll());
     }
     answer.append(socket.readAll());
-    const QJsonDocument document = QJsonDocument::fromJson(answer.left(answer.indexOf('\n')));
-    if (document.isObject())
-        exchange.reply = document.object();
+    exchange.reply = StashReply::fromJson(answer.left(answer.indexOf('\n')));
     return exchange;
 }

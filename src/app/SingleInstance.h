@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QJsonObject>
+#include "StashRequest.h"
+
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -22,8 +23,9 @@ class QLocalSocket;
 // such a holder never listens, so a launch that finds the lock taken but nobody answering waits
 // for the lock rather than sharing the store.
 //
-// The channel carries one request per connection: a JSON object on one line, answered by a JSON
-// object on one line. Main thread.
+// The channel carries one request per connection: a StashRequest as one line of JSON, answered by
+// a StashReply as one line of JSON. A line that is no request is answered with exit code 2 and
+// the reason, and the handler never sees it. Main thread.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,7 @@ public:
     enum class Role { Primary, Secondary, Unavailable };
 
     // Answers one request of a later process; runs on the main thread.
-    using RequestHandler = std::function<QJsonObject(const QJsonObject &request)>;
+    using RequestHandler = std::function<StashReply(const StashRequest &request)>;
 
     explicit SingleInstance(const QString &groupDirectory, QObject *parent = nullptr);
     ~SingleInstance() override;
@@ -40,8 +42,8 @@ public:
     // (Secondary: the caller should exit; the answer is in handOverReply()). Unavailable when
     // neither works within a few seconds (no writable group directory, or a lock whose holder
     // never answers nor lets go); the caller runs on alone.
-    Role start(const QJsonObject &handOver = activationRequest());
-    std::optional<QJsonObject> handOverReply() const { return m_handOverReply; }
+    Role start(const StashRequest &handOver = StashRequest());
+    std::optional<StashReply> handOverReply() const { return m_handOverReply; }
 
     // Requests are answered by `handler`; until one is set, every request but activation is
     // refused. Activation without a handler emits activationRequested.
@@ -52,16 +54,15 @@ public:
     // The lock file every owner of the group directory's store holds.
     static QString lockFilePath(const QString &groupDirectory);
 
-    // The request a plain second launch sends: bring the window to the front.
-    static QJsonObject activationRequest();
-
     // One request to the primary of `groupDirectory`. `connected` tells whether a primary took
     // the connection; the answer is none when it did not answer within `timeoutMs`.
     struct Exchange {
         bool connected = false;
-        std::optional<QJsonObject> reply;
+        std::optional<StashReply> reply;
     };
-    static Exchange send(const QString &groupDirectory, const QJsonObject &request, int timeoutMs);
+    static Exchange send(const QString &groupDirectory, const StashRequest &request, int timeoutMs);
+    // send() with a raw line, as a program other than Stashline might write it.
+    static Exchange sendLine(const QString &groupDirectory, const QByteArray &line, int timeoutMs);
 
 signals:
     // A later launch asked this primary instance to show itself (when no handler is set).
@@ -74,5 +75,5 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
     RequestHandler m_handler;
-    std::optional<QJsonObject> m_handOverReply;
+    std::optional<StashReply> m_handOverReply;
 };

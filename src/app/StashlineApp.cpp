@@ -7,6 +7,8 @@
 #include "platform/GroupDirectory.h"
 #include "store/PersistenceController.h"
 
+#include <QCoreApplication>
+
 StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironment &environment, QObject *parent)
     : QObject(parent), m_launchMode(LaunchMode::parse(arguments, environment))
 {
@@ -33,6 +35,13 @@ StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironme
 }
 
 StashlineApp::~StashlineApp() = default;
+
+void StashlineApp::nameApplication()
+{
+    QCoreApplication::setOrganizationDomain(QStringLiteral("quellmar.com"));
+    QCoreApplication::setApplicationName(QStringLiteral("Stashline"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STASHLINE_VERSION));
+}
 
 ShareListViewModel &StashlineApp::viewModel()
 {

@@ -25,6 +25,10 @@ public:
     StashlineApp(const QStringList &arguments, const QProcessEnvironment &environment, QObject *parent = nullptr);
     ~StashlineApp() override;
 
+    // Names the application object (organisation, name, version) for settings, paths and
+    // `--version`; the window and the command line alike.
+    static void nameApplication();
+
     const LaunchMode &launchMode() const { return m_launchMode; }
     bool isUITesting() const { return m_launchMode.isUITesting; }
     bool isTestRun() const { return m_launchMode.isTestRun; }

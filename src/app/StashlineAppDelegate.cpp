@@ -2,6 +2,7 @@
 
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
+#include "model/ShareListViewModel.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/PushChannel.h"
 
@@ -29,6 +30,13 @@ void StashlineAppDelegate::applicationDidFinishLaunching(const QStringList &argu
     registerForRemoteNotifications();
     if (arguments.contains(QStringLiteral("-UI_TESTING")) && uiTestLaunchHook())
         uiTestLaunchHook()();
+}
+
+void StashlineAppDelegate::applicationWillTerminate(ShareListViewModel &model)
+{
+    model.saveContext();
+    if (PushChannel *channel = CloudContainerAdapter::shared().container().pushChannel())
+        channel->stop();
 }
 
 void StashlineAppDelegate::registerForRemoteNotifications()

@@ -5,6 +5,7 @@
 #include <functional>
 
 class CloudAccount;
+class ShareListViewModel;
 
 // Connects the application's launch and remote-notification callbacks to the cloud sync engine.
 // Main thread.
@@ -36,6 +37,10 @@ public:
     // account's pass, the container moves to `account`, the push channel follows it (when it
     // was started), and the engine uploads every item to it and downloads all of it.
     void switchAccount(const CloudAccount &account);
+
+    // The application is quitting (Quit in the tray, the last window closed without a tray, or
+    // the session ending): writes what `model` has not saved yet and stops the push channel.
+    void applicationWillTerminate(ShareListViewModel &model);
 
 signals:
     void remoteNotificationReceived();

@@ -4,11 +4,14 @@
 #include "PreviewSyncManager.h"
 #include "QmlEngineSetup.h"
 #include "StashlineApp.h"
+#include "StashlineAppDelegate.h"
 #include "SymbolCatalogue.h"
 #include "WindowCompositing.h"
 #include "model/Calendar.h"
 #include "model/ShareListViewModel.h"
 #include "platform/GroupDirectory.h"
+#include "platform/MainQueue.h"
+#include "platform/PersistentContainer.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -191,6 +194,15 @@ void StashlineScenes::showPanel()
     m_panelWindow->requestActivate();
     showMainWindow();
     emit panelShown();
+}
+
+void StashlineScenes::openUITestWindowAfterLaunch()
+{
+    if (!m_app.isUITesting())
+        return;
+    StashlineAppDelegate::setUITestLaunchHook([this, context = &m_app.container().viewContext()] {
+        MainQueue::async([this, context] { openUITestWindow(*context); });
+    });
 }
 
 void StashlineScenes::openUITestWindow(ManagedObjectContext &context)

@@ -45,6 +45,9 @@ public:
     // A second list model with its own PreviewSyncManager over `context`, shown in a centred,
     // titled 960 by 720 window.
     void openUITestWindow(ManagedObjectContext &context);
+    // In a UI-test run, has the UI-test window open over the app's store once launch has
+    // finished (StashlineAppDelegate's launch hook); nothing otherwise.
+    void openUITestWindowAfterLaunch();
 
     QQuickWindow *mainWindow() const { return m_mainWindow; }
     QQuickWindow *panelWindow() const { return m_panelWindow; }

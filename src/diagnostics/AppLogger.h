@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LogSink.h"
+#include "diagnostics/LogSink.h"
 
 #include <QLoggingCategory>
 #include <QString>

@@ -35,6 +35,8 @@ class SyncManagerProtocol;
 // "Failed to save context: " and the error on standard output, keeps the changes in memory (they
 // stay in the lists and go to the store with the next successful save) and publishes the reason
 // as lastSaveErrorMessage for the list banner until a save of the context succeeds.
+Q_MOC_INCLUDE("store/ShareItem.h")
+
 class ShareListViewModel : public QObject
 {
     Q_OBJECT
@@ -120,7 +122,7 @@ public:
     Q_INVOKABLE void toggleFavorite(ShareItem *item);
     // Soft delete: the items are marked and hidden at once; the sync engine removes them later.
     // An empty list does nothing.
-    void deleteShares(const QList<ShareItem *> &items);
+    Q_INVOKABLE void deleteShares(const QList<ShareItem *> &items);
     Q_INVOKABLE void deleteShare(ShareItem *item) { deleteShares({item}); }
     // Clears the banner error and hands the item to the sync interface; writes and saves nothing.
     Q_INVOKABLE void retryShare(ShareItem *item);

@@ -99,4 +99,12 @@ std::optional<QUrl> parseUrl(const QString &text)
     return url;
 }
 
+std::optional<QUrl> link(const QString &text)
+{
+    std::optional<QUrl> url = parseUrl(text);
+    if (!url || url->scheme().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
 } // namespace LinkFinder

@@ -24,4 +24,10 @@ std::optional<Match> firstMatch(const QString &text);
 // URL ('<', '>', '"', '{', '}', '|', '\\', '^', '`').
 std::optional<QUrl> parseUrl(const QString &text);
 
+// The one rule for what counts as a link, wherever text comes from (the add sheet, the edit page,
+// the command line, a file manager): the whole text parses as a URL (parseUrl) that has a
+// scheme ("https://example.com", "mailto:a@b.c"). None for anything else, such as "example.com",
+// a path, or a sentence holding a link.
+std::optional<QUrl> link(const QString &text);
+
 } // namespace LinkFinder

@@ -1,5 +1,7 @@
 #include "SqliteDatabase.h"
 
+#include "Utf8.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -148,7 +150,7 @@ QString SqliteStatement::columnText(int column) const
     const int size = sqlite3_column_bytes(m_statement, column);
     if (size == 0)
         return QString(QLatin1String(""));
-    return QString::fromUtf8(text, size);
+    return Utf8::decode(QByteArrayView(text, size));
 }
 
 QByteArray SqliteStatement::columnBlob(int column) const

@@ -1,5 +1,7 @@
 #include "ShareItem.h"
 
+#include "ChangeClock.h"
+
 #include "platform/LinkFinder.h"
 #include "platform/SqliteDatabase.h"
 
@@ -174,6 +176,26 @@ Predicate ShareItem::uuidPredicate(const QUuid &uuid)
                      QStringLiteral("uuid == %1").arg(uuid.toString(QUuid::WithoutBraces).toUpper())};
 }
 
+Predicate ShareItem::hasPicturePredicate()
+{
+    return Predicate{QStringLiteral("\"imageUUID\" IS NOT NULL"),
+                     {},
+                     [](const ManagedObject &object) { return !static_cast<const ShareItem &>(object).imageUUID().isNull(); },
+                     QStringLiteral("imageUUID != nil")};
+}
+
+Predicate ShareItem::statusPredicate(SyncStatus status)
+{
+    const qint16 value = qint16(status);
+    return Predicate{QStringLiteral("\"syncStatus\" = ? AND \"isMarkedForDeletion\" = 0"),
+                     {qint64(value)},
+                     [value](const ManagedObject &object) {
+                         const auto &item = static_cast<const ShareItem &>(object);
+                         return item.syncStatusValue() == value && !item.isMarkedForDeletion();
+                     },
+                     QStringLiteral("syncStatus == %1 AND isMarkedForDeletion == NO").arg(value)};
+}
+
 ShareItem *ShareItem::insert(ManagedObjectContext &context)
 {
     return context.insertNewObject<ShareItem>(entityName);
@@ -301,7 +323,7 @@ void ShareItem::setCloudRevision(const QString &revision)
 void ShareItem::markLocallyChanged(const QDateTime &when)
 {
     setLocalChangeCount(m_localChangeCount + 1);
-    setModifiedAt(when);
+    setModifiedAt(managedObjectContext() ? ChangeClock::stamp(*managedObjectContext(), when) : when);
     setSyncStatus(SyncStatus::pending);
 }
 
@@ -323,7 +345,7 @@ QUrl ShareItem::linkURL() const
         return {};
     if (auto match = LinkFinder::firstMatch(searchText))
         return match->url;
-    if (auto url = LinkFinder::parseUrl(searchText); url && !url->scheme().isEmpty())
+    if (auto url = LinkFinder::link(searchText))
         return *url;
     return {};
 }

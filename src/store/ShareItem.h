@@ -63,6 +63,10 @@ public:
     static Predicate statusOrDeletionPredicate(SyncStatus first, SyncStatus second, SyncStatus third);
     // "uuid == %@"
     static Predicate uuidPredicate(const QUuid &uuid);
+    // "imageUUID != nil": the items that hold a picture.
+    static Predicate hasPicturePredicate();
+    // "syncStatus == %@ AND isMarkedForDeletion == NO"
+    static Predicate statusPredicate(SyncStatus status);
 
     // A new record in `context`; its insert defaults have run.
     static ShareItem *insert(ManagedObjectContext &context);
@@ -115,8 +119,9 @@ public:
     QString imageDigest() const { return m_imageDigest; }
     void setImageDigest(const QString &digest);
 
-    // Records a local change made at `when`: counts it, stamps the time and marks the item
-    // pending. Every editing operation ends with this.
+    // Records a local change made at `when` (the wall clock): counts it, stamps it later than
+    // every change this store has seen (see ChangeClock), and marks the item pending. Every
+    // editing operation ends with this.
     void markLocallyChanged(const QDateTime &when);
 
     ContentKind contentKind() const { return decodeContentKind(m_contentType); }

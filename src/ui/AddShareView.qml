@@ -9,7 +9,7 @@ Popup {
     id: sheet
     objectName: "addShareView"
 
-    required property var viewModel
+    required property ShareListViewModel viewModel
     property ComposerDraft draft: ComposerDraft {}
 
     function add() {

@@ -1,7 +1,5 @@
 #include "ComposerDraft.h"
 
-#include "model/ShareInputRules.h"
-#include "model/ShareListViewModel.h"
 #include "store/ImageManager.h"
 #include "store/PictureDecoder.h"
 #include "store/ShareItem.h"
@@ -81,17 +79,16 @@ void ComposerDraft::setHasSelectedItem(bool hasSelectedItem)
 
 bool ComposerDraft::canAdd() const
 {
-    return !ShareInputRules::isNothingToAdd(m_content, hasImage());
+    return input().canAdd();
 }
 
 bool ComposerDraft::canSave() const
 {
-    return !ShareInputRules::isNothingToSaveOnEdit(m_title, m_content, hasImage());
+    return input().canSave();
 }
 
-void ComposerDraft::loadFromItem(QObject *itemObject)
+void ComposerDraft::loadFromItem(ShareItem *item)
 {
-    auto *item = qobject_cast<ShareItem *>(itemObject);
     if (!item)
         return;
     setTitle(item->title());
@@ -167,38 +164,35 @@ void ComposerDraft::removeImage()
     setImageProblem(QString());
 }
 
-std::optional<QUuid> ComposerDraft::storeAttachedImage() const
+ShareInput ComposerDraft::input() const
 {
-    if (!m_pastedPicture.isNull())
-        return ImageManager::shared().saveImage(m_pastedPicture);
-    // The one full-size decode, released as soon as the file is written.
-    return ImageManager::shared().saveImage(PictureDecoder::decode(m_pictureBytes).image);
+    ShareInput input{m_title, m_content, m_isFavorite, {}, {}};
+    if (!hasImage())
+        return input;
+    if (!m_hasSelectedItem)
+        input.keptImageUUID = m_originalImageUUID; // the item's own picture, left as it was
+    else if (!m_pastedPicture.isNull())
+        input.newPicture = [picture = m_pastedPicture] { return picture; };
+    else
+        input.newPicture = [bytes = m_pictureBytes] { return PictureDecoder::decode(bytes).image; };
+    return input;
 }
 
-bool ComposerDraft::add(QObject *modelObject)
+bool ComposerDraft::accept(const ShareInput::Outcome &outcome)
 {
-    auto *model = qobject_cast<ShareListViewModel *>(modelObject);
-    if (!model || !canAdd())
-        return false;
-    const QString title = ShareInputRules::trimmed(m_title);
-    const QString content = ShareInputRules::trimmed(m_content);
-    const QString contentType = ShareInputRules::classifyContent(content, hasImage());
-    const QUuid imageUUID = hasImage() ? storeAttachedImage().value_or(QUuid()) : QUuid();
-    model->addShare(title, content, contentType, imageUUID, m_isFavorite);
-    return true;
+    // A save the store refused keeps the item in memory and shows in the list's banner.
+    if (outcome.item)
+        return true;
+    setImageProblem(outcome.problem);
+    return false;
 }
 
-bool ComposerDraft::save(QObject *modelObject, QObject *itemObject)
+bool ComposerDraft::add(ShareListViewModel *model)
 {
-    auto *model = qobject_cast<ShareListViewModel *>(modelObject);
-    auto *item = qobject_cast<ShareItem *>(itemObject);
-    if (!model || !item || !canSave())
-        return false;
-    const QString title = ShareInputRules::trimmed(m_title);
-    const QString content = ShareInputRules::trimmed(m_content);
-    const QString contentType = ShareInputRules::classifyContent(content, hasImage());
-    const QUuid imageUUID = ShareInputRules::editImageIdentifier(
-        hasImage(), m_hasSelectedItem, m_originalImageUUID, [this] { return storeAttachedImage(); });
-    model->updateShare(item, title, content, contentType, imageUUID, m_isFavorite);
-    return true;
+    return model && canAdd() && accept(input().addTo(*model));
+}
+
+bool ComposerDraft::save(ShareListViewModel *model, ShareItem *item)
+{
+    return model && item && canSave() && accept(input().saveTo(*model, *item));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ShareInput.h"
 #include "model/ShareListViewModel.h"
 #include "store/ShareItem.h"
 
@@ -10,8 +11,8 @@
 #include <QtQml/qqmlregistration.h>
 
 // The input of the add sheet and the edit page: title, content, favourite flag and the attached
-// image, with the rules that decide when Add or Save may be pressed and what they hand to the
-// list model. Picking, pasting or dropping a picture that cannot be read or decoded, or that is
+// image, handed as a ShareInput to the one path that adds and saves items (its rules decide when
+// Add or Save may be pressed). Picking, pasting or dropping a picture that cannot be read or decoded, or that is
 // larger than PictureDecoder::maximumPixels, leaves the current attachment as it was and says
 // why in imageProblem. Nothing is written to the image store before Add or Save.
 //
@@ -55,11 +56,9 @@ public:
     // Save: any of trimmed title, trimmed content or an attached image.
     bool canSave() const;
 
-    // Seeds the draft from `item` (a ShareItem) for the edit page: its title, content, favourite
-    // flag and the picture of its image identifier (none when the file is missing). Anything
-    // else changes nothing. The model and item arguments below are QObjects for the same
-    // reason: QML hands them over as plain objects.
-    Q_INVOKABLE void loadFromItem(QObject *item);
+    // Seeds the draft from `item` for the edit page: its title, content, favourite flag and the
+    // picture of its image identifier (none when the file is missing). Null changes nothing.
+    Q_INVOKABLE void loadFromItem(ShareItem *item);
 
     // A picked file: marks the selection present, then decodes the file; returns false and
     // keeps the current image when it cannot be read or decoded.
@@ -73,13 +72,15 @@ public:
     // Clears the image and the selection together.
     Q_INVOKABLE void removeImage();
 
-    // Add: hands the trimmed input to `model.addShare` (storing the image first) and returns
-    // true; false, touching nothing, when there is nothing to add.
-    Q_INVOKABLE bool add(QObject *model);
-    // Save: hands the trimmed input to `model.updateShare` for `item` and returns true; false,
-    // touching nothing, when there is nothing to save. A picture picked here is stored as a
-    // new file; the one the item had is kept by its identifier; no picture clears it.
-    Q_INVOKABLE bool save(QObject *model, QObject *item);
+    // Add: writes the input as a new item through ShareInput::addTo and returns true; false,
+    // touching nothing, when there is nothing to add or the picture cannot be stored (then
+    // imageProblem says why).
+    Q_INVOKABLE bool add(ShareListViewModel *model);
+    // Save: writes the input to `item` through ShareInput::saveTo and returns true; false,
+    // touching nothing, when there is nothing to save or a picture picked here cannot be stored.
+    // A picture picked here is stored as a new file; the one the item had is kept by its
+    // identifier; no picture clears it.
+    Q_INVOKABLE bool save(ShareListViewModel *model, ShareItem *item);
 
 signals:
     void titleChanged();
@@ -96,8 +97,10 @@ private:
     void setImageProblem(const QString &problem);
     // Attaches the picture in `bytes` when it decodes; otherwise sets imageProblem.
     bool attachBytes(const QByteArray &bytes);
-    // Decodes the attached picture at full size and stores it; none when that fails.
-    std::optional<QUuid> storeAttachedImage() const;
+    // The input as the add sheet or the edit page hands it over.
+    ShareInput input() const;
+    // Whether `outcome` wrote an item; sets imageProblem when the picture stopped it.
+    bool accept(const ShareInput::Outcome &outcome);
 
     QString m_title;
     QString m_content;

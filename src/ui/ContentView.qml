@@ -9,7 +9,7 @@ Item {
     id: content
     objectName: "contentView"
 
-    required property var viewModel
+    required property ShareListViewModel viewModel
 
     // The links the About tab is given.
     readonly property string feedbackEmail: "support@quellmar.com"

@@ -9,17 +9,17 @@ Dialog {
     id: dialog
     objectName: "deleteConfirmation"
 
-    property var viewModel
-    property var itemsToDelete: []
+    property ShareListViewModel viewModel
+    property list<ShareItem> itemsToDelete
 
     function ask(items) {
         itemsToDelete = items
         open()
     }
     function confirm() {
-        const items = itemsToDelete
+        const items = Array.from(itemsToDelete)
         itemsToDelete = []
-        ShareListActions.deleteShares(viewModel, items)
+        viewModel.deleteShares(items)
         close()
     }
     function cancel() {

@@ -9,8 +9,8 @@ Item {
     id: page
     objectName: "editShareView"
 
-    required property var viewModel
-    property var item
+    required property ShareListViewModel viewModel
+    property ShareItem item
     property ComposerDraft draft: ComposerDraft {}
     signal closeRequested()
 

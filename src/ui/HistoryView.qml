@@ -9,7 +9,7 @@ Item {
     id: screen
     objectName: "historyView"
 
-    required property var viewModel
+    required property ShareListViewModel viewModel
     // An upload pass is in flight: syncing badges turn their spinners.
     readonly property bool isUploading: viewModel.isUploading
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
@@ -107,7 +107,7 @@ Item {
                     id: rowLoader
                     required property bool isHeader
                     required property string sectionTitle
-                    required property var item
+                    required property ShareItem item
                     required property int index
                     // The card of an item row, for the keyboard.
                     readonly property Item card: rowContent.item && !isHeader ? rowContent.item.cardItem : null
@@ -152,7 +152,7 @@ Item {
                                 showsTrashButton: true
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
-                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
+                                onRetryRequested: screen.viewModel.retryShare(rowLoader.item)
                             }
                         }
                     }

@@ -1,6 +1,6 @@
 #include "ImageFileChooser.h"
 
-#include "PortalFileChooser.h"
+#include "platform/PortalFileChooser.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -32,3 +32,12 @@ struct ShareItemForeign
     QML_NAMED_ELEMENT(ShareItem)
     QML_UNCREATABLE("Items are records of the store.")
 };
+
+// A list of items, as the delete confirmation hands it to ShareListViewModel::deleteShares.
+struct ShareItemListForeign
+{
+    Q_GADGET
+    QML_FOREIGN(QList<ShareItem *>)
+    QML_ANONYMOUS
+    QML_SEQUENTIAL_CONTAINER(ShareItem *)
+};

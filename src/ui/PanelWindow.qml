@@ -10,7 +10,7 @@ import Stashline
 ApplicationWindow {
     id: panel
     objectName: "panelWindow"
-    required property var viewModel
+    required property ShareListViewModel viewModel
     // Given when the window is made: a compositor runs, so a transparent edge is blended.
     property bool hasCompositor: false
     readonly property int shadowMargin: hasCompositor ? 14 : 0

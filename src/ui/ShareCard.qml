@@ -10,7 +10,7 @@ import Stashline
 AbstractButton {
     id: card
 
-    required property var share
+    required property ShareItem share
     property bool offersFavorite: true
     property bool showsTrashButton: false
     property real contentInset: 0

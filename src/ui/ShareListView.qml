@@ -10,12 +10,12 @@ Item {
     id: screen
     objectName: "shareListView"
 
-    required property var viewModel
+    required property ShareListViewModel viewModel
     // An upload pass is in flight: syncing badges turn their spinners.
     readonly property bool isUploading: viewModel.isUploading
     // "recent" or "favorites"; favorites when launched with "-mockState FAVORITES" (any case).
     property string selectedScope: initialScope(Qt.application.arguments)
-    readonly property var shownModel: selectedScope === "favorites" ? viewModel.favoritesModel : viewModel.recentModel
+    readonly property ShareSectionListModel shownModel: selectedScope === "favorites" ? viewModel.favoritesModel : viewModel.recentModel
     readonly property bool showingAddShareSheet: addSheet.opened
     readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
     readonly property alias navigation: stack
@@ -213,7 +213,7 @@ Item {
                     id: rowLoader
                     required property bool isHeader
                     required property string sectionTitle
-                    required property var item
+                    required property ShareItem item
                     required property int index
                     // The card of an item row, for the keyboard.
                     readonly property Item card: rowContent.item && !isHeader ? rowContent.item.cardItem : null
@@ -253,8 +253,8 @@ Item {
                                 onStepRequested: function(step) { list.cardKeys.step(rowLoader.index, step) }
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
-                                onFavoriteRequested: ShareListActions.toggleFavorite(screen.viewModel, rowLoader.item)
-                                onRetryRequested: ShareListActions.retryShare(screen.viewModel, rowLoader.item)
+                                onFavoriteRequested: screen.viewModel.toggleFavorite(rowLoader.item)
+                                onRetryRequested: screen.viewModel.retryShare(rowLoader.item)
                             }
                         }
                     }

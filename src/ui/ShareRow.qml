@@ -9,7 +9,7 @@ Item {
     id: row
     objectName: "shareRow"
 
-    required property var share
+    required property ShareItem share
     // An upload pass is sending items right now (a syncing badge turns its spinner).
     property bool uploadInFlight: false
     // Room the host keeps free at the header's trailing end (for a corner button); the link

@@ -12,7 +12,7 @@ import Stashline
 Item {
     id: banner
     objectName: "syncBanner"
-    required property var viewModel
+    required property ShareListViewModel viewModel
 
     readonly property string state: viewModel.lastSaveErrorMessage.length > 0 ? "saveFailed"
                                   : viewModel.addProblemMessage.length > 0 ? "addFailed"

@@ -7,7 +7,7 @@ import Stashline
 ApplicationWindow {
     id: window
     objectName: "uiTestWindow"
-    required property var viewModel
+    required property ShareListViewModel viewModel
 
     width: 960
     height: 720

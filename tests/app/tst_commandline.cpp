@@ -3,6 +3,13 @@
 // command is handed to it), plus the launch that waits out a command holding the store.
 #include "AppProcess.h"
 
+#include "app/StashRequest.h"
+#include "model/ShareListViewModel.h"
+#include "platform/PersistentContainer.h"
+#include "platform/Utf8.h"
+#include "store/PersistenceController.h"
+#include "store/ShareItem.h"
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +21,8 @@
 
 #include <csignal>
 
+#include <fcntl.h>
+#include <pty.h>
 #include <unistd.h>
 
 namespace {
@@ -45,10 +54,43 @@ class TestCommandLine : public QObject
         return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     }
 
+    // `arguments` with standard output on a terminal; what the terminal received.
+    QByteArray runOnTerminal(const QStringList &arguments)
+    {
+        int terminal = -1;
+        int side = -1;
+        if (::openpty(&terminal, &side, nullptr, nullptr, nullptr) != 0)
+            return "<no terminal>";
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setChildProcessModifier([side] { ::dup2(side, STDOUT_FILENO); });
+        process.start(QStringLiteral(STASHLINE_EXECUTABLE), arguments);
+        process.waitForFinished(60000);
+        ::close(side);
+        QByteArray received;
+        ::fcntl(terminal, F_SETFL, O_NONBLOCK);
+        char buffer[4096];
+        for (ssize_t size; (size = ::read(terminal, buffer, sizeof buffer)) > 0;)
+            received.append(buffer, size);
+        ::close(terminal);
+        return received.replace("\r\n", "\n");
+    }
+
+    // Writes an item with `title` straight into the store, as a download from another device would.
+    void storeItemTitled(const QString &title)
+    {
+        std::optional<StoreError> error;
+        auto container = PersistenceController::openOnDiskContainer(m_group.filePath(QStringLiteral("Stashline.sqlite")), &error);
+        QVERIFY(container);
+        ShareListViewModel::insertShare(container->viewContext(), title, QStringLiteral("x"), QStringLiteral("text"), {},
+                                        false, QDateTime::currentDateTimeUtc());
+        QCOMPARE(container->viewContext().save(), std::nullopt);
+    }
+
     QJsonArray listed()
     {
         const Result result = run({QStringLiteral("list"), QStringLiteral("--json")});
-        return QJsonDocument::fromJson(result.output).array();
+        return Utf8::parseJson(result.output).array(); // Qt's own parser would drop a leading U+FEFF
     }
 
 private slots:
@@ -127,14 +169,18 @@ private slots:
                      .exitCode,
                  0);
         QCOMPARE(run({QStringLiteral("add"), QStringLiteral("-i"), picturePath}).exitCode, 0);
+        const QString markedTitle = QStringLiteral("\uFEFFmarked"); // U+FEFF is text here, no byte order mark
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("--title"), markedTitle, QStringLiteral("x")}).exitCode, 0);
         const Result piped = run({QStringLiteral("add"), QStringLiteral("-")}, big);
         QCOMPARE(piped.exitCode, 0);
 
-        const QJsonArray items = listed();
-        QCOMPARE(items.size(), 4);
+        QJsonArray items = listed();
+        QCOMPARE(items.size(), 5);
         QCOMPARE(items.at(0)[QStringLiteral("uuid")].toString() + QLatin1Char('\n'), QString::fromUtf8(piped.output));
         QCOMPARE(items.at(0)[QStringLiteral("content")].toString().size(), 10 * 1024 * 1024); // trimmed, whole
+        QCOMPARE(items.takeAt(1)[QStringLiteral("title")].toString(), markedTitle);
         QCOMPARE(items.at(1)[QStringLiteral("kind")].toString(), QStringLiteral("image"));
+        QCOMPARE(items.at(1)[QStringLiteral("title")].toString(), QStringLiteral("photo.png")); // as Open With titles it
         QCOMPARE(items.at(2)[QStringLiteral("kind")].toString(), QStringLiteral("url"));
         QCOMPARE(items.at(2)[QStringLiteral("title")].toString(), QStringLiteral("Docs"));
         QVERIFY(items.at(2)[QStringLiteral("favorite")].toBool());
@@ -148,9 +194,9 @@ private slots:
         const Result text = run({QStringLiteral("list")});
         QCOMPARE(text.exitCode, 0);
         QVERIFY(text.output.startsWith("Today\n"));
-        QVERIFY2(text.output.contains("   3 ★ url   pending Docs — https://example.com/a\n"), text.output.constData());
+        QVERIFY2(text.output.contains("   4 ★ url   pending Docs — https://example.com/a\n"), text.output.constData());
 
-        QVERIFY(run({QStringLiteral("copy"), QStringLiteral("3")}).output.contains("https://example.com/a"));
+        QVERIFY(run({QStringLiteral("copy"), QStringLiteral("4")}).output.contains("https://example.com/a"));
         const QString uuid = items.at(3)[QStringLiteral("uuid")].toString();
         QCOMPARE(run({QStringLiteral("copy"), uuid.toUpper()}).exitCode, 0);
     }
@@ -195,7 +241,7 @@ private slots:
             },
             20000));
 
-        const Result added = run({QStringLiteral("add"), QStringLiteral("--title"), QStringLiteral("T"),
+        const Result added = run({QStringLiteral("add"), QStringLiteral("--title"), QStringLiteral("\uFEFFT"),
                                   QStringLiteral("running")});
         QCOMPARE(added.exitCode, 0);
         QCOMPARE(run({QStringLiteral("copy"), QStringLiteral("1")}).exitCode, 0);
@@ -206,9 +252,26 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("from the file manager\n");
         file.close();
-        const Result sent = run({textFile, QStringLiteral("https://example.org/x")});
-        QCOMPARE(sent.exitCode, 0);
+        // A missing file is reported on its own line, like a file that is no picture or text;
+        // the others are added.
+        const QString missing = m_group.filePath(QStringLiteral("gone.png"));
+        const Result sent = run({textFile, missing, QStringLiteral("https://example.org/x"),
+                                 QStringLiteral(STASHLINE_EXECUTABLE)});
+        QCOMPARE(sent.exitCode, 1);
         QCOMPARE(sent.output.count('\n'), 2);
+        QVERIFY2(sent.error.contains("stashline: " + missing.toUtf8() + ": There is no such file.\n"
+                                     STASHLINE_EXECUTABLE ": This file is neither a picture nor text.\n"),
+                 sent.error.constData());
+
+        // A line on the socket that is no request is refused with the reason, and changes nothing.
+        for (const QByteArray &line : {QByteArray("not json\n"), QByteArray("{\"command\":\"add\",\"title\":5}\n"),
+                                       QByteArray("{\"command\":\"add\",\"text\":\"a\",\"clipboard\":true}\n"),
+                                       QByteArray("{\"command\":\"erase\"}\n")}) {
+            const SingleInstance::Exchange refused = SingleInstance::sendLine(m_group.path(), line, 20000);
+            QVERIFY(refused.reply);
+            QCOMPARE(refused.reply->exitCode, 2);
+            QVERIFY2(!refused.reply->error.isEmpty(), line.constData());
+        }
 
         QCOMPARE(app.state(), QProcess::Running);
         const QJsonArray items = listed();
@@ -222,12 +285,82 @@ private slots:
                                          QStringLiteral("|https://example.org/x")}));
         QCOMPARE(items.at(2)[QStringLiteral("content")].toString(), QStringLiteral("running")); // the clipboard
         QCOMPARE(items.at(3)[QStringLiteral("uuid")].toString() + QLatin1Char('\n'), QString::fromUtf8(added.output));
+        QCOMPARE(items.at(3)[QStringLiteral("title")].toString(), QStringLiteral("\uFEFFT"));
         QCOMPARE(items.at(4)[QStringLiteral("content")].toString(), QStringLiteral("before"));
 
         ::kill(pid_t(app.processId()), SIGTERM);
         QVERIFY(app.waitForFinished(20000));
         // What the app saved is in the store for the next command.
         QCOMPARE(listed().size(), 5);
+    }
+
+    // Copy and open find the item before they look for a desktop: "no item 99" comes first.
+    void itemComesBeforeTheDesktop()
+    {
+        for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            m_environment.remove(QLatin1String(variable));
+        Result result = run({QStringLiteral("copy"), QStringLiteral("99")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.error.contains("no item 99"), result.error.constData());
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("note")}).exitCode, 0);
+        result = run({QStringLiteral("open"), QStringLiteral("1")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.error.contains("No desktop session"), result.error.constData());
+    }
+
+    // A title from another device can neither send commands to the terminal nor hide what
+    // follows: what a terminal would obey or not show is printed escaped. JSON and pipes get the
+    // title as it is.
+    void listEscapesWhatATerminalWouldObey()
+    {
+        const QString title = QStringLiteral("a\x1b]0;owned\x07") + QChar(0) + QChar(0x9b)
+            + QStringLiteral("b\u202Ec\u200Bd \U0001F468\u200D\U0001F469");
+        storeItemTitled(title);
+        const QByteArray shown = runOnTerminal({QStringLiteral("list")});
+        QVERIFY2(shown.contains(QStringLiteral("a\\x1B]0;owned\\x07\\x00\\u009Bb\\u202Ec\\u200Bd "
+                                               "\U0001F468\u200D\U0001F469")
+                                    .toUtf8()),
+                 shown.constData());
+        QVERIFY(!shown.contains('\x1b') && !shown.contains('\x07') && !shown.contains('\0'));
+        const QJsonArray json = QJsonDocument::fromJson(runOnTerminal({QStringLiteral("list"), QStringLiteral("--json")})).array();
+        QCOMPARE(json.at(0)[QStringLiteral("title")].toString(), title);
+        QVERIFY(run({QStringLiteral("list")}).output.contains(title.toUtf8()));
+    }
+
+    // Help and usage errors speak the user's language, like every other message.
+    void helpAndUsageErrorsAreTranslated()
+    {
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            m_environment.remove(QLatin1String(variable));
+        m_environment.insert(QStringLiteral("LANG"), QStringLiteral("ja_JP.UTF-8"));
+        const Result help = run({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(help.output).startsWith(QStringLiteral("使い方: stashline")), help.output.constData());
+        const Result usage = run({QStringLiteral("list"), QStringLiteral("--bogus")});
+        QCOMPARE(usage.exitCode, 2);
+        QCOMPARE(QString::fromUtf8(usage.error),
+                 QStringLiteral("stashline: 不明なオプション「--bogus」\n詳しくは「stashline --help」を実行してください。\n"));
+    }
+
+    // Every field of every kind of request survives the socket's JSON.
+    void requestsSurviveTheSocket()
+    {
+        StashRequest add = StashRequest::ofKind(StashRequest::Kind::add);
+        add.title = QStringLiteral("\uFEFFt");
+        add.imagePath = QStringLiteral("/a b.png");
+        add.isFavorite = true;
+        StashRequest send = StashRequest::ofKind(StashRequest::Kind::send);
+        send.targets = QStringList{QStringLiteral("/x"), QStringLiteral("https://e.org")};
+        send.isFavorite = true;
+        StashRequest list = StashRequest::ofKind(StashRequest::Kind::list);
+        list.scope = StashRequest::Scope::history;
+        list.asJson = true;
+        StashRequest open = StashRequest::ofKind(StashRequest::Kind::open);
+        open.item = QStringLiteral("3");
+        for (const StashRequest &request : {StashRequest(), StashRequest::ofKind(StashRequest::Kind::panel), add, send, list, open})
+            QCOMPARE(StashRequest::fromJson(request.toJson()).request, std::make_optional(request));
+        const StashReply reply{1, QStringLiteral("\uFEFFout"), QStringLiteral("err"), QStringLiteral("u")};
+        QCOMPARE(StashReply::fromJson(reply.toJson()), std::make_optional(reply));
     }
 };
 

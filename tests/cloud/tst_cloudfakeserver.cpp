@@ -158,16 +158,32 @@ private slots:
         QTest::addColumn<QByteArrayList>("answers");
         QTest::addColumn<QString>("lastQuery"); // of the last request
         QTest::addColumn<int>("code");          // 0: the read succeeded
+        QTest::addColumn<QString>("checkpoint");
+        QTest::addColumn<bool>("isFromStart");
         const QByteArray page = answer(200, R"({"results":[{"seq":"12-x","id":"A","changes":[],)"
                                             R"("doc":{"_id":"A","_rev":"3-c","recordType":"ShareItem","fields":{}}},)"
-                                            R"({"seq":"13-x","id":"Z","deleted":true,"changes":[]}],"last_seq":"13-x"})");
+                                            R"({"seq":"13-x","id":"Z","deleted":true,"changes":[],"doc":{"_id":"Z","_rev":"2-z","_deleted":true}}],)"
+                                            R"("last_seq":"13-x"})");
+        const QByteArray generation = answer(200, R"({"_id":"_local/stashline-generation","_rev":"0-1","generation":"g1"})");
         const QByteArray database = answer(200, R"({"db_name":"stash","update_seq":"13-x"})");
-        QTest::newRow("from the checkpoint") << "9-abc" << QByteArrayList{database, page} << "since=9-abc" << 0;
-        QTest::newRow("a database made anew") << "99-abc" << QByteArrayList{database, page} << "since=0" << 0;
+        const QByteArray missing = answer(404, R"({"error":"not_found","reason":"missing"})");
+        QTest::newRow("from the checkpoint") << "g1/9-abc" << QByteArrayList{generation, page} << "since=9-abc" << 0
+                                             << "g1/13-x" << false;
+        QTest::newRow("a database made anew") << "g0/9-abc" << QByteArrayList{generation, page} << "since=0" << 0
+                                              << "g1/13-x" << true;
+        QTest::newRow("the first read makes the generation")
+            << "" << QByteArrayList{missing, answer(201, R"({"ok":true})"), generation, page} << "since=0" << 0 << "g1/13-x" << false;
+        QTest::newRow("an older checkpoint, from the same database")
+            << "9-abc" << QByteArrayList{generation, database, page} << "since=9-abc" << 0 << "g1/13-x" << false;
+        QTest::newRow("an older checkpoint, database made anew")
+            << "99-abc" << QByteArrayList{generation, database, page} << "since=0" << 0 << "g1/13-x" << true;
+        QTest::newRow("no generation may be kept")
+            << "9-abc" << QByteArrayList{answer(403, R"({"error":"forbidden"})"), database, page} << "since=9-abc" << 0 << "13-x" << false;
         QTest::newRow("a checkpoint the server refuses")
-            << "9-abc" << QByteArrayList{database, answer(400, R"({"error":"bad_request"})"), page} << "since=0" << 0;
-        QTest::newRow("an answer cut short") << "9-abc" << QByteArrayList{database, answer(200, R"({"results":[{"seq")")}
-                                             << "since=9-abc" << 4;
+            << "g1/9-abc" << QByteArrayList{generation, answer(400, R"({"error":"bad_request"})"), page} << "since=0" << 0
+            << "g1/13-x" << true;
+        QTest::newRow("an answer cut short") << "g1/9-abc" << QByteArrayList{generation, answer(200, R"({"results":[{"seq")")}
+                                             << "since=9-abc" << 4 << "" << false;
     }
     void changesAreReadFromTheCheckpointOrFromTheStart()
     {
@@ -199,10 +215,14 @@ private slots:
         if (code != 0)
             return;
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(pages[0].records.size(), 1); // the document the database deleted is left out
-        QCOMPARE(pages[0].records[0].recordChangeTag(), QStringLiteral("3-c"));
-        QCOMPARE(pages[0].checkpoint, QStringLiteral("13-x"));
-        QCOMPARE(pages[0].isFromStart, lastQuery == u"since=0");
+        QCOMPARE(pages[0].records.size(), 2);
+        const auto tombstone = std::find_if(pages[0].records.cbegin(), pages[0].records.cend(),
+                                            [](const CloudRecord &record) { return record.isTombstone(); });
+        QVERIFY(tombstone != pages[0].records.cend()); // the document the database deleted
+        QCOMPARE(tombstone->recordID().recordName(), QStringLiteral("Z"));
+        QCOMPARE(tombstone->recordChangeTag(), QStringLiteral("2-z"));
+        QTEST(pages[0].checkpoint, "checkpoint");
+        QTEST(pages[0].isFromStart, "isFromStart");
     }
 
 };

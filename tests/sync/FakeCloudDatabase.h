@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Services/CloudDatabaseProtocol.h"
+#include "platform/cloud/CloudRecordCoder.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -12,13 +13,20 @@
 #include <mutex>
 
 // An in-memory cloud database that keeps revisions the way the real one does: a write names the
-// revision it replaces, and one that names an older revision is refused as "server record
-// changed". Pictures are kept as bytes with their digest; a stub keeps the stored picture, and
-// a read hands out a stub for a picture the reader holds. Changes are numbered, so a read of
-// changes starts after a checkpoint. It records every request and the picture bytes that
-// travel, and answers later, on a thread of its own. Faults are set per test: a whole request
-// failing, single records refused or missing, pictures that fail to download, and held answers
-// (to catch passes that overlap). `writeAsOtherDevice` changes the cloud behind the engine's back.
+// revision it replaces, and one that names no current leaf is refused as "server record
+// changed". Replication can leave a document with several leaves (addBranch); the server's
+// winner is the leaf with the longest history, then the largest revision, and reads carry the
+// other leaves. A write may delete leaves with it (CloudRecord::revisionsToDelete); a document
+// whose leaves are all deleted is a tombstone. Pictures are kept as bytes with their digest; a
+// stub keeps the stored picture, and a read hands out a stub for a picture the reader holds.
+// Changes are numbered per database generation, so a read of changes starts after a checkpoint
+// ("generation/sequence") and starts over in a database made anew (remakeDatabase).
+//
+// It records every request and the picture bytes that travel, and answers later, on a thread
+// of its own. Faults are set per test: a whole request failing, single records refused or
+// missing, pictures that fail to download, records misread once, and held answers (to catch
+// passes that overlap). Hooks let another device write between this device's read of
+// revisions and its write, or between its write and its read-back.
 class FakeCloudDatabase : public CloudContainerProtocol, public CloudDatabaseProtocol
 {
 public:
@@ -30,40 +38,85 @@ public:
         QSet<QString> fetchRefused;                // fetch answers these with an error
         std::optional<CloudError> query;           // the whole read of changes fails
         QSet<QString> pictureDownloads;            // these records' pictures fail to download
+        QSet<QString> misreadOnce;                 // the next read of these comes mangled, once
     };
 
     FakeCloudDatabase() { m_thread.start(); m_receiver.moveToThread(&m_thread); }
     ~FakeCloudDatabase() override { m_thread.quit(); m_thread.wait(); }
 
     Faults faults;
-    // Runs on the cloud thread after a modify read its revisions and before it writes: another
-    // device's write lands in between.
+    // Run on the cloud thread: after a modify read its revisions and before it writes, and
+    // after a fetch was asked for and before it reads. Another device's write lands in between.
     std::function<void()> beforeWrite;
+    std::function<void()> beforeFetch;
     QList<QList<CloudRecord>> modifyRequests;
     QList<QList<CloudRecordID>> fetchRequests;
     QStringList changeRequests; // the checkpoint each read of changes started from
     int pageSize = 500;
     qint64 pictureBytesSent = 0;
     qint64 pictureBytesFetched = 0;
+    QString identifier = QStringLiteral("http://127.0.0.1:1/fake");
 
     QString containerIdentifier() const override { return QStringLiteral("iCloud.com.quellmar.Stashline"); }
+    QString accountIdentifier() const override { return identifier; }
     CloudDatabaseProtocol &privateCloudDatabase() override { return *this; }
     int databaseScope() const override { return 2; }
     void fetchUserRecordID(CloudCallbacks::UserRecordID) override {} // the engine only logs the answer
 
-    // The cloud's copy of a record, with its revision as change tag.
+    // The server's winner of a record, with its revision as change tag; none for a record never
+    // written or deleted in the database.
     std::optional<CloudRecord> stored(const QString &recordName) const
     {
         std::lock_guard lock(m_mutex);
-        const auto found = m_records.constFind(recordName);
-        return found == m_records.cend() ? std::nullopt : std::optional(*found);
+        const auto leaves = m_leaves.value(recordName);
+        return leaves.isEmpty() ? std::nullopt : std::optional(winnerLocked(recordName));
     }
-    // Writes over whatever revision is current, as another device that read it a moment ago.
+    // The live leaves of a record; more than one while branches are unsettled.
+    int leafCount(const QString &recordName) const
+    {
+        std::lock_guard lock(m_mutex);
+        return int(m_leaves.value(recordName).size());
+    }
+    // Every record name ever written in this database.
+    QStringList recordNames() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_sequences.keys();
+    }
+
+    // Writes over the winner, as another device that read it a moment ago.
     CloudRecord writeAsOtherDevice(CloudRecord record)
     {
         std::lock_guard lock(m_mutex);
-        record.setRecordChangeTag(m_records.value(record.recordID().recordName()).recordChangeTag());
+        const QString name = record.recordID().recordName();
+        record.setRecordChangeTag(m_leaves.value(name).isEmpty() ? QString() : winnerLocked(name).recordChangeTag());
         return *storeLocked(record);
+    }
+    // A leaf that replication brought in beside the others: a revision `revision` ("4-b")
+    // written elsewhere, as new_edits=false writes it.
+    void addBranch(CloudRecord record, const QString &revision)
+    {
+        std::lock_guard lock(m_mutex);
+        record.setRecordChangeTag(revision);
+        m_leaves[record.recordID().recordName()].append(record);
+        m_sequences.insert(record.recordID().recordName(), ++m_sequence);
+    }
+    // Deletes the whole document, as a client that removes documents does.
+    void deleteDocument(const QString &recordName)
+    {
+        std::lock_guard lock(m_mutex);
+        m_leaves.remove(recordName);
+        m_sequences.insert(recordName, ++m_sequence);
+    }
+    // The database deleted and made again: empty, with a new generation.
+    void remakeDatabase()
+    {
+        std::lock_guard lock(m_mutex);
+        m_leaves.clear();
+        m_pictures.clear();
+        m_sequences.clear();
+        m_sequence = 0;
+        m_generation = QUuid::createUuid().toString(QUuid::Id128);
     }
 
     // Answers wait until release(); the number of requests waiting shows what is in flight.
@@ -94,26 +147,26 @@ public:
             QHash<CloudRecordID, CloudError> errors;
             for (const CloudRecord &record : records) {
                 const QString name = record.recordID().recordName();
-                if (const auto refused = faults.modifyRecords.constFind(name); refused != faults.modifyRecords.cend()) {
+                for (const QString &revision : record.revisionsToDelete())
+                    deleteLeafLocked(name, revision);
+                if (const auto refused = faults.modifyRecords.constFind(name); refused != faults.modifyRecords.cend())
                     errors.insert(record.recordID(), *refused);
-                } else if (const auto written = storeLocked(record)) {
+                else if (const auto written = storeLocked(record))
                     saved.append(*written);
-                } else {
+                else
                     errors.insert(record.recordID(), CloudError(CloudErrorCode::ServerRecordChanged, QStringLiteral("conflict")));
-                }
             }
             completion(saved, errors.isEmpty() ? std::nullopt : std::optional(CloudError::partialFailure(errors)));
         });
     }
-
-    QString identifier = QStringLiteral("http://127.0.0.1:1/fake");
-    QString accountIdentifier() const override { return identifier; }
 
     void fetchRecords(const QList<CloudRecordID> &ids, const KnownDigests &known, CloudCallbacks::PerRecord perRecord,
                       CloudCallbacks::Result completion) override
     {
         fetchRequests.append(ids);
         answerLater([this, ids, known, perRecord, completion] {
+            if (beforeFetch)
+                beforeFetch();
             std::lock_guard lock(m_mutex);
             for (const CloudRecordID &id : ids) {
                 const QString name = id.recordName();
@@ -121,7 +174,7 @@ public:
                     continue;
                 if (faults.fetchRefused.contains(name))
                     perRecord(id, std::nullopt, CloudError(CloudErrorCode::PermissionFailure, QStringLiteral("refused")));
-                else if (m_records.contains(name))
+                else if (m_sequences.contains(name))
                     perRecord(id, readLocked(name, known), std::nullopt);
                 else
                     perRecord(id, std::nullopt, CloudError(CloudErrorCode::UnknownItem, QStringLiteral("unknown item")));
@@ -134,7 +187,18 @@ public:
                       CloudCallbacks::Result completion) override
     {
         changeRequests.append(since);
-        answerLater([this, since, known, page, completion] { nextPage(since.toLongLong(), known, page, completion); });
+        answerLater([this, since, known, page, completion] {
+            bool isFromStart = false;
+            qint64 sequence = 0;
+            {
+                std::lock_guard lock(m_mutex);
+                if (!since.isEmpty() && since.section(QLatin1Char('/'), 0, 0) != m_generation)
+                    isFromStart = true;
+                else
+                    sequence = since.section(QLatin1Char('/'), 1).toLongLong();
+            }
+            nextPage(sequence, isFromStart, known, page, completion);
+        });
     }
 
     void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) override
@@ -150,15 +214,45 @@ private:
         QString digest;
     };
 
-    // Stores `record` when its change tag is the current revision (none: no copy yet); the
-    // stored record, or none when the write lost. A stub picture keeps the stored one. Called
-    // with m_mutex held.
+    static qint64 revisionNumber(const QString &revision) { return revision.section(QLatin1Char('-'), 0, 0).toLongLong(); }
+
+    // The server's choice among the live leaves. Called with m_mutex held.
+    CloudRecord winnerLocked(const QString &name) const
+    {
+        const QList<CloudRecord> leaves = m_leaves.value(name);
+        CloudRecord winner = leaves.value(0);
+        for (const CloudRecord &leaf : leaves) {
+            const qint64 number = revisionNumber(leaf.recordChangeTag()), best = revisionNumber(winner.recordChangeTag());
+            if (number > best || (number == best && leaf.recordChangeTag() > winner.recordChangeTag()))
+                winner = leaf;
+        }
+        return winner;
+    }
+
+    void deleteLeafLocked(const QString &name, const QString &revision)
+    {
+        QList<CloudRecord> &leaves = m_leaves[name];
+        leaves.removeIf([&](const CloudRecord &leaf) { return leaf.recordChangeTag() == revision; });
+        if (leaves.isEmpty())
+            m_leaves.remove(name);
+        m_sequences.insert(name, ++m_sequence);
+    }
+
+    // Stores `record` over the leaf its change tag names (none: only where no live leaf is);
+    // the stored record, or none when the write lost. A stub picture keeps the stored one.
+    // Called with m_mutex held.
     std::optional<CloudRecord> storeLocked(CloudRecord record)
     {
         const QString name = record.recordID().recordName();
-        const QString current = m_records.value(name).recordChangeTag();
-        if (record.recordChangeTag() != current)
+        QList<CloudRecord> &leaves = m_leaves[name];
+        const qsizetype replaced = std::find_if(leaves.cbegin(), leaves.cend(), [&](const CloudRecord &leaf) {
+            return leaf.recordChangeTag() == record.recordChangeTag();
+        }) - leaves.cbegin();
+        if (replaced == leaves.size() && !(record.recordChangeTag().isEmpty() && leaves.isEmpty())) {
+            if (leaves.isEmpty())
+                m_leaves.remove(name);
             return std::nullopt;
+        }
         if (const auto asset = record.assetValue(QStringLiteral("imageAsset")); asset && !asset->isStub()) {
             QFile file(asset->fileURL());
             if (!file.open(QIODevice::ReadOnly))
@@ -168,22 +262,26 @@ private:
                 + QString::fromLatin1(QCryptographicHash::hash(picture.bytes, QCryptographicHash::Md5).toBase64());
             pictureBytesSent += picture.bytes.size();
             record.setAsset(QStringLiteral("imageAsset"), CloudAsset::stub(picture.digest));
-            m_pictures.insert(name, picture);
-        } else if (!asset) {
-            m_pictures.remove(name);
+            m_pictures.insert(picture.digest, picture);
         }
-        record.setRecordChangeTag(QStringLiteral("%1-fake").arg(current.section(QLatin1Char('-'), 0, 0).toInt() + 1));
-        m_records.insert(name, record);
+        const qint64 number = record.recordChangeTag().isEmpty() ? 0 : revisionNumber(record.recordChangeTag());
+        record.setRecordChangeTag(QStringLiteral("%1-%2").arg(number + 1).arg(QUuid::createUuid().toString(QUuid::Id128).left(8)));
+        record.setRevisionsToDelete({});
+        if (replaced < leaves.size())
+            leaves[replaced] = record;
+        else
+            leaves.append(record);
         m_sequences.insert(name, ++m_sequence);
         return record;
     }
 
-    // The stored record as a reader gets it: its picture as a file, or as a stub when the
-    // reader holds that digest or the download fails. Called with m_mutex held.
-    CloudRecord readLocked(const QString &name, const KnownDigests &known)
+    // A leaf as a reader gets it: its picture as a file, or as a stub when the reader holds that
+    // digest or the download fails. Called with m_mutex held.
+    CloudRecord withPicture(CloudRecord record, const KnownDigests &known)
     {
-        CloudRecord record = m_records.value(name);
-        const auto picture = m_pictures.constFind(name);
+        const QString name = record.recordID().recordName();
+        const auto asset = record.assetValue(QStringLiteral("imageAsset"));
+        const auto picture = asset ? m_pictures.constFind(asset->digest()) : m_pictures.cend();
         if (picture == m_pictures.cend() || known.value(name) == picture->digest || faults.pictureDownloads.contains(name))
             return record;
         const QString path = QDir::temp().filePath(QStringLiteral("fake-cloud-%1.jpg").arg(QUuid::createUuid().toString(QUuid::Id128)));
@@ -195,10 +293,37 @@ private:
         return record;
     }
 
-    void nextPage(qint64 since, const KnownDigests &known, const ChangesOperation::PageCallback &page,
+    // The record as a reader gets it: the winner with the other leaves, a tombstone for a
+    // deleted document, or mangled once when a test asks for it. Called with m_mutex held.
+    CloudRecord readLocked(const QString &name, const KnownDigests &known)
+    {
+        if (!m_leaves.contains(name)) {
+            CloudRecord tombstone(QStringLiteral("ShareItem"), CloudRecordID(name));
+            tombstone.setTombstone(true);
+            return tombstone;
+        }
+        if (faults.misreadOnce.remove(name)) {
+            CloudRecord mangled = winnerLocked(name);
+            mangled.setValue(QStringLiteral("title"), std::nullopt);
+            mangled.addUnreadableKey(QStringLiteral("title"));
+            return mangled;
+        }
+        const CloudRecord winner = winnerLocked(name);
+        CloudRecord record = withPicture(winner, known);
+        QList<CloudRecord> others;
+        for (const CloudRecord &leaf : m_leaves.value(name)) {
+            if (leaf.recordChangeTag() != winner.recordChangeTag())
+                others.append(withPicture(leaf, known));
+        }
+        record.setConflictingLeaves(others);
+        return record;
+    }
+
+    void nextPage(qint64 since, bool isFromStart, const KnownDigests &known, const ChangesOperation::PageCallback &page,
                   const CloudCallbacks::Result &completion)
     {
         ChangesOperation::Page result;
+        result.isFromStart = isFromStart;
         {
             std::lock_guard lock(m_mutex);
             if (faults.query)
@@ -214,16 +339,16 @@ private:
                 result.records.append(readLocked(name, known));
                 result.isComplete = result.isComplete && !faults.pictureDownloads.contains(name);
             }
-            result.checkpoint = QString::number(changed.isEmpty() ? since : changed.last().first);
+            result.checkpoint = m_generation + QLatin1Char('/') + QString::number(changed.isEmpty() ? since : changed.last().first);
         }
         const bool isLast = result.records.size() < pageSize;
-        const qint64 checkpoint = result.checkpoint.toLongLong();
+        const qint64 checkpoint = result.checkpoint.section(QLatin1Char('/'), 1).toLongLong();
         page(result, [this, isLast, checkpoint, known, page, completion] {
             answerLater([this, isLast, checkpoint, known, page, completion] {
                 if (isLast)
                     completion(std::nullopt);
                 else
-                    nextPage(checkpoint, known, page, completion);
+                    nextPage(checkpoint, false, known, page, completion);
             });
         });
     }
@@ -238,11 +363,12 @@ private:
             QMetaObject::invokeMethod(&m_receiver, work, Qt::QueuedConnection);
     }
 
-    mutable std::mutex m_mutex; // guards m_records, m_held, m_isHolding and the faults while answering
-    QHash<QString, CloudRecord> m_records;
-    QHash<QString, Picture> m_pictures;
-    QHash<QString, qint64> m_sequences; // of each record's last write
+    mutable std::mutex m_mutex; // guards the records, m_held, m_isHolding and the faults while answering
+    QHash<QString, QList<CloudRecord>> m_leaves; // live leaves by record name
+    QHash<QString, Picture> m_pictures;          // by digest
+    QHash<QString, qint64> m_sequences;          // of each record's last change
     qint64 m_sequence = 0;
+    QString m_generation = QStringLiteral("first");
     QList<std::function<void()>> m_held;
     bool m_isHolding = false;
     QThread m_thread;

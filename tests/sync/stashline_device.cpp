@@ -151,6 +151,8 @@ int main(int argc, char *argv[])
             };
             const qsizetype count = std::count_if(stored.begin(), stored.end(), isSynced);
             return command == u"synced" ? QByteArray::number(count) : QByteArray(count > 0 ? "yes" : "no");
+        } else if (command == u"count") {
+            return QByteArray::number(context.execute(ShareItem::fetchRequest()).objects.size());
         } else if (command == u"idle") {
             return engine.isIdle() && !context.hasChanges() ? "yes" : "no";
         } else if (command == u"stats") {

@@ -2,8 +2,8 @@
 // session bus: the session is made and the shortcut bound with its description and trigger,
 // only its own presses open the panel, and a portal that refuses, or none at all, leaves
 // nothing half done.
-#include "GlobalShortcutPortal.h"
-#include "PortalRequest.h"
+#include "platform/GlobalShortcutPortal.h"
+#include "platform/PortalRequest.h"
 #include "PrivateSessionBus.h"
 
 #include <QDBusArgument>

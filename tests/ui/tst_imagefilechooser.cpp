@@ -2,7 +2,7 @@
 // cancel and an interaction the portal ends itself; a portal that refuses the request, and no
 // portal at all, open the widget dialog instead, which is then driven like a user would.
 #include "ImageFileChooser.h"
-#include "PortalFileChooser.h"
+#include "platform/PortalFileChooser.h"
 #include "PrivateSessionBus.h"
 
 #include <QApplication>

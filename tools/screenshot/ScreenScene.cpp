@@ -1,6 +1,6 @@
 #include "ScreenScene.h"
 
-#include "DesktopColorScheme.h"
+#include "platform/DesktopColorScheme.h"
 #include "QmlEngineSetup.h"
 #include "app/StashlineApp.h"
 #include "model/ShareListViewModel.h"
@@ -45,7 +45,7 @@ QString hostSource(const ScreenshotOptions &options)
     }
     return QStringLiteral("import QtQuick\nimport Stashline\n"
                           "Window { id: host; color: Theme.windowBackground\n"
-                          "required property var viewModel\nproperty var firstItem: null\n%1\n}\n")
+                          "required property ShareListViewModel viewModel\nproperty ShareItem firstItem: null\n%1\n}\n")
         .arg(content);
 }
 

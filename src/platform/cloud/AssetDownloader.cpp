@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QUuid>
 
 namespace {
@@ -16,16 +17,18 @@ QString encoded(const QString &text)
 
 } // namespace
 
-AssetDownloader::AssetDownloader(CloudConnection *connection, const QString &assetDirectory)
+AssetDownloader::AssetDownloader(CloudConnection *connection, const QString &assetDirectory, bool atDocumentRevision)
     : m_connection(connection)
     , m_assetDirectory(assetDirectory)
     , m_displayUrl(connection->account().displayUrl())
+    , m_atDocumentRevision(atDocumentRevision)
 {
 }
 
-std::shared_ptr<AssetDownloader> AssetDownloader::create(CloudConnection *connection, const QString &assetDirectory)
+std::shared_ptr<AssetDownloader> AssetDownloader::create(CloudConnection *connection, const QString &assetDirectory,
+                                                         bool atDocumentRevision)
 {
-    return std::shared_ptr<AssetDownloader>(new AssetDownloader(connection, assetDirectory));
+    return std::shared_ptr<AssetDownloader>(new AssetDownloader(connection, assetDirectory, atDocumentRevision));
 }
 
 void AssetDownloader::start(CloudConnection *connection, const QList<QJsonObject> &documents, const QString &assetDirectory,
@@ -47,7 +50,8 @@ void AssetDownloader::add(const QList<QJsonObject> &documents, const KnownDigest
             if (!digest.isEmpty() && known.value(name) == digest)
                 continue;
             const QJsonValue length = stub.value(QStringLiteral("length"));
-            m_queue.append({name, attachment, length.isDouble() ? qint64(length.toDouble()) : -1, digest});
+            m_queue.append({name, attachment, length.isDouble() ? qint64(length.toDouble()) : -1, digest,
+                            m_atDocumentRevision ? document.value(QStringLiteral("_rev")).toString() : QString()});
         }
     }
     startNext();
@@ -75,8 +79,11 @@ void AssetDownloader::startNext()
         ++m_running;
         const QString path = m_assetDirectory + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper()
             + QStringLiteral(".jpg");
+        QUrlQuery query;
+        if (!download.revision.isEmpty())
+            query.addQueryItem(QStringLiteral("rev"), download.revision);
         m_connection->download(encoded(download.recordName) + QLatin1Char('/') + encoded(download.attachmentName), path,
-                               download.recordName, [self = shared_from_this(), download, path](const std::optional<CloudError> &error) {
+                               download.recordName, query, [self = shared_from_this(), download, path](const std::optional<CloudError> &error) {
             --self->m_running;
             // Owning the file at once removes it again whatever happens to the record later.
             const CloudAsset asset = CloudAsset::downloaded(path, download.digest);

@@ -31,7 +31,10 @@ public:
         QHash<QString, CloudError> errorsByRecord;
     };
 
-    static std::shared_ptr<AssetDownloader> create(CloudConnection *connection, const QString &assetDirectory);
+    // With `atDocumentRevision`, each picture is fetched as of its document's "_rev" (a leaf of
+    // a document with several branches) instead of the current revision.
+    static std::shared_ptr<AssetDownloader> create(CloudConnection *connection, const QString &assetDirectory,
+                                                   bool atDocumentRevision = false);
 
     // Record name to the digest of the picture the reader holds already: not downloaded again.
     using KnownDigests = QHash<QString, QString>;
@@ -52,15 +55,17 @@ private:
         QString attachmentName;
         qint64 expectedLength = -1;
         QString digest;
+        QString revision; // empty: the current revision
     };
 
-    AssetDownloader(CloudConnection *connection, const QString &assetDirectory);
+    AssetDownloader(CloudConnection *connection, const QString &assetDirectory, bool atDocumentRevision);
     void startNext();
     void finishIfIdle();
 
     QPointer<CloudConnection> m_connection;
     QString m_assetDirectory;
     QString m_displayUrl;
+    bool m_atDocumentRevision = false;
     QList<Download> m_queue;
     int m_running = 0;
     Outcome m_outcome;

@@ -1,6 +1,7 @@
 #include "CloudConnection.h"
 
 #include "diagnostics/AppLogger.h"
+#include "platform/Utf8.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -103,7 +104,7 @@ std::shared_ptr<bool> CloudConnection::abortWhenStalled(QNetworkReply *reply, in
 }
 
 void CloudConnection::download(const QString &path, const QString &filePath, const QString &recordName,
-                               DownloadCompletion completion)
+                               const QUrlQuery &query, DownloadCompletion completion)
 {
     if (!m_account.isValid()) {
         post([completion, error = notAuthenticated(m_account)] { completion(error); });
@@ -117,7 +118,7 @@ void CloudConnection::download(const QString &path, const QString &filePath, con
                                                  .arg(recordName, file->errorString()))] { completion(error); });
         return;
     }
-    QNetworkRequest request = makeRequest(databaseUrl(path));
+    QNetworkRequest request = makeRequest(databaseUrl(path, query));
     request.setRawHeader("Accept", "*/*");
     QNetworkReply *reply = networkAccessManager()->get(request);
     // A picture that stops coming gives up sooner than a request: the others go on, and the
@@ -221,7 +222,7 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
                                                      limit = m_maximumAnswerBytes] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray answer = reply->isOpen() && !*isTooLarge ? reply->readAll() : QByteArray(); // closed after an abort
+        QByteArray answer = reply->isOpen() && !*isTooLarge ? reply->readAll() : QByteArray(); // closed after an abort
         CloudResponse response;
         response.status = status;
         const bool success = !*timedOut && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
@@ -233,7 +234,8 @@ void CloudConnection::send(const QByteArray &verb, const QString &path, const QU
                                             .arg(limit / (1024 * 1024)));
         } else if (success) {
             QJsonParseError parseError;
-            const QJsonDocument document = QJsonDocument::fromJson(answer, &parseError);
+            const QJsonDocument document = Utf8::parseJson(answer, &parseError);
+            answer = QByteArray(); // the parsed answer is all that is kept from here on
             if (parseError.error != QJsonParseError::NoError || document.isNull())
                 response.error = unreadableAnswer(displayUrl);
             else

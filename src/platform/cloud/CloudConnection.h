@@ -49,7 +49,8 @@ public:
     // percent-encoded) into a new file at `filePath`, then calls `completion` with no error, or
     // with the error after removing the partial file. A 404 is "unknown item" for `recordName`.
     using DownloadCompletion = std::function<void(const std::optional<CloudError> &)>;
-    void download(const QString &path, const QString &filePath, const QString &recordName, DownloadCompletion completion);
+    void download(const QString &path, const QString &filePath, const QString &recordName, const QUrlQuery &query,
+                  DownloadCompletion completion);
 
     // Worker thread: a request with the credentials and redirect policy, for streaming callers.
     QNetworkRequest makeRequest(const QUrl &url) const;
@@ -61,6 +62,9 @@ public:
     void setRequestTimeout(int milliseconds) { m_requestTimeout = milliseconds; }
     // An answer (not a picture download, which goes to a file) larger than this is not read:
     // the request fails with "limit exceeded" instead of the process growing without bound.
+    // Parsed, an answer takes several times its size, so the default keeps a read far below
+    // the memory of the app; requests that may grow large ask for less at a time.
+    static constexpr qint64 defaultMaximumAnswerBytes = qint64(16) * 1024 * 1024;
     void setMaximumAnswerBytes(qint64 bytes) { m_maximumAnswerBytes = bytes; }
     int requestTimeout() const { return m_requestTimeout; }
 
@@ -82,5 +86,5 @@ private:
     QNetworkAccessManager *m_manager = nullptr;
     int m_requestTimeout = 60000;
     static constexpr int pictureStallMilliseconds = 15000;
-    qint64 m_maximumAnswerBytes = qint64(256) * 1024 * 1024;
+    qint64 m_maximumAnswerBytes = defaultMaximumAnswerBytes;
 };

@@ -46,6 +46,24 @@ public:
     void setTimestamp(const QString &key, const std::optional<QDateTime> &value); // invalid = none
     void setAsset(const QString &key, const std::optional<CloudAsset> &value);
 
+    // Fields the reader found but could not read (a value that is not of its type, or a type it
+    // does not know), and "fields" itself when the field list was no object. Such a record was
+    // misread; its values must not be taken for what the cloud holds.
+    QStringList unreadableKeys() const { return m_unreadableKeys; }
+    void addUnreadableKey(const QString &key) { m_unreadableKeys.append(key); }
+
+    // A document the database deleted: only its ID and revision are known.
+    bool isTombstone() const { return m_isTombstone; }
+    void setTombstone(bool isTombstone) { m_isTombstone = isTombstone; }
+
+    // Read: the other live leaves when replication left several branches of this document (the
+    // record itself is the server's current revision). Written: the revisions of the leaves to
+    // delete in the same request, which settles those branches.
+    QList<CloudRecord> conflictingLeaves() const { return m_conflictingLeaves; }
+    void setConflictingLeaves(const QList<CloudRecord> &leaves) { m_conflictingLeaves = leaves; }
+    QStringList revisionsToDelete() const { return m_revisionsToDelete; }
+    void setRevisionsToDelete(const QStringList &revisions) { m_revisionsToDelete = revisions; }
+
 private:
     template<typename T>
     std::optional<T> typed(const QString &key) const;
@@ -54,4 +72,8 @@ private:
     CloudRecordID m_recordID;
     QString m_changeTag;
     QHash<QString, CloudValue> m_fields;
+    QStringList m_unreadableKeys;
+    QList<CloudRecord> m_conflictingLeaves;
+    QStringList m_revisionsToDelete;
+    bool m_isTombstone = false;
 };

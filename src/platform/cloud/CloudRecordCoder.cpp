@@ -171,23 +171,40 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
     CloudRecord record(document.value(QStringLiteral("recordType")).toString(), id);
     record.setRecordChangeTag(document.value(QStringLiteral("_rev")).toString());
 
-    const QJsonObject fields = document.value(fieldsKey).toObject();
+    const QJsonValue fieldList = document.value(fieldsKey);
+    if (!fieldList.isObject() && !fieldList.isUndefined())
+        record.addUnreadableKey(fieldsKey);
+    const QJsonObject fields = fieldList.toObject();
     const QJsonObject attachments = document.value(attachmentsKey).toObject();
     for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
         const QJsonObject field = it.value().toObject();
         const QString type = field.value(typeKey).toString();
         const QJsonValue value = field.value(valueKey);
-        if (type == QLatin1String("string")) {
+        if (!it.value().isObject()) {
+            record.addUnreadableKey(it.key());
+        } else if (value.isNull() || value.isUndefined()) {
+            continue; // no value: the field is absent
+        } else if (type == QLatin1String("string")) {
             if (value.isString())
                 record.setString(it.key(), value.toString());
+            else
+                record.addUnreadableKey(it.key());
         } else if (type == QLatin1String("int64")) {
-            record.setInt64(it.key(), int64FromJson(value));
+            if (const auto number = int64FromJson(value))
+                record.setInt64(it.key(), number);
+            else
+                record.addUnreadableKey(it.key());
         } else if (type == QLatin1String("double")) {
-            record.setDouble(it.key(), doubleFromJson(value));
+            if (const auto number = doubleFromJson(value))
+                record.setDouble(it.key(), number);
+            else
+                record.addUnreadableKey(it.key());
         } else if (type == QLatin1String("timestamp")) {
             const QDateTime timestamp = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
             if (timestamp.isValid())
                 record.setTimestamp(it.key(), timestamp.toUTC());
+            else
+                record.addUnreadableKey(it.key());
         } else if (type == QLatin1String("asset")) {
             const QJsonObject attachment = attachments.value(value.toString()).toObject();
             if (attachment.isEmpty())
@@ -215,6 +232,8 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
             if (!file.open(QIODevice::WriteOnly) || file.write(decoded.decoded) != decoded.decoded.size() || !file.commit())
                 return assetError(id, file.errorString());
             record.setAsset(it.key(), CloudAsset::downloaded(path, digest));
+        } else {
+            record.addUnreadableKey(it.key());
         }
     }
     return record;

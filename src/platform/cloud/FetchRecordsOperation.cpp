@@ -4,6 +4,9 @@
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
 #include "platform/cloud/KeysLookup.h"
+#include "platform/cloud/LeafReader.h"
+
+#include <QPointer>
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -35,7 +38,8 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
     // the chunk arrives, while the other chunks are still being looked up.
     auto rowByName = std::make_shared<QHash<QString, QJsonObject>>();
     const auto downloader = AssetDownloader::create(connection, assetDirectory);
-    auto deliver = [ids, rowByName, assetDirectory, perRecord, result](const AssetDownloader::Outcome &downloads) {
+    auto deliver = [ids, rowByName, assetDirectory, perRecord, result](const LeafReader::Leaves &leaves,
+                                                                        const AssetDownloader::Outcome &downloads) {
         for (const CloudRecordID &id : ids) {
             const auto found = rowByName->constFind(id.recordName());
             if (!isFetchable(id) || found == rowByName->cend()) {
@@ -50,7 +54,14 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
                                                             row.value(QStringLiteral("reason")).toString(), id.recordName()));
                 continue;
             }
-            if (document.isEmpty() || row.value(QStringLiteral("value")).toObject().value(QStringLiteral("deleted")).toBool()) {
+            if (row.value(QStringLiteral("value")).toObject().value(QStringLiteral("deleted")).toBool()) {
+                CloudRecord tombstone(QString(), id);
+                tombstone.setRecordChangeTag(row.value(QStringLiteral("value")).toObject().value(QStringLiteral("rev")).toString());
+                tombstone.setTombstone(true);
+                perRecord(id, tombstone, std::nullopt);
+                continue;
+            }
+            if (document.isEmpty()) {
                 perRecord(id, std::nullopt, unknownItem(id));
                 continue;
             }
@@ -59,10 +70,12 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
                 continue;
             }
             auto decoded = CloudRecordCoder::decode(document, assetDirectory, downloads.assetsByRecord.value(id.recordName()));
-            if (const auto *error = std::get_if<CloudError>(&decoded))
-                perRecord(id, std::nullopt, *error);
-            else
-                perRecord(id, std::get<CloudRecord>(decoded), std::nullopt);
+            if (auto *record = std::get_if<CloudRecord>(&decoded)) {
+                record->setConflictingLeaves(leaves.value(id.recordName()));
+                perRecord(id, *record, std::nullopt);
+            } else {
+                perRecord(id, std::nullopt, std::get<CloudError>(decoded));
+            }
         }
         result(std::nullopt);
     };
@@ -78,10 +91,23 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
             }
             downloader->add(documents, knownDigests);
         },
-        [downloader, deliver, result](const std::optional<CloudError> &error) {
-            if (error)
+        [connection = QPointer<CloudConnection>(connection), rowByName, assetDirectory, knownDigests, downloader, deliver,
+         result](const std::optional<CloudError> &error) {
+            if (error || !connection) {
                 result(error); // downloads already running end unseen; their files go with them
-            else
-                downloader->finish(deliver);
+                return;
+            }
+            // Documents replication left with several branches come with their other leaves.
+            QList<QJsonObject> documents;
+            for (const QJsonObject &row : std::as_const(*rowByName))
+                documents.append(row.value(QStringLiteral("doc")).toObject());
+            LeafReader::start(connection, documents, assetDirectory, knownDigests,
+                              [downloader, deliver, result](const LeafReader::Leaves &leaves, const std::optional<CloudError> &leafError) {
+                if (leafError) {
+                    result(leafError);
+                    return;
+                }
+                downloader->finish([deliver, leaves](const AssetDownloader::Outcome &downloads) { deliver(leaves, downloads); });
+            });
         });
 }

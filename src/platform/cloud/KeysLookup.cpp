@@ -23,8 +23,10 @@ void KeysLookup::start(CloudConnection *connection, const QStringList &keys, boo
     state->chunkRows = std::move(chunkRows);
     state->done = std::move(done);
     QUrlQuery query;
-    if (includeDocs)
+    if (includeDocs) {
         query.addQueryItem(QStringLiteral("include_docs"), QStringLiteral("true"));
+        query.addQueryItem(QStringLiteral("conflicts"), QStringLiteral("true"));
+    }
     const QString displayUrl = connection->account().displayUrl();
 
     QList<QStringList> chunks;

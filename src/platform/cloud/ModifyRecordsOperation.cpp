@@ -35,10 +35,21 @@ struct ModifyState {
 void write(const std::shared_ptr<ModifyState> &state)
 {
     QByteArray body = QByteArrayLiteral("{\"docs\":[");
-    for (const CloudRecordCoder::EncodedDocument &document : std::as_const(state->documents)) {
+    for (qsizetype index = 0; index < state->documents.size(); ++index) {
+        // Leaves to delete go before the record's own write, so the record's answer is the last
+        // one with its name.
+        const CloudRecord &record = state->pending[index];
+        for (const QString &revision : record.revisionsToDelete()) {
+            if (body.size() > 9)
+                body += ',';
+            body += QJsonDocument(QJsonObject{{QStringLiteral("_id"), record.recordID().recordName()},
+                                              {QStringLiteral("_rev"), revision},
+                                              {QStringLiteral("_deleted"), true}})
+                        .toJson(QJsonDocument::Compact);
+        }
         if (body.size() > 9)
             body += ',';
-        body += document.toJson();
+        body += state->documents[index].toJson();
     }
     body += "]}";
     state->documents.clear(); // the bytes now live in the body only

@@ -10,7 +10,10 @@ class CloudConnection;
 // ifServerRecordUnchanged it writes each record over the revision in its change tag, in one
 // POST _bulk_docs, and the server refuses a record whose document moved on. A record that cannot be encoded (bad name, another zone, unreadable asset)
 // fails alone; a document the server refuses fails alone with its error (a write that lost a
-// race against another writer is "server record changed"). perRecord is called once per
+// race against another writer is "server record changed"). A record that names revisions to
+// delete (CloudRecord::revisionsToDelete) deletes those leaves of its document in the same
+// request; whether a leaf was still there to delete does not change the record's outcome.
+// perRecord is called once per
 // record, then result once. Worker thread only; callbacks on the worker thread.
 class ModifyRecordsOperation
 {

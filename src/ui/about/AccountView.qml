@@ -14,7 +14,7 @@ Item {
     objectName: "accountView"
     signal backRequested()
 
-    readonly property var account: AccountManager
+    readonly property AccountManager account: AccountManager
     readonly property bool canChange: account.state !== "environment" && !account.busy
     // The action the account's message answers, so it shows where the user acted: a sign-in's
     // failure and the keyring offer under the sign-in form (nothing above it moves), the local

@@ -1,9 +1,8 @@
 #include "DesktopColorScheme.h"
 
-#include "ColorContrast.h"
-#include "PortalFileChooser.h"
+#include "PortalRequest.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -34,8 +33,8 @@ void DesktopColorScheme::start()
 {
     if (!m_bus.isConnected())
         return;
-    const QString service = QString::fromLatin1(PortalFileChooser::serviceName);
-    const QString path = QString::fromLatin1(PortalFileChooser::objectPath);
+    const QString service = QString::fromLatin1(PortalRequest::serviceName);
+    const QString path = QString::fromLatin1(PortalRequest::objectPath);
     m_bus.connect(service, path, QString::fromLatin1(settingsInterface), QStringLiteral("SettingChanged"), this,
                   SLOT(handleSettingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(service, path, QString::fromLatin1(settingsInterface),
@@ -61,12 +60,14 @@ void DesktopColorScheme::handleSettingChanged(const QDBusMessage &change)
 
 void DesktopColorScheme::applyColorScheme(uint colorScheme)
 {
-    const bool startedLight = ColorContrast::luminance(m_startPalette.color(QPalette::Window)) >= 0.18;
+    // A palette is light when its text is darker than its window.
+    const bool startedLight =
+        m_startPalette.color(QPalette::WindowText).lightnessF() < m_startPalette.color(QPalette::Window).lightnessF();
     const bool wantsDark = colorScheme == preferDark && startedLight;
     if (wantsDark == m_isDarkApplied)
         return;
     m_isDarkApplied = wantsDark;
-    QApplication::setPalette(wantsDark ? darkPalette() : m_startPalette);
+    QGuiApplication::setPalette(wantsDark ? darkPalette() : m_startPalette);
     emit appearanceChanged();
 }
 

@@ -11,7 +11,7 @@
 // desktop prefers dark while the application palette is light, the dark palette is applied;
 // when the preference goes, the palette the app started with comes back. A palette that is
 // already dark (the platform theme's own) is left alone. Without a portal nothing changes.
-// Main thread; needs a QApplication.
+// Main thread; needs a QGuiApplication.
 class DesktopColorScheme : public QObject
 {
     Q_OBJECT
