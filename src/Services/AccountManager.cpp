@@ -1,6 +1,7 @@
 #include "AccountManager.h"
 
 #include "LocalServerLauncher.h"
+#include "SyncActivity.h"
 #include "SyncManagerProtocol.h"
 #include "diagnostics/AppLogger.h"
 #include "platform/NotificationCenter.h"
@@ -45,19 +46,8 @@ AccountManager::AccountManager(std::unique_ptr<CredentialStore> store, const QSt
         else
             fail(problem);
     });
-    NotificationCenter &center = NotificationCenter::defaultCenter();
-    center.addObserver(CloudSyncNotification::didFinish, nullptr, this, [this](const Notification &notification) {
-        if (notification.userInfo.isEmpty()) { // neither failed nor abandoned
-            m_lastDownload = QDateTime::currentDateTime();
-            emit changed();
-        }
-    });
-    center.addObserver(CloudUploadNotification::didFinish, nullptr, this, [this](const Notification &notification) {
-        if (notification.userInfo.value(CloudUploadNotification::confirmedKey).toBool()) {
-            m_lastUpload = QDateTime::currentDateTime();
-            emit changed();
-        }
-    });
+    // The page shows when sync last reached the cloud; SyncActivity keeps that for every screen.
+    connect(&SyncActivity::shared(), &SyncActivity::changed, this, &AccountManager::changed);
 }
 
 AccountManager::~AccountManager() = default;
@@ -231,8 +221,7 @@ void AccountManager::switchTo(const CloudAccount &account)
         m_store->remove(m_account.credentialKey(), [](const CredentialStore::Result &) {});
     m_account = account;
     m_message.clear();
-    m_lastDownload = {};
-    m_lastUpload = {};
+    SyncActivity::shared().forgetTimes();
     emit changed();
     emit accountChanged(m_account);
 }
@@ -266,4 +255,14 @@ void AccountManager::fail(const QString &message)
 {
     m_message = message;
     emit changed();
+}
+
+QDateTime AccountManager::lastDownload() const
+{
+    return SyncActivity::shared().lastDownload();
+}
+
+QDateTime AccountManager::lastUpload() const
+{
+    return SyncActivity::shared().lastUpload();
 }

@@ -60,8 +60,8 @@ public:
     QString message() const { return m_message; }
     bool isBusy() const;
     bool isKeyringOfferPending() const { return m_offeredAccount.isValid(); }
-    QDateTime lastDownload() const { return m_lastDownload; }
-    QDateTime lastUpload() const { return m_lastUpload; }
+    QDateTime lastDownload() const;
+    QDateTime lastUpload() const;
     // Empty when "Use a Local Server" can work here, else what is missing.
     QString localServerProblem() const;
 
@@ -100,6 +100,4 @@ private:
     QPointer<SignInOperation> m_operation;
     LocalServerLauncher *m_localServer;
     bool m_isWaitingForKeyring = false;
-    QDateTime m_lastDownload;
-    QDateTime m_lastUpload;
 };

@@ -186,8 +186,15 @@ void CloudKitSyncManager::uploadPendingItems()
 
 void CloudKitSyncManager::downloadItems()
 {
-    if (m_isTestRun || !hasAccount())
+    if (m_isTestRun)
         return;
+    if (!hasAccount()) {
+        // Nothing to read while signed out; a screen that asked sees the pull end, with no error.
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart);
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr,
+                                                 {{CloudSyncNotification::abandonedKey, true}});
+        return;
+    }
     if (m_activePass != Pass::none) {
         m_isDownloadRequested = true;
         return;

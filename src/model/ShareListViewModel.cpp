@@ -6,6 +6,7 @@
 #include "platform/MainQueue.h"
 #include "platform/ManagedObjectContext.h"
 #include "platform/NotificationCenter.h"
+#include "Services/SyncActivity.h"
 #include "store/ShareItem.h"
 
 #include <QMetaObject>
@@ -85,21 +86,18 @@ QList<ShareSection> daySections(const std::vector<DatedItem> &sorted, const Cale
 } // namespace
 
 ShareListViewModel::ShareListViewModel(ManagedObjectContext &context, const Calendar &calendar,
-                                       std::shared_ptr<SyncManagerProtocol> syncManager, Clock clock, QObject *parent)
+                                       std::shared_ptr<SyncManagerProtocol> syncManager, Clock clock, QObject *parent,
+                                       SyncActivity *activity)
     : QObject(parent), m_context(context), m_calendar(calendar), m_syncManager(std::move(syncManager)),
       m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); })),
       m_recentModel(new ShareSectionListModel(this)), m_favoritesModel(new ShareSectionListModel(this)),
-      m_historyModel(new ShareSectionListModel(this))
+      m_historyModel(new ShareSectionListModel(this)), m_activity(activity ? *activity : SyncActivity::shared())
 {
     Q_ASSERT(m_syncManager);
     setupSubscriptions();
 }
 
-ShareListViewModel::~ShareListViewModel()
-{
-    for (quint64 token : std::as_const(m_cancellables))
-        NotificationCenter::defaultCenter().removeObserver(token);
-}
+ShareListViewModel::~ShareListViewModel() = default;
 
 void ShareListViewModel::setupSubscriptions()
 {
@@ -113,36 +111,26 @@ void ShareListViewModel::setupSubscriptions()
         QMetaObject::invokeMethod(this, [this] { loadShares(); }, Qt::QueuedConnection);
     });
 
-    NotificationCenter &center = NotificationCenter::defaultCenter();
-    for (const bool started : {true, false}) {
-        const QString name = started ? CloudUploadNotification::didStart : CloudUploadNotification::didFinish;
-        m_cancellables.append(center.addObserver(name, nullptr, this, [this, started](const Notification &) {
-            QMetaObject::invokeMethod(this, [this, started] { setIsUploading(started); }, Qt::QueuedConnection);
-        }));
-    }
-    m_cancellables.append(center.addObserver(CloudSyncNotification::didStart, nullptr, this, [this](const Notification &) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                setIsSyncingFromCloud(true);
-                setLastCloudSyncErrorMessage(QString());
-            },
-            Qt::QueuedConnection);
-    }));
-    m_cancellables.append(
-        center.addObserver(CloudSyncNotification::didFinish, nullptr, this, [this](const Notification &notification) {
-            const QVariant error = notification.userInfo.value(CloudSyncNotification::errorMessageKey);
-            const bool hasErrorText = error.typeId() == QMetaType::QString && !error.toString().isEmpty();
-            const QString message = hasErrorText ? error.toString() : QString();
-            QMetaObject::invokeMethod(
-                this,
-                [this, hasErrorText, message] {
-                    setIsSyncingFromCloud(false);
-                    if (hasErrorText)
-                        setLastCloudSyncErrorMessage(message);
-                },
-                Qt::QueuedConnection);
-        }));
+    // What sync is doing lives in SyncActivity, which the account page reads too; the list's
+    // own properties follow it.
+    connect(&m_activity, &SyncActivity::uploadingChanged, this, &ShareListViewModel::isUploadingChanged);
+    connect(&m_activity, &SyncActivity::downloadingChanged, this, &ShareListViewModel::isSyncingFromCloudChanged);
+    connect(&m_activity, &SyncActivity::errorChanged, this, &ShareListViewModel::lastCloudSyncErrorMessageChanged);
+}
+
+bool ShareListViewModel::isSyncingFromCloud() const
+{
+    return m_activity.isDownloading();
+}
+
+bool ShareListViewModel::isUploading() const
+{
+    return m_activity.isUploading();
+}
+
+QString ShareListViewModel::lastCloudSyncErrorMessage() const
+{
+    return m_activity.lastErrorMessage();
 }
 
 void ShareListViewModel::loadShares()
@@ -309,17 +297,16 @@ void ShareListViewModel::deleteShares(const QList<ShareItem *> &items)
 
 void ShareListViewModel::retryShare(ShareItem *item)
 {
-    setLastCloudSyncErrorMessage(QString());
+    m_activity.clearError();
     if (item)
         m_syncManager->retry(item);
 }
 
 void ShareListViewModel::syncFromCloud()
 {
-    if (m_isSyncingFromCloud)
+    if (m_activity.isDownloading())
         return;
-    setIsSyncingFromCloud(true);
-    setLastCloudSyncErrorMessage(QString());
+    m_activity.downloadRequested();
     m_syncManager->downloadItems();
 }
 
@@ -357,30 +344,10 @@ void ShareListViewModel::finishEdit(Reload reload)
         loadShares();
 }
 
-void ShareListViewModel::setIsUploading(bool isUploading)
-{
-    if (m_isUploading == isUploading)
-        return;
-    m_isUploading = isUploading;
-    emit isUploadingChanged();
-}
-
 void ShareListViewModel::setShares(QList<ShareItem *> shares)
 {
     m_shares = std::move(shares);
     emit sharesChanged();
-}
-
-void ShareListViewModel::setIsSyncingFromCloud(bool isSyncing)
-{
-    m_isSyncingFromCloud = isSyncing;
-    emit isSyncingFromCloudChanged();
-}
-
-void ShareListViewModel::setLastCloudSyncErrorMessage(const QString &message)
-{
-    m_lastCloudSyncErrorMessage = message;
-    emit lastCloudSyncErrorMessageChanged();
 }
 
 void ShareListViewModel::setLastSaveErrorMessage(const QString &message)

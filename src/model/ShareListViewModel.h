@@ -14,6 +14,7 @@
 
 class ManagedObjectContext;
 class ShareItem;
+class SyncActivity;
 class SyncManagerProtocol;
 
 // The one observable model behind every screen: the live items of the main context, cut into
@@ -57,19 +58,22 @@ public:
 
     // `context` and `syncManager` must outlive the model (the model shares ownership of the
     // sync interface). A null clock means the system clock.
+    // The list follows `activity` for what sync is doing (by default the process-wide one the
+    // account page reads too).
     ShareListViewModel(ManagedObjectContext &context, const Calendar &calendar,
-                       std::shared_ptr<SyncManagerProtocol> syncManager, Clock clock = {}, QObject *parent = nullptr);
+                       std::shared_ptr<SyncManagerProtocol> syncManager, Clock clock = {}, QObject *parent = nullptr,
+                       SyncActivity *activity = nullptr);
     ~ShareListViewModel() override;
 
     // Published state.
     const QList<ShareItem *> &shares() const { return m_shares; }
     int shareCount() const { return int(m_shares.size()); }
-    bool isSyncingFromCloud() const { return m_isSyncingFromCloud; }
+    bool isSyncingFromCloud() const;
     // Whether an upload pass is in flight right now (from the upload notifications), so a row
     // left "syncing" by an earlier run does not spin while nothing moves.
-    bool isUploading() const { return m_isUploading; }
+    bool isUploading() const;
     // Null when absent; never empty when present.
-    QString lastCloudSyncErrorMessage() const { return m_lastCloudSyncErrorMessage; }
+    QString lastCloudSyncErrorMessage() const;
     // Why the last save of the context failed; null once a save succeeded (whoever saved: every
     // save writes all unsaved changes).
     QString lastSaveErrorMessage() const { return m_lastSaveErrorMessage; }
@@ -160,9 +164,6 @@ private:
     void finishEdit(Reload reload = Reload::now);
 
     void setShares(QList<ShareItem *> shares);
-    void setIsSyncingFromCloud(bool isSyncing);
-    void setIsUploading(bool isUploading);
-    void setLastCloudSyncErrorMessage(const QString &message);
     void setLastSaveErrorMessage(const QString &message);
     void setRecentSections(QList<ShareSection> sections);
     void setFavoriteSections(QList<ShareSection> sections);
@@ -170,15 +171,11 @@ private:
     void setHasHistory(bool hasHistory);
 
     QList<ShareItem *> m_shares;
-    bool m_isSyncingFromCloud = false;
-    bool m_isUploading = false;
-    QString m_lastCloudSyncErrorMessage;
     QString m_lastSaveErrorMessage;
     QString m_addProblemMessage;
     ManagedObjectContext &m_context;
     Calendar m_calendar;
     std::shared_ptr<SyncManagerProtocol> m_syncManager;
-    QList<quint64> m_cancellables; // notification observer tokens
     QList<ShareSection> m_recentSections;
     QList<ShareSection> m_favoriteSections;
     QList<ShareSection> m_historySections;
@@ -188,4 +185,5 @@ private:
     ShareSectionListModel *m_recentModel;
     ShareSectionListModel *m_favoritesModel;
     ShareSectionListModel *m_historyModel;
+    SyncActivity &m_activity;
 };

@@ -1,6 +1,7 @@
 #include "ModelTestSupport.h"
 
 #include "../StdoutCapture.h"
+#include "Services/SyncActivity.h"
 #include "platform/Localization.h"
 #include "platform/NotificationCenter.h"
 #include "platform/SqliteDatabase.h"
@@ -43,6 +44,7 @@ private:
     std::unique_ptr<PersistentContainer> m_container;
     std::shared_ptr<RecordingSyncManager> m_sync;
     QDateTime m_now;
+    std::unique_ptr<SyncActivity> m_activity;
     std::unique_ptr<ShareListViewModel> m_model;
 
     ManagedObjectContext &context() { return m_container->viewContext(); }
@@ -83,9 +85,11 @@ private slots:
         m_container = PersistenceController::openOnDiskContainer(
             m_directory.filePath(QStringLiteral("%1-%2.sqlite").arg(QTest::currentTestFunction(), QTest::currentDataTag())), &error);
         QVERIFY(m_container);
+        m_model.reset();
+        m_activity = std::make_unique<SyncActivity>();
         m_model = std::make_unique<ShareListViewModel>(
             context(), Calendar(QTimeZone("Europe/Berlin"), QLocale(QLocale::English, QLocale::UnitedStates)), m_sync,
-            [this] { return m_now; });
+            [this] { return m_now; }, nullptr, m_activity.get());
     }
 
     void sections_data()

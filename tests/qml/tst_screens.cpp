@@ -2,6 +2,7 @@
 // icon provider and the fixture below.
 
 #include "../model/ModelTestSupport.h"
+#include "Services/SyncActivity.h"
 #include "QmlEngineSetup.h"
 #include "Services/AccountManager.h"
 #include "platform/NotificationCenter.h"
@@ -54,7 +55,10 @@ public:
                              : PersistenceController::openInMemoryContainer(&error);
         Q_ASSERT(m_container);
         m_sync = std::make_shared<RecordingSyncManager>();
-        m_model = std::make_unique<ShareListViewModel>(m_container->viewContext(), Calendar::current(), m_sync);
+        m_model.reset();
+        m_activity = std::make_unique<SyncActivity>(); // no sync state carried over from the last test
+        m_model = std::make_unique<ShareListViewModel>(m_container->viewContext(), Calendar::current(), m_sync,
+                                                       ShareListViewModel::Clock(), nullptr, m_activity.get());
         emit viewModelChanged();
     }
     // An item created `ageDays` ago (fractions allowed), saved and loaded.
@@ -205,6 +209,7 @@ private:
     QString m_storeFile;
     int m_storeCount = 0;
     std::shared_ptr<RecordingSyncManager> m_sync;
+    std::unique_ptr<SyncActivity> m_activity;
     std::unique_ptr<ShareListViewModel> m_model;
 };
 

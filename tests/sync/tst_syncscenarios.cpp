@@ -7,6 +7,7 @@
 #include "ManualSyncClock.h"
 #include "Services/CloudKitSyncManager.h"
 #include "Services/RetrySchedule.h"
+#include "Services/SyncActivity.h"
 #include "Services/ShareItemRecord.h"
 #include "platform/NotificationCenter.h"
 #include "store/ImageManager.h"
@@ -459,6 +460,11 @@ private slots:
         QVERIFY(here.isQuiet());
         QCOMPARE(item->syncStatus(), Status::pending);
         QVERIFY(cloud.modifyRequests.isEmpty() && cloud.changeRequests.isEmpty());
+        // A pull asked for ends at once, with no error, so no screen keeps showing it.
+        SyncActivity activity;
+        here.engine->downloadItems();
+        QTRY_VERIFY(!activity.isDownloading());
+        QVERIFY(activity.lastErrorMessage().isEmpty() && !activity.lastDownload().isValid());
     }
 
     // Start-up: items a killed run left syncing, and items that failed, go up again; picture
