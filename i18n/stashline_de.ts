@@ -891,5 +891,21 @@ Exit-Status: 0 erledigt, 1 fehlgeschlagen (der Grund steht in der Standardfehler
         <source>This file is neither a picture nor text.</source>
         <translation>Diese Datei ist weder ein Bild noch Text.</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>Auf diesem Computer</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>Ihre Einträge werden auf diesem Computer aufbewahrt. Richten Sie die Synchronisierung ein, um sie auch auf Ihren anderen Geräten zu haben.</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>Die Synchronisierung ist angehalten</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

@@ -889,5 +889,21 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
         <source>This file is neither a picture nor text.</source>
         <translation>This file is neither a picture nor text.</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>On this computer</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>Your items are kept on this computer. Set up sync to have them on your other devices too.</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>Sync is paused</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

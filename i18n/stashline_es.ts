@@ -891,5 +891,21 @@ Estado de salida: 0 hecho, 1 fallo (el motivo va a la salida de error estándar)
         <source>This file is neither a picture nor text.</source>
         <translation>Este archivo no es ni una imagen ni texto.</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>En este equipo</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>Tus elementos se guardan en este equipo. Configura la sincronización para tenerlos también en tus otros dispositivos.</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>La sincronización está en pausa</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

@@ -890,5 +890,21 @@ Code de sortie : 0 réussi, 1 échec (la raison est sur la sortie d’erreur), 2
         <source>This file is neither a picture nor text.</source>
         <translation>Ce fichier n’est ni une image ni du texte.</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>Sur cet ordinateur</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>Vos éléments sont conservés sur cet ordinateur. Configurez la synchronisation pour les retrouver aussi sur vos autres appareils.</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>La synchronisation est en pause</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

@@ -890,5 +890,21 @@ STASHLINE_GROUP_DIR で別の保存場所を選べます。端末では、タイ
         <source>This file is neither a picture nor text.</source>
         <translation>このファイルは画像でもテキストでもありません。</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>この端末に保存</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>アイテムはこのコンピュータに保存されています。ほかのデバイスでも使うには、同期を設定してください。</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>同期は一時停止しています</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

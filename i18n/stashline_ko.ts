@@ -890,5 +890,21 @@ Stashline을 시작할 때 추가한 항목을 업로드합니다. STASHLINE_GRO
         <source>This file is neither a picture nor text.</source>
         <translation>이 파일은 이미지도 텍스트도 아닙니다.</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>이 컴퓨터에 보관</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>항목은 이 컴퓨터에 보관됩니다. 다른 기기에서도 보려면 동기화를 설정하세요.</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>동기화가 일시 중지됨</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

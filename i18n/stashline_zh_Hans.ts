@@ -887,5 +887,21 @@ Stashline 运行时由它执行命令，因此新项目会立即显示并上传�
         <source>This file is neither a picture nor text.</source>
         <translation>此文件既不是图片也不是文本。</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>保存在本机</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>你的项目保存在本机。设置同步后，也能在其他设备上使用。</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>同步已暂停</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

@@ -887,5 +887,21 @@ Stashline 執行時由它執行指令，因此新項目會立即顯示並上傳�
         <source>This file is neither a picture nor text.</source>
         <translation>此檔案既不是圖片也不是文字。</translation>
     </message>
+    <message id="share.sync.status.local">
+        <source>On this computer</source>
+        <translation>儲存在本機</translation>
+    </message>
+    <message id="share.sync.banner.local">
+        <source>Your items are kept on this computer. Set up sync to have them on your other devices too.</source>
+        <translation>你的項目儲存在本機。設定同步後，也能在其他裝置上使用。</translation>
+    </message>
+    <message id="account.banner.problem">
+        <source>Sync is paused</source>
+        <translation>同步已暫停</translation>
+    </message>
+    <message id="window.title.device">
+        <source>Stashline — %1</source>
+        <translation>Stashline — %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,9 +1,12 @@
+#include "platform/GroupDirectory.h"
 #include "platform/SqliteDatabase.h"
+#include "store/ImageManager.h"
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -242,6 +245,60 @@ private slots:
         QVERIFY(QFileInfo(fresh).isDir() && !QFileInfo(fresh).isSymLink());
     }
 
+    // The store, its journal and the pictures are the user's alone from the start, and a group
+    // directory an earlier version left readable by others is closed with all it holds.
+    void groupDirectoryIsPrivate()
+    {
+        QTemporaryDir root;
+        const QString group = root.filePath(QStringLiteral("group.com.quellmar.Stashline.shared.device-2"));
+        qputenv("STASHLINE_GROUP_DIR", group.toUtf8());
+        const auto restore = qScopeGuard([] { qunsetenv("STASHLINE_GROUP_DIR"); });
+        const mode_t oldMask = ::umask(022);
+        const auto restoreMask = qScopeGuard([oldMask] { ::umask(oldMask); });
+
+        QCOMPARE(GroupDirectory::path(), std::optional<QString>(group));
+        QCOMPARE(permissions(group), 0700);
+        QCOMPARE(GroupDirectory::deviceName(), QStringLiteral("device-2"));
+        {
+            std::optional<StoreError> error;
+            auto container = PersistenceController::openOnDiskContainer(group + QStringLiteral("/Stashline.sqlite"), &error);
+            QVERIFY(container);
+            ShareItem *item = ShareItem::insert(container->viewContext());
+            item->setUuid(QUuid::createUuid());
+            QVERIFY(!container->viewContext().save());
+            for (const char *suffix : {"", "-wal", "-shm"}) {
+                const QString file = group + QStringLiteral("/Stashline.sqlite") + QLatin1String(suffix);
+                QCOMPARE(permissions(file), 0600);
+            }
+        }
+        ImageManager images(group);
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const std::optional<QUuid> saved = images.saveImage(picture);
+        QVERIFY(saved);
+        QCOMPARE(permissions(group + QStringLiteral("/ShareImages")), 0700);
+        QCOMPARE(permissions(images.imageFileURL(*saved)), 0600);
+
+        // As an earlier version left it: everything readable by others.
+        const QString link = group + QStringLiteral("/link-to-outside");
+        const QString outside = root.filePath(QStringLiteral("outside.txt"));
+        QFile(outside).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(outside, link));
+        QVERIFY(::chmod(QFile::encodeName(outside).constData(), 0644) == 0);
+        for (const QString &path : {group, group + QStringLiteral("/ShareImages")})
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0755) == 0);
+        for (const QString &path : {group + QStringLiteral("/Stashline.sqlite"), images.imageFileURL(*saved)})
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+        QCOMPARE(GroupDirectory::path(), std::optional<QString>(group));
+        QCOMPARE(permissions(group), 0700);
+        QCOMPARE(permissions(group + QStringLiteral("/ShareImages")), 0700);
+        QCOMPARE(permissions(group + QStringLiteral("/Stashline.sqlite")), 0600);
+        QCOMPARE(permissions(images.imageFileURL(*saved)), 0600);
+        QCOMPARE(permissions(outside), 0644); // a link is not followed out of the directory
+
+        qputenv("STASHLINE_GROUP_DIR", "");
+        QCOMPARE(GroupDirectory::deviceName(), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPersistenceController)

@@ -8,6 +8,7 @@
 #include "model/ShareListViewModel.h"
 #include "platform/Localization.h"
 #include "platform/PersistentContainer.h"
+#include "platform/PhraseBreaker.h"
 #include "store/PersistenceController.h"
 
 #include <QClipboard>
@@ -159,10 +160,13 @@ bool hasDesktop()
         || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-// Writes `text` to `stream`, escaped where the stream is a terminal and `raw` is false.
+// Writes `text` to `stream`, escaped where the stream is a terminal and `raw` is false. Texts
+// are written without the word joiners that keep a window's Japanese and Korean lines whole
+// (PhraseBreaker): a terminal wraps on its own.
 void write(std::FILE *stream, const QString &text, bool raw = false)
 {
-    const QByteArray bytes = (raw || !::isatty(::fileno(stream)) ? text : visible(text)).toUtf8();
+    const QString plain = raw ? text : QString(text).remove(PhraseBreaker::wordJoiner);
+    const QByteArray bytes = (raw || !::isatty(::fileno(stream)) ? plain : visible(plain)).toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
 }

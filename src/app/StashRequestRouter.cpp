@@ -1,5 +1,6 @@
 #include "StashRequestRouter.h"
 
+#include "Clipboard.h"
 #include "ItemListing.h"
 #include "LinkOpener.h"
 #include "StashlineScenes.h"
@@ -64,19 +65,6 @@ ShareInput pictureInput(const QString &title, const QImage &picture, bool isFavo
 bool hasDesktop()
 {
     return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
-}
-
-// What Copy puts on the clipboard: the card's text (ShareItem::copyText), except that a picture
-// item without text gives its picture.
-enum class CopyKind { link, text, picture, nothing };
-
-CopyKind copyKind(const ShareItem &item)
-{
-    if (item.contentKind() == ShareItem::ContentKind::url && !item.linkURL().isEmpty())
-        return CopyKind::link;
-    if (item.content().isEmpty() && !item.imageUUID().isNull())
-        return CopyKind::picture;
-    return item.copyText().isEmpty() ? CopyKind::nothing : CopyKind::text;
 }
 
 } // namespace
@@ -248,27 +236,21 @@ ShareItem *StashRequestRouter::find(const QString &argument, QString *error)
 
 StashReply StashRequestRouter::copy(const ShareItem &item)
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
+    // The same rule as a card's Copy.
     StashReply reply;
-    switch (copyKind(item)) {
-    case CopyKind::link:
-        clipboard->setText(item.copyText());
+    switch (Clipboard::copyShare(item)) {
+    case Clipboard::CopyKind::link:
         reply = StashReply::done(qtTrId("cli.copy.link %1").arg(item.copyText()) + QLatin1Char('\n'));
         break;
-    case CopyKind::picture: {
-        const std::optional<QImage> picture = ImageManager::shared().loadImage(item.imageUUID());
-        if (!picture)
-            return StashReply::failed(qtTrId("cli.copy.pictureMissing"));
-        clipboard->setImage(*picture);
+    case Clipboard::CopyKind::picture:
         reply = StashReply::done(qtTrId("cli.copy.picture") + QLatin1Char('\n'));
         break;
-    }
-    case CopyKind::text:
-        clipboard->setText(item.copyText());
+    case Clipboard::CopyKind::text:
         reply = StashReply::done(qtTrId("cli.copy.text") + QLatin1Char('\n'));
         break;
-    case CopyKind::nothing:
-        return StashReply::failed(qtTrId("cli.copy.nothing"));
+    case Clipboard::CopyKind::nothing:
+        return StashReply::failed(Clipboard::copyKind(item) == Clipboard::CopyKind::picture ? qtTrId("cli.copy.pictureMissing")
+                                                                                              : qtTrId("cli.copy.nothing"));
     }
     reply.uuid = uuidText(item.uuid());
     return reply;

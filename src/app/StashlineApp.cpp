@@ -4,6 +4,7 @@
 #include "Services/CloudKitSyncManager.h"
 #include "demo/MockState.h"
 #include "model/ShareListViewModel.h"
+#include "platform/GroupDirectory.h"
 #include "store/PersistenceController.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,10 @@ StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironme
     : QObject(parent), m_launchMode(LaunchMode::parse(arguments, environment))
 {
     if (!m_launchMode.usesInMemoryStore()) {
+        // What the store, the pictures and the instance lock left open to others (a picture a
+        // download wrote, files of an earlier version) is the user's alone again.
+        if (const auto group = GroupDirectory::path())
+            GroupDirectory::makePrivate(*group);
         m_container = &PersistenceController::sharedContainer();
         m_viewModelFactory = [context = &m_container->viewContext()] {
             // The engine is process-wide and outlives every list model: the model only borrows it.

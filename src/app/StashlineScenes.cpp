@@ -6,8 +6,10 @@
 #include "StashlineApp.h"
 #include "StashlineAppDelegate.h"
 #include "SymbolCatalogue.h"
+#include "WindowCompositing.h"
 #include "model/Calendar.h"
 #include "model/ShareListViewModel.h"
+#include "platform/GroupDirectory.h"
 #include "platform/MainQueue.h"
 #include "platform/PersistentContainer.h"
 
@@ -47,6 +49,20 @@ QIcon trayIcon()
 
 StashlineScenes::StashlineScenes(StashlineApp &app, QObject *parent) : QObject(parent), m_app(app) {}
 
+QString StashlineScenes::trayToolTip() const
+{
+    return m_tray ? m_tray->toolTip() : QString();
+}
+
+QString StashlineScenes::windowTitle()
+{
+    const QString device = GroupDirectory::deviceName();
+    if (device.isEmpty())
+        return qtTrId("Stashline");
+    const QString format = qtTrId("window.title.device");
+    return (format.contains(QLatin1String("%1")) ? format : QStringLiteral("Stashline — %1")).arg(device);
+}
+
 StashlineScenes::~StashlineScenes()
 {
     if (m_tray)
@@ -54,7 +70,7 @@ StashlineScenes::~StashlineScenes()
     m_engine.reset(); // the windows go before the models they show
 }
 
-QQuickWindow *StashlineScenes::createWindow(const QString &file, QObject *viewModel)
+QQuickWindow *StashlineScenes::createWindow(const QString &file, QObject *viewModel, const QVariantMap &properties)
 {
     if (!m_engine) {
         static const bool styled = [] {
@@ -66,12 +82,15 @@ QQuickWindow *StashlineScenes::createWindow(const QString &file, QObject *viewMo
         QmlEngineSetup::install(*m_engine);
     }
     const qsizetype before = m_engine->rootObjects().size();
-    m_engine->setInitialProperties({{QStringLiteral("viewModel"), QVariant::fromValue(viewModel)}});
+    QVariantMap initial = properties;
+    initial.insert(QStringLiteral("viewModel"), QVariant::fromValue(viewModel));
+    m_engine->setInitialProperties(initial);
     m_engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Stashline/") + file));
     if (m_engine->rootObjects().size() <= before)
         return nullptr;
     auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constLast());
     if (window) {
+        window->setTitle(windowTitle());
         // Checked once the hide has settled, so a window closed while another opens is no gap.
         connect(window, &QWindow::visibleChanged, this, [this](bool visible) {
             if (!visible)
@@ -117,7 +136,7 @@ bool StashlineScenes::load(TrayUse trayUse)
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
     m_tray = new QSystemTrayIcon(trayIcon(), this);
-    m_tray->setToolTip(qtTrId("Stashline"));
+    m_tray->setToolTip(windowTitle());
     m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->addAction(qtTrId("tray.open"), this, &StashlineScenes::showMainWindow);
     m_trayMenu->addSeparator();
@@ -151,21 +170,25 @@ void StashlineScenes::showMainWindow()
 void StashlineScenes::showPanel()
 {
     if (!m_panelWindow)
-        m_panelWindow = createWindow(QStringLiteral("PanelWindow.qml"), &m_app.viewModel());
+        m_panelWindow = createWindow(QStringLiteral("PanelWindow.qml"), &m_app.viewModel(),
+                                     {{QStringLiteral("hasCompositor"), WindowCompositing::isActive()}});
     if (!m_panelWindow)
         return;
+    // The window may be larger than the panel by the edge its shadow falls on.
+    const int margin = m_panelWindow->property("shadowMargin").toInt();
+    const QSize panelSize = m_panelWindow->size() - QSize(2 * margin, 2 * margin);
     // Under the tray icon when the tray says where it is, else under the pointer.
     QRect anchor = m_tray ? m_tray->geometry() : QRect();
     if (!anchor.isValid())
         anchor = QRect(QCursor::pos(), QSize(1, 1));
     const QScreen *screen = QGuiApplication::screenAt(anchor.center());
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    QPoint position(anchor.center().x() - m_panelWindow->width() / 2, anchor.bottom() + 4);
-    if (position.y() + m_panelWindow->height() > available.bottom())
-        position.setY(anchor.top() - m_panelWindow->height() - 4);
-    position.setX(std::clamp(position.x(), available.left(), available.right() - m_panelWindow->width()));
-    position.setY(std::clamp(position.y(), available.top(), available.bottom() - m_panelWindow->height()));
-    m_panelWindow->setPosition(position);
+    QPoint position(anchor.center().x() - panelSize.width() / 2, anchor.bottom() + 4);
+    if (position.y() + panelSize.height() > available.bottom())
+        position.setY(anchor.top() - panelSize.height() - 4);
+    position.setX(std::clamp(position.x(), available.left(), available.right() - panelSize.width()));
+    position.setY(std::clamp(position.y(), available.top(), available.bottom() - panelSize.height()));
+    m_panelWindow->setPosition(position - QPoint(margin, margin));
     m_panelWindow->show();
     m_panelWindow->raise();
     m_panelWindow->requestActivate();

@@ -15,7 +15,7 @@ class ShareListViewModel;
 class StashlineApp;
 
 // The application's two scenes over the one list model: the main window (ContentView, 960 by
-// 720) and, where the desktop has a tray, a tray icon titled "Stashline" whose panel (360 by
+// 720) and, where the desktop has a tray, a tray icon titled "Stashline" (see windowTitle) whose panel (360 by
 // 420) shows the list screen. Without a tray host the app runs with its main window alone and
 // ends when it is closed; with one, closing the main window keeps the app in the tray and
 // "Quit" in the tray menu ends it. Once the main window and the panel are both closed to the
@@ -53,6 +53,12 @@ public:
     QQuickWindow *panelWindow() const { return m_panelWindow; }
     QQuickWindow *uiTestWindow() const { return m_uiTestWindow; }
     bool hasTray() const { return m_tray != nullptr; }
+    QString trayToolTip() const;
+
+    // The title of the windows and the tray icon's tooltip: "Stashline", with the device name
+    // for an instance on another group directory (a second device on this machine), so the two
+    // can be told apart.
+    static QString windowTitle();
     // No window and no QML tree exists: everything was closed to the tray.
     bool isSceneReleased() const { return !m_engine; }
 
@@ -61,7 +67,7 @@ signals:
     void sceneReleased();
 
 private:
-    QQuickWindow *createWindow(const QString &file, QObject *viewModel);
+    QQuickWindow *createWindow(const QString &file, QObject *viewModel, const QVariantMap &properties = {});
     bool ensureMainWindow();
     void releaseSceneIfHidden();
 

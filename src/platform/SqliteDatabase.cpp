@@ -4,7 +4,9 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 SqliteDatabase::~SqliteDatabase()
 {
@@ -16,6 +18,13 @@ std::optional<QString> SqliteDatabase::open(const QString &path)
 {
     m_path = path;
     const QByteArray encoded = path == QLatin1String(":memory:") ? QByteArray(":memory:") : QFile::encodeName(path);
+    // A new database file is the user's alone; its journal and shared-memory files take the
+    // same mode from it.
+    if (encoded != ":memory:") {
+        const int descriptor = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (descriptor >= 0)
+            ::close(descriptor);
+    }
     const int result = sqlite3_open_v2(encoded.constData(), &m_handle,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK) {

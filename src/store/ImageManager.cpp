@@ -40,6 +40,8 @@ ImageManager::ImageManager(const QString &groupDirectory)
     std::error_code error;
     if (!std::filesystem::exists(directory, error)) {
         std::filesystem::create_directories(directory, error);
+        if (!error) // pictures are the user's alone, like the store
+            std::filesystem::permissions(directory, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace, error);
         if (error)
             printLine(QStringLiteral("Error creating image directory: ") + describe(error));
     }
@@ -91,7 +93,7 @@ std::optional<QUuid> ImageManager::saveImage(const QImage &picture)
     if (jpeg.isEmpty())
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(jpeg) != jpeg.size() || !file.flush()) {
         const QString description = file.errorString();
         file.close();
         file.remove();

@@ -6,6 +6,8 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QWindow>
@@ -104,6 +106,16 @@ void ImageFileChooser::openDialog()
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     dialog->setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
     dialog->setWindowModality(Qt::ApplicationModal);
+    // Qt's own dialog (no platform dialog here): the size, type and date columns as wide as
+    // what they show, in any language, and the name column the rest.
+    if (auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        dialog->resize(std::max(dialog->width(), 760), std::max(dialog->height(), 480));
+    }
     // A native window first, so the dialog (or the theme's own) stays above the one it serves.
     dialog->winId();
     if (m_window && dialog->windowHandle())

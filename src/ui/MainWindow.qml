@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import Stashline
 
-// The application's main window: ContentView at 960 by 720, titled "Stashline".
+// The application's main window: ContentView at 960 by 720, titled by StashlineScenes ("Stashline", with the device name
+// for a second device on this machine).
 ApplicationWindow {
     id: window
     objectName: "mainWindow"
@@ -13,7 +14,6 @@ ApplicationWindow {
     minimumWidth: 480
     minimumHeight: 420
     visible: true
-    title: qsTrId("Stashline")
     color: Theme.windowBackground
 
     ContentView {

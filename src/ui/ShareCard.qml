@@ -4,7 +4,9 @@ import Stashline
 
 // A list card around a ShareRow: rounded 22, control background, hairline outline and a faint
 // shadow. Activating it (click, Return) asks to open the item; right click or the menu key
-// opens its context menu (favourite, copy, delete); Delete asks to delete it.
+// opens its context menu (favourite, copy, delete); Delete asks to delete it. In a list only the
+// current card is a Tab stop, followed by its own controls (badge, link, trash); Up and Down
+// (Home, End) ask the list for the card above or below.
 AbstractButton {
     id: card
 
@@ -13,24 +15,34 @@ AbstractButton {
     property bool showsTrashButton: false
     property real contentInset: 0
     property bool uploadInFlight: false
+    // The list's current card: the one Tab reaches, with its controls.
+    property bool isCurrent: true
 
     signal openRequested()
     signal deleteRequested()
     signal favoriteRequested()
     signal retryRequested()
+    // -1 or 1: the card above or below; -2 or 2: the first or the last.
+    signal stepRequested(int step)
 
-    function copyText() {
-        return share ? share.copyText() : ""
+    function copy() {
+        if (share)
+            Clipboard.copyItem(share)
     }
     function openContextMenu(x, y) {
         contextMenu.popup(card, x, y)
     }
+
+    onActiveFocusChanged: if (activeFocus) focusEntered()
+    // The card took focus (keyboard or click): its list makes it current and shows it.
+    signal focusEntered()
 
     implicitWidth: 400
     implicitHeight: shareRow.implicitHeight + 2 * contentInset
     padding: 0
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus
+    activeFocusOnTab: isCurrent
     Accessible.role: Accessible.Button
     Accessible.name: shareRow.titleText
     Accessible.description: shareRow.secondaryText
@@ -40,9 +52,14 @@ AbstractButton {
     Keys.onEnterPressed: openRequested()
     Keys.onDeletePressed: deleteRequested()
     Keys.onMenuPressed: openContextMenu(24, 24)
+    Keys.onUpPressed: stepRequested(-1)
+    Keys.onDownPressed: stepRequested(1)
     Keys.onPressed: function(event) {
         if (event.matches(StandardKey.Copy)) {
-            Clipboard.setText(copyText())
+            copy()
+            event.accepted = true
+        } else if (event.key === Qt.Key_Home || event.key === Qt.Key_End) {
+            stepRequested(event.key === Qt.Key_Home ? -2 : 2)
             event.accepted = true
         }
     }
@@ -80,6 +97,7 @@ AbstractButton {
             height: implicitHeight
             share: card.share
             uploadInFlight: card.uploadInFlight
+            controlsOnTab: card.isCurrent
             onRetry: card.retryRequested()
         }
         MouseArea {
@@ -96,11 +114,14 @@ AbstractButton {
             anchors.rightMargin: 2
             width: 28
             height: 28
+            activeFocusOnTab: card.isCurrent
             Accessible.name: qsTrId("general.delete")
             onClicked: card.deleteRequested()
             background: Rectangle {
                 radius: 14
                 color: parent.hovered ? Theme.withOpacity(Theme.red, 0.1) : "transparent"
+                border.width: parent.visualFocus ? 2 : 0
+                border.color: Theme.withOpacity(Theme.accent, 0.7)
             }
             hoverEnabled: true
             contentItem: Item {
@@ -129,7 +150,7 @@ AbstractButton {
             objectName: "menuCopy"
             text: qsTrId("general.copy")
             iconName: "doc.on.doc"
-            onTriggered: Clipboard.setText(card.copyText())
+            onTriggered: card.copy()
         }
         ThemedMenuItem {
             objectName: "menuDelete"

@@ -186,9 +186,12 @@ Item {
                 clip: true
                 reuseItems: true
                 cacheBuffer: 400
-                keyNavigationEnabled: true
+                // Cards move by their own keys (CardListKeys), never onto a section header.
+                keyNavigationEnabled: false
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ThemedScrollBar {}
+
+                readonly property CardListKeys cardKeys: CardListKeys { view: list }
 
                 footer: Item {
                     width: list.width
@@ -204,16 +207,21 @@ Item {
                 }
 
                 // The model's "item" role would clash with Loader.item, so the row wraps its loader.
-                delegate: Item {
+                // Focus scopes down to the card: the list focuses its current row, which hands the
+                // focus on to the card.
+                delegate: FocusScope {
                     id: rowLoader
                     required property bool isHeader
                     required property string sectionTitle
                     required property ShareItem item
                     required property int index
+                    // The card of an item row, for the keyboard.
+                    readonly property Item card: rowContent.item && !isHeader ? rowContent.item.cardItem : null
                     width: list.width
                     height: rowContent.height
                     Loader {
                         id: rowContent
+                        focus: true
                         width: parent.width
                         sourceComponent: rowLoader.isHeader ? sectionHeader : shareCard
                     }
@@ -228,16 +236,21 @@ Item {
                     }
                     Component {
                         id: shareCard
-                        Item {
+                        FocusScope {
+                            readonly property alias cardItem: card
                             width: rowLoader.width
                             height: card.height + 10
                             ShareCard {
                                 id: card
+                                focus: true
                                 objectName: "shareCard"
                                 x: 24
                                 width: parent.width - 48
                                 share: rowLoader.item
                                 uploadInFlight: screen.isUploading
+                                isCurrent: rowLoader.index === list.cardKeys.tabStop
+                                onFocusEntered: list.cardKeys.cardFocused(rowLoader.index)
+                                onStepRequested: function(step) { list.cardKeys.step(rowLoader.index, step) }
                                 onOpenRequested: screen.openEditor(rowLoader.item)
                                 onDeleteRequested: screen.requestDelete(rowLoader.item)
                                 onFavoriteRequested: screen.viewModel.toggleFavorite(rowLoader.item)

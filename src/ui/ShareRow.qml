@@ -15,6 +15,8 @@ Item {
     // Room the host keeps free at the header's trailing end (for a corner button); the link
     // preview and the picture below still span the full width.
     property real headerTrailingInset: 0
+    // The badge and the link card take Tab focus (a list gives it to its current card only).
+    property bool controlsOnTab: true
     signal retry()
 
     readonly property string kind: share ? share.contentKindName : "text"
@@ -154,6 +156,7 @@ Item {
                 anchors.rightMargin: row.headerTrailingInset
                 status: row.share ? row.share.syncStatus : 0
                 uploadInFlight: row.uploadInFlight
+                takesTabFocus: row.controlsOnTab
                 onRetry: row.retry()
             }
         }
@@ -168,6 +171,7 @@ Item {
                 y: 2
                 width: parent.width
                 url: row.linkURL
+                activeFocusOnTab: row.controlsOnTab
             }
         }
 

@@ -20,12 +20,22 @@ ShareRowFormatter::ShareRowFormatter(QObject *parent)
 {
 }
 
+QString ShareRowFormatter::shownPart(const QString &text)
+{
+    if (text.size() <= shownLength)
+        return text;
+    qsizetype end = shownLength;
+    if (text.at(end).isLowSurrogate())
+        --end; // never half a character
+    return text.left(end);
+}
+
 QString ShareRowFormatter::titleLine(const QString &title, const QString &content)
 {
     if (!title.isEmpty())
-        return title;
+        return shownPart(title);
     if (!content.isEmpty())
-        return content;
+        return shownPart(content);
     return qtTrId("share.item.untitled");
 }
 
@@ -34,7 +44,7 @@ QString ShareRowFormatter::secondaryLine(const QString &contentType, const QStri
 {
     switch (ShareItem::decodeContentKind(contentType)) {
     case ShareItem::ContentKind::text:
-        return content.isEmpty() || content == title ? QString() : content;
+        return content.isEmpty() || content == title ? QString() : shownPart(content);
     case ShareItem::ContentKind::url:
         return linkURL.isValid() ? hostWithoutWww(linkURL) : QString();
     case ShareItem::ContentKind::image:

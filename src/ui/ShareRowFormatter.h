@@ -20,12 +20,18 @@ class ShareRowFormatter : public QObject
 public:
     explicit ShareRowFormatter(QObject *parent = nullptr);
 
-    // The title if not empty, else the content if not empty, else "share.item.untitled".
-    // Blanks count as text: nothing is trimmed.
+    // A row shows three lines of a text at most, so it is given no more than its first
+    // `shownLength` characters (never half a character): a note of megabytes then costs a row
+    // what a short one does, and nothing at all while it is not on screen.
+    static constexpr qsizetype shownLength = 1000;
+    static QString shownPart(const QString &text);
+
+    // The title if not empty, else the content if not empty, else "share.item.untitled"; of a
+    // long text its shownPart(). Blanks count as text: nothing is trimmed.
     Q_INVOKABLE static QString titleLine(const QString &title, const QString &content);
 
-    // By kind ("text", "url", "image"; anything else reads as "text"): a note's content when
-    // not empty and not equal to the stored title; a link's host without any "www."; an image's
+    // By kind ("text", "url", "image"; anything else reads as "text"): a note's content (its
+    // shownPart()) when not empty and not equal to the stored title; a link's host without any "www."; an image's
     // "share.row.image.memory". Empty when the row shows no secondary line.
     Q_INVOKABLE static QString secondaryLine(const QString &contentType, const QString &title,
                                              const QString &content, const QUrl &linkURL);
@@ -56,8 +62,9 @@ public:
     static QString dateLine(const QDateTime &dueDate, const QDateTime &createdAt, const QLocale &locale);
     Q_INVOKABLE static QString dateLine(const QDateTime &dueDate, const QDateTime &createdAt);
 
-    // The edit page's date text: year, abbreviated month, day, hour (with AM/PM where the
-    // locale uses a 12-hour clock) and minute; "-" for a missing date.
+    // A date with its time as every screen shows one (the edit page, the account page): year,
+    // abbreviated month, day, hour (with AM/PM where the locale uses a 12-hour clock) and
+    // minute; "-" for a missing date.
     static QString editDateText(const QDateTime &date, const QLocale &locale);
     Q_INVOKABLE static QString editDateText(const QDateTime &date);
 };

@@ -31,6 +31,8 @@ AbstractButton {
 
     padding: 14
     hoverEnabled: true
+    Keys.onReturnPressed: activate()
+    Keys.onEnterPressed: activate()
     Accessible.role: Accessible.Button
     Accessible.name: displayText
     Accessible.description: isOpenable ? "" : LinkOpener.refusalText(url)
@@ -40,8 +42,8 @@ AbstractButton {
     background: Rectangle {
         radius: 18
         color: Theme.withOpacity(Theme.primary, preview.down ? 0.08 : preview.hovered ? 0.06 : 0.04)
-        border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.06)
+        border.width: preview.visualFocus ? 2 : 1
+        border.color: preview.visualFocus ? Theme.withOpacity(Theme.accent, 0.7) : Qt.rgba(1, 1, 1, 0.06)
     }
 
     contentItem: Item {

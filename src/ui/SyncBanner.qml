@@ -5,8 +5,10 @@ import Stashline
 
 // The list's banner: a failed save of the user's changes first (they are only in memory until
 // Try Again or a later save succeeds), then files sent from outside that could not be added
-// (until dismissed), else the syncing row while a cloud pass runs (it wins over an old error),
-// else the cloud failure card with the error text and a retry button, else nothing.
+// (until dismissed); without a usable account, a calm note that items are kept on this computer
+// with "Set Up Sync…" (or, for an account file that cannot be used, why); else the syncing row
+// while a cloud pass runs (it wins over an old error), else the cloud failure card with the
+// error text and a retry button, else nothing.
 Item {
     id: banner
     objectName: "syncBanner"
@@ -14,6 +16,8 @@ Item {
 
     readonly property string state: viewModel.lastSaveErrorMessage.length > 0 ? "saveFailed"
                                   : viewModel.addProblemMessage.length > 0 ? "addFailed"
+                                  : AccountManager.state === "problem" ? "accountProblem"
+                                  : AccountManager.state === "signedOut" ? "local"
                                   : viewModel.isSyncingFromCloud ? "syncing"
                                   : viewModel.lastCloudSyncErrorMessage.length > 0 ? "failed" : "none"
 
@@ -21,6 +25,8 @@ Item {
     implicitHeight: state === "syncing" ? syncingRow.height
                   : state === "saveFailed" ? saveFailedCard.height
                   : state === "addFailed" ? addFailedCard.height
+                  : state === "accountProblem" ? accountProblemCard.height
+                  : state === "local" ? localCard.height
                   : state === "failed" ? failedCard.height : 0
 
     // A problem: its headline, the reason in the user's or the server's words, and what can be
@@ -127,6 +133,67 @@ Item {
         }
     }
 
+    // Nobody is signed in: nothing failed, the items simply stay here.
+    Rectangle {
+        id: localCard
+        objectName: "localBanner"
+        visible: banner.state === "local"
+        width: banner.width
+        height: localRow.implicitHeight + 20
+        radius: 18
+        color: Theme.withOpacity(Theme.primary, 0.04)
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.primary, 0.06)
+        RowLayout {
+            id: localRow
+            x: 14
+            y: 10
+            width: parent.width - 28
+            spacing: 12
+            SymbolIcon {
+                // The tray panel's narrow banner keeps its width for the text.
+                visible: banner.width > 420
+                Layout.alignment: Qt.AlignVCenter
+                name: "desktopcomputer"
+                size: Theme.bodySize + 4
+                color: Theme.secondary
+            }
+            Text {
+                objectName: "localBannerText"
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                text: qsTrId("share.sync.banner.local")
+                font.pixelSize: Theme.calloutSize
+                color: Theme.secondary
+                wrapMode: Text.Wrap
+            }
+            ThemedButton {
+                objectName: "bannerSetUpSyncButton"
+                Layout.alignment: Qt.AlignVCenter
+                text: qsTrId("account.banner.setUp")
+                small: true
+                onClicked: AccountManager.requestAccountPage()
+            }
+        }
+    }
+
+    // An account file that cannot be used: why, and the way to a new sign-in.
+    ProblemCard {
+        id: accountProblemCard
+        objectName: "accountProblemBanner"
+        visible: banner.state === "accountProblem"
+        headline: qsTrId("account.banner.problem")
+        message: AccountManager.message
+        messageObjectName: "accountProblemBannerMessage"
+        ThemedButton {
+            objectName: "bannerSignInAgainButton"
+            text: qsTrId("account.banner.setUp")
+            role: "accent"
+            small: true
+            onClicked: AccountManager.requestAccountPage()
+        }
+    }
+
     ProblemCard {
         id: failedCard
         objectName: "failedBanner"
@@ -134,20 +201,10 @@ Item {
         headline: qsTrId("share.sync.banner.failed")
         message: banner.viewModel.lastCloudSyncErrorMessage
         messageObjectName: "failedBannerMessage"
-        // Without a usable account the way forward is to sign in, not to try again.
-        ThemedButton {
-            id: setUpSync
-            objectName: "bannerSetUpSyncButton"
-            visible: AccountManager.state === "signedOut" || AccountManager.state === "problem"
-            text: qsTrId("account.banner.setUp")
-            role: "accent"
-            small: true
-            onClicked: AccountManager.requestAccountPage()
-        }
         ThemedButton {
             objectName: "bannerRetryButton"
             text: qsTrId("share.sync.download.retry")
-            role: setUpSync.visible ? "plain" : "accent"
+            role: "accent"
             small: true
             onClicked: banner.viewModel.refresh()
         }

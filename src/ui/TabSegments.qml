@@ -16,10 +16,11 @@ Item {
     function select(index) {
         if (index < 0 || index >= tabs.length)
             return
-        currentIndex = index
+        // Focus moves first: the segment that has it could not stop being the Tab stop.
         const segment = segments.itemAt(index)
         if (segment && activeFocusItem())
             segment.forceActiveFocus(Qt.TabFocusReason)
+        currentIndex = index
     }
     function activeFocusItem() {
         for (let index = 0; index < segments.count; ++index) {

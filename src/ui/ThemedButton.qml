@@ -4,17 +4,22 @@ import Stashline
 
 // A push button drawn from the theme: "accent" is the filled main action of a screen,
 // "destructive" the filled red one of a confirmation, "plain" a quiet tinted one (Cancel, Back).
-// Text keeps 4.5:1 against the fill in light and dark palettes; a disabled button fades.
+// Text keeps 4.5:1 against the fill in light and dark palettes. A disabled button of any role
+// loses its colour: a faint grey fill with muted text, which reads as off in either palette
+// (a faded accent fill still looked pressable on a dark card).
 AbstractButton {
     id: button
     property string role: "plain"
     property string iconName
     property bool small: false
 
-    readonly property color fillColor: role === "accent" ? Theme.accentFill
+    readonly property bool isFilled: enabled && role !== "plain"
+    readonly property color fillColor: !enabled ? Theme.withOpacity(Theme.primary, 0.05)
+                                     : role === "accent" ? Theme.accentFill
                                      : role === "destructive" ? Theme.redFill
                                      : Theme.withOpacity(Theme.primary, down ? 0.14 : hovered ? 0.1 : 0.07)
-    readonly property color textColor: role === "accent" ? Theme.accentForeground
+    readonly property color textColor: !enabled ? Theme.placeholder
+                                     : role === "accent" ? Theme.accentForeground
                                      : role === "destructive" ? Theme.redForeground
                                      : Theme.primary
 
@@ -26,7 +31,6 @@ AbstractButton {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: text
-    opacity: enabled ? 1 : 0.4
     font.pixelSize: small ? Theme.calloutSize : Theme.bodySize
     font.weight: role === "plain" ? Font.Medium : Font.DemiBold
 
@@ -41,7 +45,7 @@ AbstractButton {
         Rectangle {
             anchors.fill: parent
             radius: parent.radius
-            visible: button.role !== "plain"
+            visible: button.isFilled
             color: Qt.rgba(0, 0, 0, button.down ? 0.16 : button.hovered ? 0.08 : 0)
         }
         Rectangle {

@@ -137,6 +137,28 @@ private slots:
         QGuiApplication::setQuitOnLastWindowClosed(true);
     }
 
+    // A second device on this machine names itself in the window title and the tray tooltip;
+    // the default one is plain "Stashline".
+    void secondDeviceShowsItsName()
+    {
+        QTemporaryDir root;
+        qputenv("STASHLINE_GROUP_DIR", root.filePath(QStringLiteral("group.com.quellmar.Stashline.shared.device-2")).toUtf8());
+        {
+            StashlineApp app({QStringLiteral("stashline"), QStringLiteral("-UI_TESTING")}, QProcessEnvironment());
+            StashlineScenes scenes(app);
+            QVERIFY(scenes.load(StashlineScenes::TrayUse::Always));
+            QVERIFY2(scenes.mainWindow()->title().contains(QStringLiteral("device-2")), qPrintable(scenes.mainWindow()->title()));
+            QVERIFY2(scenes.trayToolTip().contains(QStringLiteral("device-2")), qPrintable(scenes.trayToolTip()));
+            scenes.showPanel();
+            QCOMPARE(scenes.panelWindow()->title(), scenes.mainWindow()->title());
+        }
+        qunsetenv("STASHLINE_GROUP_DIR");
+        qputenv("XDG_DATA_HOME", root.path().toUtf8());
+        QCOMPARE(StashlineScenes::windowTitle(), QStringLiteral("Stashline"));
+        qunsetenv("XDG_DATA_HOME");
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+    }
+
     void secondLaunchHandsOverAndQuitIsClean()
     {
         QTemporaryDir group;
@@ -179,7 +201,8 @@ private slots:
             ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
             setFatalErrorPresenter([channel](const QString &shown) {
                 const QByteArray bytes = shown.toUtf8();
-                static_cast<void>(::write(channel[1], bytes.constData(), size_t(bytes.size())));
+                // The parent reads what arrives; a short write shows there as a wrong text.
+                [[maybe_unused]] const ssize_t written = ::write(channel[1], bytes.constData(), size_t(bytes.size()));
             });
             fatalError(QStringLiteral("Unable to locate shared app group directory"));
         }

@@ -4,12 +4,16 @@
 #include "../model/ModelTestSupport.h"
 #include "Services/SyncActivity.h"
 #include "QmlEngineSetup.h"
+#include "Services/AccountManager.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PersistentContainer.h"
 #include "platform/SqliteDatabase.h"
+#include "platform/cloud/CloudAccount.h"
+#include "store/ImageManager.h"
 #include "store/PersistenceController.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -72,6 +76,40 @@ public:
         m_container->viewContext().save();
         m_model->loadShares();
         return item;
+    }
+    // A picture item: its picture stored as the screens store one, its title and content as given.
+    Q_INVOKABLE QObject *addPictureItem(const QString &title, const QString &content)
+    {
+        auto *item = static_cast<ShareItem *>(addItem(title, content, QStringLiteral("image"), 2, 0, false));
+        item->setImageUUID(ImageManager::shared().saveImage(QImage(pictureFile().toLocalFile())).value_or(QUuid()));
+        m_container->viewContext().save();
+        return item;
+    }
+    // What the clipboard holds: its picture's size ("60x40"), else its text.
+    Q_INVOKABLE QString clipboardContent() const
+    {
+        const QImage picture = QGuiApplication::clipboard()->image();
+        if (!picture.isNull())
+            return QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+        return QGuiApplication::clipboard()->text();
+    }
+    Q_INVOKABLE void setClipboardText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+    // The account the screens read: "signedIn" (a local server's account, password in the
+    // file), "signedOut" (no account file) or "problem" (a file others may read, refused).
+    Q_INVOKABLE void setAccount(const QString &state)
+    {
+        const QString path = CloudAccount::defaultFilePath();
+        QFile::remove(path);
+        if (state != QLatin1String("signedOut")) {
+            QString problem;
+            CloudAccount::fromUrl(QStringLiteral("http://127.0.0.1:5984/stashline"))
+                .withCredentials(QStringLiteral("alice"), QStringLiteral("secret"))
+                .asLocalServer()
+                .writeFile(path, true, &problem);
+            if (state == QLatin1String("problem"))
+                QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther);
+        }
+        AccountManager::shared().load(0);
     }
     Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
     // For a store in a file: refuses (or allows again) every new item, as a full disk would, and

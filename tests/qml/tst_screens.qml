@@ -13,6 +13,8 @@ Item {
     Component { id: historyScreen; HistoryView { width: 960; height: 720; viewModel: Fixture.viewModel } }
     Component { id: rowComponent; ShareRow { width: 600 } }
     Component { id: contentComponent; ContentView { width: 960; height: 720; viewModel: Fixture.viewModel } }
+    Component { id: accountPage; AccountView { width: 960; height: 720 } }
+    Component { id: shortListScreen; ShareListView { width: 600; height: 460; viewModel: Fixture.viewModel } }
 
     TestCase {
         id: test
@@ -21,6 +23,7 @@ Item {
 
         function init() {
             Fixture.reset()
+            Fixture.setAccount("signedIn")
         }
 
         function makeList() {
@@ -334,11 +337,190 @@ Item {
             compare(content.currentIndex, 0)
         }
 
-        // Without an account the banner leads to the account page, on the About tab.
-        function test_setUpSyncOpensTheAccountPage() {
+        // Tab reaches the list once, on its current card, then that card's own controls, then
+        // leaves; Up and Down walk the cards in the order shown, past the day headers, and each
+        // focused card is scrolled fully into view.
+        function test_keyboardFollowsTheOrderShown() {
+            const titles = []
+            for (let index = 0; index < 9; ++index) {
+                titles.push("Card " + index)
+                // Two days: today's five cards above yesterday's four.
+                Fixture.addItem(titles[index], "", "text", index === 1 ? 0 : 2, index < 5 ? index / 1000 : 1 + index / 1000, false)
+            }
+            const screen = createTemporaryObject(shortListScreen, root)
+            tryVerify(function() { return Fixture.downloadCount() === 1 })
+            const list = findChild(screen, "shareList")
+            waitForCards(screen, 5)
+            function focused() { return root.Window.activeFocusItem }
+            function focusedCard() {
+                for (let item = focused(); item; item = item.parent) {
+                    if (item.objectName === "shareCard")
+                        return item
+                }
+                return null
+            }
+            function verifyShown(card) {
+                const top = card.mapToItem(list, 0, 0).y
+                verify(top >= 0 && top + card.height <= list.height + 1, card.share.title + " at " + top)
+            }
+
+            wait(100)
+            verify(list.atYBeginning) // a list that loads does not scroll by itself
+            findChild(screen, "scopeChip_favorites").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(focused().objectName, "shareCard")
+            compare(focused().share.title, "Card 0")
+            for (let index = 1; index < titles.length; ++index) {
+                keyClick(Qt.Key_Down)
+                compare(focusedCard().share.title, titles[index])
+                verifyShown(focusedCard())
+            }
+            keyClick(Qt.Key_Down) // the last card stays
+            compare(focusedCard().share.title, "Card 8")
+            keyClick(Qt.Key_Up)
+            compare(focusedCard().share.title, "Card 7")
+            keyClick(Qt.Key_Home)
+            compare(focusedCard().share.title, "Card 0")
+            verifyShown(focusedCard())
+            keyClick(Qt.Key_End)
+            compare(focusedCard().share.title, "Card 8")
+            verifyShown(focusedCard())
+
+            // The card with a waiting badge: Tab goes to its badge, then out of the list; Shift+Tab
+            // comes back through the badge to the card.
+            keyClick(Qt.Key_Home)
+            keyClick(Qt.Key_Down)
+            const waiting = focusedCard()
+            compare(waiting.share.title, "Card 1")
+            keyClick(Qt.Key_Tab)
+            compare(focused().objectName, "syncStatusIcon")
+            compare(focusedCard(), waiting)
+            keyClick(Qt.Key_Tab)
+            compare(focusedCard(), null)
+            keyClick(Qt.Key_Backtab)
+            compare(focused().objectName, "syncStatusIcon")
+            keyClick(Qt.Key_Backtab)
+            compare(focused(), waiting)
+            // Scrolled away by the wheel, the current card is shown again when Tab reaches it.
+            list.positionViewAtEnd()
+            findChild(screen, "scopeChip_favorites").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(focused(), waiting)
+            verifyShown(waiting)
+        }
+
+        // The About page scrolls beneath the tab bar: the bar looks the same after three notches
+        // of the wheel.
+        function test_aboutScrollsUnderTheTabBar() {
+            const content = createTemporaryObject(contentComponent, root, { height: 460 })
+            mouseClick(findChild(content, "tab_about"))
+            compare(content.currentIndex, 2)
+            const scroll = findChild(content, "aboutScroll")
+            const bar = findChild(content, "tabBar")
+            wait(50)
+            const before = grabImage(bar)
+            for (let notch = 0; notch < 3; ++notch)
+                mouseWheel(scroll, scroll.width / 2, 40, 0, -120)
+            tryVerify(function() { return scroll.contentY > 100 })
+            wait(50)
+            verify(grabImage(bar).equals(before))
+        }
+
+        // Copy on a card takes what `stashline copy` takes: a picture item without text of its
+        // own copies the picture, titled or not; a note its text.
+        function test_copyOnACardTakesThePicture_data() {
+            return [{ tag: "titled picture", title: "Whiteboard", content: "", copied: "60x40" },
+                    { tag: "untitled picture", title: "", content: "", copied: "60x40" },
+                    { tag: "picture with a note", title: "Receipt", content: "lunch", copied: "lunch" }]
+        }
+        function test_copyOnACardTakesThePicture(data) {
+            Fixture.addPictureItem(data.title, data.content)
+            const screen = makeList()
+            const card = waitForCards(screen, 1)[0]
+            Fixture.setClipboardText("what was copied before")
+            card.forceActiveFocus()
+            keySequence(StandardKey.Copy)
+            compare(Fixture.clipboardContent(), data.copied)
+            Fixture.setClipboardText("what was copied before")
+            findChild(card, "menuCopy").triggered()
+            compare(Fixture.clipboardContent(), data.copied)
+        }
+
+        // Nobody signed in: the items are kept here, calmly. No badge is red or offers a retry,
+        // no download error shows, and one "Set Up Sync…" leads to the account page. An account
+        // file that cannot be used says why, once, in the banner; signing in brings the badges back.
+        function test_signedOutIsCalm() {
+            Fixture.setAccount("signedOut")
+            Fixture.addItem("Waiting", "", "text", 0, 0, false)
+            Fixture.addItem("Failed before", "", "text", 3, 0.001, false)
+            Fixture.addItem("Synced before", "", "text", 2, 0.002, false)
             const content = createTemporaryObject(contentComponent, root)
             tryVerify(function() { return Fixture.downloadCount() === 1 })
-            Fixture.postSyncFinish("No cloud account is set up yet.")
+            const screen = findChild(content, "shareListView")
+            const banner = findChild(screen, "syncBanner")
+            const cardsShown = waitForCards(screen, 3)
+            tryCompare(banner, "state", "local")
+            Fixture.postSyncFinish("You are not signed in to a cloud account.")
+            compare(banner.state, "local")
+            verify(findChild(banner, "localBanner").visible)
+            verify(!findChild(banner, "failedBanner").visible)
+            for (const card of cardsShown) {
+                const badge = findChild(card, "syncStatusIcon")
+                compare(badge.shownStatus, 4, card.share.title)
+                verify(!badge.isPressable)
+                verify(badge.statusColor !== Theme.red)
+                mouseClick(badge)
+                if (screen.navigation.depth > 1)
+                    screen.navigation.pop(null, StackView.Immediate)
+            }
+            compare(Fixture.retryCount(), 0)
+            // One way to set up sync, and it opens the account page.
+            const setUp = findChild(banner, "bannerSetUpSyncButton")
+            verify(setUp.visible)
+            setUp.clicked()
+            compare(content.currentIndex, 2)
+            verify(findChild(content, "accountView").visible)
+
+            mouseClick(findChild(content, "tab_stash-line"))
+            Fixture.setAccount("problem")
+            tryCompare(banner, "state", "accountProblem")
+            verify(findChild(banner, "accountProblemBannerMessage").text.length > 0)
+            compare(findChild(cards(screen)[1], "syncStatusIcon").shownStatus, 4)
+
+            Fixture.setAccount("signedIn")
+            tryCompare(banner, "state", "failed")
+            const failed = findChild(cards(screen)[1], "syncStatusIcon")
+            compare(failed.shownStatus, 3)
+            verify(failed.isPressable)
+        }
+
+        // A failed sign-in to another server is the form's error: it shows under the form, the
+        // signed-in card above stays as it was, and no field moves.
+        function test_signInErrorBelongsToTheForm() {
+            const page = createTemporaryObject(accountPage, root)
+            const server = findChild(page, "serverField")
+            const password = findChild(page, "passwordField")
+            const stateCard = findChild(page, "accountStateText")
+            const fieldsBefore = [server.mapToItem(page, 0, 0).y, password.mapToItem(page, 0, 0).y]
+            const stateBefore = stateCard.text
+            server.text = "not an address"
+            findChild(page, "userField").text = "bob"
+            password.text = "secret"
+            findChild(page, "signInButton").clicked()
+            const message = findChild(page, "signInMessage")
+            tryVerify(function() { return message.visible && message.text.length > 0 })
+            verify(!findChild(page, "accountStateMessage").visible)
+            compare(stateCard.text, stateBefore)
+            compare([server.mapToItem(page, 0, 0).y, password.mapToItem(page, 0, 0).y], fieldsBefore)
+            const button = findChild(page, "signInButton")
+            tryVerify(function() { return message.mapToItem(page, 0, 0).y > button.mapToItem(page, 0, 0).y + button.height })
+        }
+
+        // Without an account the banner leads to the account page, on the About tab.
+        function test_setUpSyncOpensTheAccountPage() {
+            Fixture.setAccount("signedOut")
+            const content = createTemporaryObject(contentComponent, root)
+            tryVerify(function() { return Fixture.downloadCount() === 1 })
             const button = findChild(content, "bannerSetUpSyncButton")
             tryVerify(function() { return button.visible })
             verify(!findChild(content, "accountView").visible)

@@ -19,6 +19,10 @@ std::optional<ScreenshotOptions> ScreenshotOptions::parse(const QStringList &arg
             options.extraItems = true;
             continue;
         }
+        if (flag == QLatin1String("--signed-out")) {
+            options.signedOut = true;
+            continue;
+        }
         if (index + 1 >= arguments.size()) {
             *error = QStringLiteral("missing value after %1").arg(flag);
             return std::nullopt;

@@ -8,7 +8,7 @@
 
 // The command line of the screenshot tool:
 //   --screen main|list|history|about|add|edit|panel  --mock-state FULL|FAVORITES|EMPTY
-//   --locale ja_JP  --out shot.png  [--size 960x720]  [--dark]  [--extra-items]
+//   --locale ja_JP  --out shot.png  [--size 960x720]  [--dark]  [--extra-items]  [--signed-out]
 struct ScreenshotOptions
 {
     QString screen;
@@ -18,6 +18,7 @@ struct ScreenshotOptions
     std::optional<QSize> size;
     bool dark = false;
     bool extraItems = false; // adds a note, an image item and older items in every sync state
+    bool signedOut = false;  // no account: the screens as they are before any sign-in
 
     static const QStringList screens;
 

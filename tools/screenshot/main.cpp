@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
         err << "stashline-shot: " << error << "\n"
             << "usage: stashline-shot --screen main|list|history|about|add|edit|panel|account "
                "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark] "
-               "[--extra-items]\n";
+               "[--extra-items] [--signed-out]\n";
         return 2;
     }
 
@@ -40,11 +40,12 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("STASHLINE_GROUP_DIR"))
         qputenv("STASHLINE_GROUP_DIR", groupDirectory.path().toLocal8Bit());
 
-    // The account page shows a demo account of a settings folder of this run, never the user's.
+    // The screens are signed in to a demo account of a settings folder of this run, never the
+    // user's, unless they are shown signed out.
     QTemporaryDir configDirectory;
     qputenv("XDG_CONFIG_HOME", configDirectory.path().toLocal8Bit());
     qunsetenv("STASHLINE_CLOUD_URL");
-    if (options->screen == QLatin1String("account")) {
+    if (!options->signedOut) {
         QString problem;
         CloudAccount::fromUrl(QStringLiteral("https://couch.example.com:6984/userdb-616c696365"))
             .withCredentials(QStringLiteral("alice"), QStringLiteral("demo"))

@@ -52,6 +52,8 @@ AbstractButton {
             anchors.verticalCenter: parent.verticalCenter
             width: row.availableWidth - 38 - 18
             text: row.titleText
+            // The account row carries a user name and a server address from outside.
+            textFormat: Text.PlainText
             font.pixelSize: Theme.bodySize
             color: Theme.primary
             wrapMode: Text.Wrap

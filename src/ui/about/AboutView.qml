@@ -60,8 +60,11 @@ Item {
 
     Flickable {
         id: scroll
+        objectName: "aboutScroll"
         visible: !about.accountShown
         anchors.fill: parent
+        // The page scrolls under the tab bar, never over it.
+        clip: true
         contentWidth: width
         contentHeight: page.height
         boundsBehavior: Flickable.StopAtBounds

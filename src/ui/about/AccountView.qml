@@ -16,9 +16,35 @@ Item {
 
     readonly property AccountManager account: AccountManager
     readonly property bool canChange: account.state !== "environment" && !account.busy
+    // The action the account's message answers, so it shows where the user acted: a sign-in's
+    // failure and the keyring offer under the sign-in form (nothing above it moves), the local
+    // server's under its row, anything else (an account file that cannot be used, a failed sign
+    // out) in the state card.
+    property string lastAction: ""
+    readonly property string messagePlace: account.message.length === 0 ? ""
+                                         : account.isKeyringOfferPending || lastAction === "signIn" ? "signIn"
+                                         : lastAction === "localServer" ? "localServer" : "state"
+
+    // The account's message where `place` is messagePlace: red for a failure, in the body colour
+    // for the keyring offer, which is a choice.
+    component MessageText: Text {
+        required property string place
+        required property string shownPlace
+        required property string message
+        required property bool isOffer
+        visible: shownPlace === place
+        Layout.fillWidth: true
+        text: visible ? message : ""
+        textFormat: Text.PlainText
+        font.pixelSize: Theme.calloutSize
+        color: isOffer ? Theme.primary : Theme.red
+        wrapMode: Text.Wrap
+        Accessible.role: isOffer ? Accessible.StaticText : Accessible.AlertMessage
+        Accessible.name: text
+    }
 
     function formatTime(time) {
-        return isNaN(time.getTime()) ? qsTrId("account.state.never") : time.toLocaleString(Qt.locale(), Locale.ShortFormat)
+        return isNaN(time.getTime()) ? qsTrId("account.state.never") : ShareRowFormatter.editDateText(time)
     }
 
     Rectangle {
@@ -29,6 +55,7 @@ Item {
     Flickable {
         id: scroll
         anchors.fill: parent
+        clip: true
         contentWidth: width
         contentHeight: column.implicitHeight + 56
         boundsBehavior: Flickable.StopAtBounds
@@ -99,34 +126,13 @@ Item {
                         color: Theme.secondary
                         wrapMode: Text.Wrap
                     }
-                    Text {
-                        objectName: "accountMessage"
-                        visible: text.length > 0
-                        Layout.fillWidth: true
+                    MessageText {
+                        objectName: "accountStateMessage"
+                        place: "state"
+                        shownPlace: page.messagePlace
+                        message: page.account.message
+                        isOffer: page.account.isKeyringOfferPending
                         Layout.topMargin: 6
-                        text: page.account.message
-                        textFormat: Text.PlainText
-                        font.pixelSize: Theme.calloutSize
-                        color: Theme.red
-                        wrapMode: Text.Wrap
-                        Accessible.role: Accessible.AlertMessage
-                        Accessible.name: text
-                    }
-                    RowLayout {
-                        visible: page.account.isKeyringOfferPending
-                        spacing: 10
-                        ThemedButton {
-                            objectName: "keepPasswordInFileButton"
-                            text: qsTrId("account.keyring.keepInFile")
-                            role: "accent"
-                            small: true
-                            onClicked: page.account.keepPasswordInFile()
-                        }
-                        ThemedButton {
-                            text: qsTrId("account.cancel")
-                            small: true
-                            onClicked: page.account.declineKeyringOffer()
-                        }
                     }
                     RowLayout {
                         visible: page.account.state === "signedIn"
@@ -137,7 +143,10 @@ Item {
                             text: qsTrId("account.signOut")
                             small: true
                             enabled: page.canChange
-                            onClicked: page.account.signOut()
+                            onClicked: {
+                                page.lastAction = "signOut"
+                                page.account.signOut()
+                            }
                         }
                         Text {
                             Layout.fillWidth: true
@@ -211,6 +220,7 @@ Item {
                             enabled: page.canChange && serverField.text.length > 0 && userField.text.length > 0
                                      && passwordField.text.length > 0
                             onClicked: {
+                                page.lastAction = "signIn"
                                 page.account.signIn(serverField.text, userField.text, passwordField.text, databaseField.text)
                                 passwordField.clear()
                             }
@@ -235,6 +245,43 @@ Item {
                             onClicked: page.account.cancel()
                         }
                     }
+                    RowLayout {
+                        Layout.columnSpan: 2
+                        Layout.fillWidth: true
+                        visible: page.messagePlace === "signIn"
+                        spacing: 8
+                        SymbolIcon {
+                            Layout.alignment: Qt.AlignTop
+                            visible: page.account.isKeyringOfferPending
+                            name: "info.circle"
+                            size: Theme.calloutSize + 4
+                            color: Theme.secondary
+                        }
+                        MessageText {
+                            objectName: "signInMessage"
+                            place: "signIn"
+                            shownPlace: page.messagePlace
+                            message: page.account.message
+                            isOffer: page.account.isKeyringOfferPending
+                        }
+                    }
+                    RowLayout {
+                        Layout.columnSpan: 2
+                        visible: page.account.isKeyringOfferPending
+                        spacing: 10
+                        ThemedButton {
+                            objectName: "keepPasswordInFileButton"
+                            text: qsTrId("account.keyring.keepInFile")
+                            role: "accent"
+                            small: true
+                            onClicked: page.account.keepPasswordInFile()
+                        }
+                        ThemedButton {
+                            text: qsTrId("account.cancel")
+                            small: true
+                            onClicked: page.account.declineKeyringOffer()
+                        }
+                    }
                 }
             }
 
@@ -249,8 +296,20 @@ Item {
                     titleText: qsTrId("account.useLocalServer")
                     showsDivider: false
                     enabled: page.canChange
-                    onClicked: page.account.useLocalServer()
+                    onClicked: {
+                        page.lastAction = "localServer"
+                        page.account.useLocalServer()
+                    }
                 }
+            }
+            MessageText {
+                objectName: "localServerMessage"
+                place: "localServer"
+                shownPlace: page.messagePlace
+                message: page.account.message
+                isOffer: page.account.isKeyringOfferPending
+                Layout.leftMargin: 20
+                Layout.rightMargin: 20
             }
             Text {
                 visible: page.account.state !== "environment" && page.account.localServerProblem.length > 0
