@@ -480,6 +480,8 @@ private slots:
         QVERIFY(here.store);
         ShareItem *failed = here.add(QStringLiteral("failed offline"), picture(Qt::darkBlue));
         failed->setSyncStatus(Status::failed);
+        ShareItem *interrupted = here.add(QStringLiteral("killed mid-upload"));
+        interrupted->setSyncStatus(Status::syncing);
         QVERIFY(!here.context().save());
         const QString pictureFile = here.images.imageFileURL(failed->imageUUID());
         QFile file(pictureFile);
@@ -498,7 +500,8 @@ private slots:
         sqlite3_close(other);
 
         here.restart();
-        QTRY_VERIFY(here.isQuiet() && failed->syncStatus() == Status::synced);
+        QCOMPARE(interrupted->syncStatus(), Status::pending); // before any request, so nothing spins
+        QTRY_VERIFY(here.isQuiet() && failed->syncStatus() == Status::synced && interrupted->syncStatus() == Status::synced);
         QVERIFY(QFile::exists(pictureFile));
         QCOMPARE(here.localState(), cloudState(cloud));
     }
