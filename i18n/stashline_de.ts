@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>Aufruf: stashline [DATEI|URL]...
   oder: stashline add [--title TITEL] [--favorite] TEXT|-|--image DATEI|--clipboard
-  oder: stashline list [--json] [--favorites|--history]
+  oder: stashline list [--json] [--favorites|--history|--trash] [--search SUCHE]
   oder: stashline copy EINTRAG
   oder: stashline open EINTRAG
+  oder: stashline delete|restore OBJEKT
+  oder: stashline export|import DATEI
+  oder: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Notizen, Links und Bilder aufbewahren, um sie auf andere Geräte mitzunehmen.
 
 Ohne Argumente startet Stashline oder holt sein Fenster nach vorn. Jede DATEI und
@@ -73,8 +101,29 @@ Befehle:
                          created, syncStatus, group, section)
     --favorites          nur die älteren Favoriten
     --history            nur den Verlauf
+    --trash              nur „Zuletzt gelöscht“, eigens nummeriert
+    --search SUCHE       nur die Einträge, die zu SUCHE passen, der beste Treffer
+                         zuerst: Wörter, "Wortgruppen", -Wort, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:JJJJ-MM-TT, after:...
   copy EINTRAG           legt Link, Text oder Bild eines Eintrags in die Zwischenablage
   open EINTRAG           öffnet den Link eines Eintrags im Browser oder Mailprogramm
+  delete OBJEKT          verschiebt ein Objekt nach „Zuletzt gelöscht“ (30 Tage)
+  restore OBJEKT         holt ein Objekt aus „Zuletzt gelöscht“ zurück; OBJEKT ist
+                         seine UUID oder seine Nummer in 'stashline list --trash'
+  export DATEI           schreibt alle Objekte samt „Zuletzt gelöscht“ und ihren
+                         Bildern in ein Archiv (.zip)
+  import DATEI           liest einen Export, eine Lesezeichendatei eines Browsers
+                         (.html) oder eine Text- oder Markdown-Notiz (.txt, .md);
+                         vorhandene Objekte werden erkannt und nie verdoppelt
+  account status         zeigt Server, Benutzer und Datenbank, ob sie verschlüsselt
+    --json               ist und ob dieser Computer ihren Schlüssel hat
+  account sign-in URL --user NAME [--database DB]
+                         meldet an; das Passwort kommt von der Standardeingabe
+  account sign-out       meldet ab; die Einträge bleiben auf diesem Computer
+  account encrypt        verschlüsselt das Konto mit einer Passphrase (Standardeingabe)
+  account unlock         gibt diesem Computer den Schlüssel per Passphrase (Standardeingabe)
+  account change-passphrase
+                         behält denselben Schlüssel unter neuer Passphrase (Standardeingabe)
 EINTRAG ist die UUID eines Eintrags oder seine Nummer in „stashline list“.
 
 Optionen:
@@ -89,6 +138,7 @@ STASHLINE_GROUP_DIR wählt einen anderen Speicher. Im Terminal werden Steuerzeic
 in Titeln maskiert angezeigt (\x1B, \u202E).
 
 Exit-Status: 0 erledigt, 1 fehlgeschlagen (der Grund steht in der Standardfehlerausgabe), 2 falscher Aufruf.
+list --search endet mit 1, wenn kein Eintrag passt.
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -112,8 +162,8 @@ Exit-Status: 0 erledigt, 1 fehlgeschlagen (der Grund steht in der Standardfehler
         <translation>list nimmt keine Argumente</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list nimmt --favorites oder --history, nicht beides</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list nimmt nur eine der Optionen --favorites, --history und --trash</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -891,6 +941,62 @@ Exit-Status: 0 erledigt, 1 fehlgeschlagen (der Grund steht in der Standardfehler
         <source>This file is neither a picture nor text.</source>
         <translation>Diese Datei ist weder ein Bild noch Text.</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>Alle Objekte durchsuchen</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>Suche löschen</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>Keine Objekte passen zu „%1“</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>Von einer Website …</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>Älter als ein Jahr</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>Ein Wort ausschließen …</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search braucht eine SUCHE mit Wörtern oder Filtern, einmal</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>Auf diesem Computer</translation>
@@ -906,6 +1012,558 @@ Exit-Status: 0 erledigt, 1 fehlgeschlagen (der Grund steht in der Standardfehler
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>%1 Einträge ließen sich nicht entschlüsseln: Sie wurden auf dem Server verändert oder mit einem anderen Schlüssel verschlüsselt. Dieses Gerät behält sie unverändert.</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>Diese Version von Stashline kann den Verschlüsselungsschlüssel auf dem Server nicht lesen (%1).</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>Der Server ist mit dem Aufräumen alter Versionen noch nicht fertig.</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>Dieses Konto ist verschlüsselt. Gib deine Passphrase ein, um zu synchronisieren.</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>Das Bild von Datensatz %1 wurde auf dem Server verändert oder mit einem anderen Schlüssel verschlüsselt.</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>Andere Geräte haben weiter unverschlüsselte Einträge geschrieben; das Verschlüsseln geht später weiter.</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>Diese Passphrase öffnet den Schlüssel dieses Kontos nicht. Es wurde nichts geändert.</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>Ein anderes Gerät hat dieses Konto zuerst verschlüsselt, mit einer anderen Passphrase. Gib diese ein, um hier zu synchronisieren.</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>Der Schlüssel des Kontos wurde inzwischen auf einem anderen Gerät geändert. Gib dessen Passphrase ein und versuche es dann erneut.</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>Melde dich zuerst bei einem Konto an.</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>Wähle eine Passphrase mit mindestens %1 Zeichen.</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>Dieses Konto ist nicht verschlüsselt.</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>Dieses Gerät konnte den Schlüssel nicht aufbewahren. Es fragt beim nächsten Start erneut nach der Passphrase.</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>Gib zuerst die aktuelle Passphrase ein: Dieses Gerät hat den Schlüssel des Kontos nicht.</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>Gib zur Bestätigung genau den Namen der Datenbank ein.</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>Eine andere Änderung der Verschlüsselung läuft noch.</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>Jetzt ist alles verschlüsselt. Der Server hat diesem Konto nicht erlaubt, alte Versionen aufzuräumen; frühere, unverschlüsselte Versionen deiner Einträge können dort also noch liegen.</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>Der Server hat diesem Konto nicht erlaubt, alte Versionen aufzuräumen: Frühere, unverschlüsselte Versionen deiner Einträge können dort noch liegen. Um sie zu entfernen, bitte den Betreiber des Servers, die Datenbank zu komprimieren, oder wechsle zu einer neuen Datenbank.</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>Passphrase wird geprüft …</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>Schlüssel des Kontos wird erstellt …</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>Alle Einträge auf dem Server werden verschlüsselt …</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>Alte, unverschlüsselte Versionen werden vom Server entfernt …</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>Passphrase wird geändert …</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>Die Cloud-Kopie wird gelöscht und neu begonnen …</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>Ende-zu-Ende-Verschlüsselung</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>Aus. Wer den Server betreibt oder sichert, kann deine Titel, Notizen, Links und Bilder lesen.</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>Dieses Konto ist verschlüsselt, und dieses Gerät hat seinen Schlüssel noch nicht. Gib deine Passphrase ein, um zu synchronisieren. Bis dahin wird nichts gesendet oder empfangen; was du hinzufügst, wartet auf diesem Computer.</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>An. Deine Titel, Notizen, Links, Bilder und ihre Änderungszeiten werden vor dem Senden auf diesem Gerät verschlüsselt, mit einem Schlüssel, den nur deine Geräte haben.</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>Der Server hat noch nicht mitgeteilt, ob dieses Konto verschlüsselt ist.</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>Mit Verschlüsselung sieht der Server weiterhin, dass das Konto existiert, wie viele Einträge es enthält, wie groß sie sind, wann sie sich ändern und ihre IDs, aber nichts von ihrem Inhalt.</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>Was der Server noch sieht: dass das Konto existiert, wie viele Einträge es enthält, wie groß sie sind, wann sie sich ändern und ihre IDs. Titel, Notizen, Links, Bilder und Änderungszeiten kann er nicht lesen.</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>Neue Passphrase</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>Die beiden Passphrasen unterscheiden sich.</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>Bewahre die Passphrase sicher auf. Niemand kann sie wiederherstellen: Ohne sie kann ein neues Gerät deine Einträge nicht lesen.</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>Mit Passphrase verschlüsseln</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>Passphrase eingeben</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>Passphrase ändern</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>Passphrase vergessen?</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>Neu beginnen löscht alles, was dieses Konto auf dem Server hat, und lädt die Einträge dieses Geräts mit einer neuen Passphrase hoch. Deine anderen Geräte fragen nach der neuen Passphrase; sobald sie dort eingegeben ist, senden sie die Einträge, die dieses Gerät nicht hat.</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>Neu beginnen …</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>Gib zur Bestätigung den Namen der Datenbank ein: %1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>Löschen und neu beginnen</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>Gib deine Passphrase ein, um zu synchronisieren</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>Dein Konto ist verschlüsselt. Bis dahin wird nichts gesendet oder empfangen; neue Einträge warten hier.</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>Das Konto wurde auf einem anderen Gerät mit einer neuen Passphrase neu begonnen. Gib sie ein, um zurückzusenden, was dieses Gerät hat.</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>Der Schlüssel des Kontos ist nicht mehr auf dem Server. Die Synchronisierung pausiert, damit nichts unverschlüsselt gesendet wird.</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>Passphrase eingeben …</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>Verschlüsselung: aus (der Server kann deine Einträge lesen)</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>Verschlüsselung: an; dieser Computer hat den Schlüssel nicht („stashline account unlock“ ausführen)</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>Verschlüsselung: an; dieser Computer hat den Schlüssel</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>Verschlüsselung: unbekannt (der Server hat nicht geantwortet)</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>Das Konto kommt aus STASHLINE_CLOUD_URL und kann hier nicht geändert werden.</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>Abgemeldet. Die Einträge bleiben auf diesem Computer.</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>Nicht angemeldet. Die Einträge bleiben auf diesem Computer.</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>Benutzer: %1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>Datenbank: %1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>Angemeldet.</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>Hier antwortet kein Schlüsselbund, daher wird das Passwort in der Kontodatei aufbewahrt, die nur du lesen kannst.</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>Verschlüsselt. Der Server speichert jetzt nur noch, was er nicht lesen kann.</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>Entsperrt. Dieser Computer synchronisiert wieder.</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>Passphrase geändert. Geräte mit dem Schlüssel synchronisieren weiter; ein neues Gerät braucht die neue Passphrase.</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>Passphrase:</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>Wiederholen:</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>Auf der Standardeingabe kam kein Passwort.</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>Auf der Standardeingabe kam keine Passphrase.</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>„account“ kennt status, sign-in, sign-out, encrypt, unlock oder change-passphrase, nicht „%1“.</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>„account sign-in“ braucht die Adresse des Servers und --user NAME.</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>„account %1“ nimmt keine Argumente.</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>Zuletzt gelöscht</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>Zuletzt gelöscht (%1)</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>Jetzt löschen</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>Alles unter „Zuletzt gelöscht“ endgültig löschen (%1)?</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>Tage bis zum endgültigen Löschen: %1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>In letzter Zeit wurde nichts gelöscht. Gelöschte Objekte bleiben %1 Tage hier und werden dann endgültig gelöscht.</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>„%1“ gelöscht</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>Gelöschte Objekte: %1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>Importieren …</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>Alle Objekte exportieren</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Stashline-Export</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>Objekte importieren</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>Exporte, Lesezeichen und Notizen</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>Wähle eine Datei auf diesem Computer.</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>Exportiert nach %3 – Objekte: %1, Bilder: %2.</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>Der Export konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>Noch nicht gesicherte Änderungen konnten nicht gesichert werden, daher wurde nichts exportiert: %1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>Importiert. Neu: %1, aktualisiert: %2, bereits aktuell: %3.</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>Das Archiv ist beschädigt oder unvollständig; es wurde nichts importiert.</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>Das Archiv stammt von einer neueren Version von Stashline; aktualisiere Stashline, um es zu importieren. Es wurde nichts importiert.</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 ist zu groß für den Import; es wurde nichts importiert.</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>%1 im Archiv ist kein JPEG-Bild; es wurde nichts importiert.</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>Die Datei %1 gibt es nicht.</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 enthält keinen Text; es wurde nichts importiert.</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 ist keine Datei, die Stashline importieren kann. Wähle einen Stashline-Export (.zip), eine Lesezeichendatei eines Browsers (.html) oder eine Text- oder Markdown-Notiz (.txt, .md).</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>Kein Platz zum Entpacken des Imports; es wurde nichts importiert: %1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>Der Import konnte nicht gesichert werden; es wurde nichts importiert: %1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>„%1“ wurde nach „Zuletzt gelöscht“ verschoben und wird nach %2 Tagen endgültig gelöscht.</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>„%1“ wurde wiederhergestellt.</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>„Zuletzt gelöscht“ ist leer.</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>In „Zuletzt gelöscht“ gibt es kein Objekt %1; es enthält %2 (siehe 'stashline list --trash').</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>Das Objekt %1 ist nicht in „Zuletzt gelöscht“.</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>Das Objekt %1 ist in „Zuletzt gelöscht“; stelle es zuerst wieder her ('stashline restore').</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 braucht eine DATEI</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>Foto aufnehmen</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>Dieses Bild konnte nicht gelesen werden.</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>Offline. Ihre Änderungen bleiben auf diesem Telefon und werden gesendet, sobald die Verbindung zurück ist.</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>Ihr Server ist nicht erreichbar. Neuer Versuch …</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>Ihre Einträge sind verschlüsselt</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>Geben Sie Ihre Passphrase ein, um sie zu sehen und zu synchronisieren. Bis dahin zeigt und ändert diese Seite nichts.</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>Wird geprüft …</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>Diese Passphrase öffnet Ihre Einträge nicht. Es wurde nichts geändert.</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>Auf dem Telefon öffnen</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>Legt die Stashline-Web-App auf Ihren Server, neben Ihre Einträge. Der Browser Ihres Telefons öffnet sie mit demselben Konto und behält eine Kopie, die auch offline funktioniert.</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>Auf meinem Server veröffentlichen</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>Wird veröffentlicht …</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>Öffnen Sie diese Adresse auf Ihrem Telefon oder scannen Sie den Code:</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>Dieser Server läuft auf diesem Computer (127.0.0.1), ein Telefon kann ihn also nicht erreichen. Melden Sie sich bei einem Server an, den Ihr Telefon erreicht, etwa einem gehosteten CouchDB oder Ihrem eigenen hinter HTTPS, und veröffentlichen Sie erneut.</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>Die Web-App konnte nicht veröffentlicht werden: %1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>QR-Code der Adresse</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>Dieser Build von Stashline enthält keine Web-App.</translation>
     </message>
 </context>
 </TS>

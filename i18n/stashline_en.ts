@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -72,8 +100,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -87,6 +136,7 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -110,8 +160,8 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
         <translation>list takes no arguments</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list takes --favorites or --history, not both</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list takes one of --favorites, --history and --trash</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -889,6 +939,62 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
         <source>This file is neither a picture nor text.</source>
         <translation>This file is neither a picture nor text.</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>Search All Items</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>Clear Search</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>Filters</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>No items match “%1”</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>Favorites</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>Pictures</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>From a Site…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>Last 7 Days</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>Last 30 Days</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>Older Than a Year</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>Leave Out a Word…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search needs a QUERY with words or filters, once</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>On this computer</translation>
@@ -904,6 +1010,558 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>The encryption key on the server cannot be read by this version of Stashline (%1).</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>The server has not finished cleaning up old versions yet.</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>This account is encrypted. Enter your passphrase to sync.</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>The picture of record %1 was changed on the server or sealed with another key.</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>Other devices kept writing unencrypted items; encrypting goes on later.</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>That passphrase does not open this account's key. Nothing was changed.</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>Sign in to an account first.</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>Choose a passphrase of at least %1 characters.</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>This account is not encrypted.</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>This device could not keep the key. It will ask for the passphrase again at the next start.</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>Enter the current passphrase first: this device does not hold the account's key.</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>Type the database's name exactly to confirm.</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>Another change of encryption is still running.</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>Checking the passphrase…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>Making the account's key…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>Encrypting every item on the server…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>Removing old, unencrypted versions from the server…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>Changing the passphrase…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>Erasing the cloud copy and starting over…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>End-to-end encryption</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>The server did not say whether this account is encrypted yet.</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>New passphrase</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>Repeat</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>The two passphrases differ.</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>Encrypt with a Passphrase</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>Enter Passphrase</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>Change Passphrase</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>Check Again</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>Forgot the passphrase?</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>Start Over…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>To confirm, type the database's name: %1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>Erase and Start Over</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>Enter your passphrase to sync</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>Your account is encrypted. Until then nothing is sent or received; new items wait here.</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>Enter Passphrase…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>Encryption: off (the server can read your items)</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>Encryption: on; this computer holds the key</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>Encryption: unknown (the server did not answer)</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>Signed out. The items stay on this computer.</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>Not signed in. The items are kept on this computer.</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>User: %1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>Database: %1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>Signed in.</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>No keyring answers here, so the password is kept in the account file, readable by you alone.</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>Encrypted. The server now stores only what it cannot read.</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>Unlocked. This computer syncs again.</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>Passphrase:</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>Repeat:</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>No password came on standard input.</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>No passphrase came on standard input.</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>'account sign-in' takes the server's address and --user NAME.</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>'account %1' takes no arguments.</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>Recently Deleted</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>Recently Deleted (%1)</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>Delete Now</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>Empty Trash</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>Delete everything in Recently Deleted for good (%1)?</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>Days until removed for good: %1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>Deleted “%1”</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>Deleted items: %1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>Favourite</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>Import…</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>Export All Items</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Stashline export</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>Import Items</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>Exports, bookmarks and notes</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>Choose a file on this computer.</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>Exported items: %1, pictures: %2, to %3.</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>The export could not be written: %1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>Changes not saved yet could not be saved, so nothing was exported: %1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>Imported. New: %1, updated: %2, already up to date: %3.</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>The archive is damaged or incomplete; nothing was imported.</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 is too large to import; nothing was imported.</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>%1 in the archive is not a JPEG picture; nothing was imported.</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>There is no file %1.</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 holds no text; nothing was imported.</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>There is no room to unpack the import; nothing was imported: %1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>The import could not be saved; nothing was imported: %1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>Restored “%1”.</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>Recently Deleted is empty.</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>Item %1 is not in Recently Deleted.</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>Item %1 is in Recently Deleted; restore it first ('stashline restore').</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 needs one FILE</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>Sent</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>Copied</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>Take Photo</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>This picture could not be read.</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>Offline. Your changes stay on this phone and go out when the connection is back.</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>Could not reach your server. Trying again…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>Your items are encrypted</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>Unlock</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>Checking…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>That passphrase does not open your items. Nothing was changed.</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>Open on Your Phone</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>Publish to My Server</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>Publishing…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>Open this address on your phone, or scan the code:</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>The web app could not be published: %1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>QR code of the address</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>This build of Stashline carries no web app.</translation>
     </message>
 </context>
 </TS>

@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>Uso: stashline [ARCHIVO|URL]...
   o: stashline add [--title TÍTULO] [--favorite] TEXTO|-|--image ARCHIVO|--clipboard
-  o: stashline list [--json] [--favorites|--history]
+  o: stashline list [--json] [--favorites|--history|--trash] [--search CONSULTA]
   o: stashline copy ELEMENTO
   o: stashline open ELEMENTO
+  o: stashline delete|restore ELEMENTO
+  o: stashline export|import ARCHIVO
+  o: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Guarda notas, enlaces e imágenes para llevarlos a tus otros dispositivos.
 
 Sin argumentos, inicia Stashline o trae su ventana al frente. Cada ARCHIVO o URL
@@ -73,8 +101,29 @@ se añaden.
                          created, syncStatus, group, section)
     --favorites          solo los favoritos más antiguos
     --history            solo el historial
+    --trash              solo Eliminados recientemente, con su propia numeración
+    --search CONSULTA    solo los elementos que coinciden con CONSULTA, el mejor
+                         primero: palabras, "frases", -palabra, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:AAAA-MM-DD, after:...
   copy ELEMENTO          copia al portapapeles el enlace, el texto o la imagen de un elemento
   open ELEMENTO          abre el enlace de un elemento en tu navegador o programa de correo
+  delete ELEMENTO        mueve un elemento a Eliminados recientemente (30 días)
+  restore ELEMENTO       recupera un elemento de Eliminados recientemente; ELEMENTO
+                         es su UUID o su número en 'stashline list --trash'
+  export ARCHIVO         guarda todos los elementos, también los eliminados
+                         recientemente, con sus imágenes en un archivo (.zip)
+  import ARCHIVO         lee una exportación, un archivo de marcadores del
+                         navegador (.html) o una nota de texto o Markdown (.txt,
+                         .md); los elementos que ya existen no se duplican
+  account status         muestra el servidor, el usuario, la base de datos, si está
+    --json               cifrada y si este equipo tiene su clave
+  account sign-in URL --user NOMBRE [--database BD]
+                         inicia sesión; la contraseña se lee de la entrada estándar
+  account sign-out       cierra la sesión; los elementos se quedan en este equipo
+  account encrypt        cifra la cuenta con una frase de contraseña (entrada estándar)
+  account unlock         da la clave a este equipo con la frase (entrada estándar)
+  account change-passphrase
+                         guarda la misma clave con una frase nueva (entrada estándar)
 ELEMENTO es el UUID de un elemento o su número en 'stashline list'.
 
 Opciones:
@@ -89,6 +138,7 @@ elige otro almacén. En una terminal, los caracteres de control de los títulos 
 muestran escapados (\x1B, \u202E).
 
 Estado de salida: 0 hecho, 1 fallo (el motivo va a la salida de error estándar), 2 uso incorrecto.
+list --search termina con 1 cuando ningún elemento coincide.
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -112,8 +162,8 @@ Estado de salida: 0 hecho, 1 fallo (el motivo va a la salida de error estándar)
         <translation>list no admite argumentos</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list admite --favorites o --history, no ambos</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list admite solo una de --favorites, --history y --trash</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -891,6 +941,62 @@ Estado de salida: 0 hecho, 1 fallo (el motivo va a la salida de error estándar)
         <source>This file is neither a picture nor text.</source>
         <translation>Este archivo no es ni una imagen ni texto.</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>Buscar en todos los elementos</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>Ningún elemento coincide con «%1»</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>De un sitio…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>Últimos 7 días</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>Hace más de un año</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>Excluir una palabra…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search necesita una CONSULTA con palabras o filtros, una sola vez</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>En este equipo</translation>
@@ -906,6 +1012,558 @@ Estado de salida: 0 hecho, 1 fallo (el motivo va a la salida de error estándar)
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>No se pudieron descifrar %1 elementos: se modificaron en el servidor o se cifraron con otra clave. Este dispositivo los conserva como estaban.</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>Esta versión de Stashline no puede leer la clave de cifrado del servidor (%1).</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>El servidor aún no ha terminado de limpiar las versiones antiguas.</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>Esta cuenta está cifrada. Introduce tu frase de contraseña para sincronizar.</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>La imagen del registro %1 se modificó en el servidor o se cifró con otra clave.</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>Otros dispositivos siguieron escribiendo elementos sin cifrar; el cifrado continuará más tarde.</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>Esa frase de contraseña no abre la clave de esta cuenta. No se ha cambiado nada.</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>Otro dispositivo cifró esta cuenta antes, con otra frase de contraseña. Introduce esa frase para sincronizar aquí.</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>Mientras tanto, la clave de la cuenta se cambió en otro dispositivo. Introduce su frase de contraseña y vuelve a intentarlo.</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>Primero inicia sesión en una cuenta.</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>Elige una frase de contraseña de al menos %1 caracteres.</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>Esta cuenta no está cifrada.</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>Este dispositivo no pudo guardar la clave. Volverá a pedir la frase de contraseña la próxima vez que se inicie.</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>Primero introduce la frase de contraseña actual: este dispositivo no tiene la clave de la cuenta.</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>Escribe el nombre exacto de la base de datos para confirmar.</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>Todavía hay otro cambio de cifrado en curso.</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>Ya está todo cifrado. El servidor no permitió a esta cuenta limpiar las versiones antiguas, así que puede que aún guarde versiones anteriores de tus elementos sin cifrar.</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>El servidor no permitió a esta cuenta limpiar las versiones antiguas: puede que aún guarde versiones anteriores de tus elementos sin cifrar. Para eliminarlas, pide a quien administra el servidor que compacte la base de datos, o cámbiate a una base de datos nueva.</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>Comprobando la frase de contraseña…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>Creando la clave de la cuenta…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>Cifrando todos los elementos en el servidor…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>Eliminando del servidor las versiones antiguas sin cifrar…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>Cambiando la frase de contraseña…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>Borrando la copia en la nube y empezando de nuevo…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>Cifrado de extremo a extremo</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>Desactivado. Quien administre el servidor o tenga una copia de seguridad puede leer tus títulos, notas, enlaces e imágenes.</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>Esta cuenta está cifrada y este dispositivo aún no tiene su clave. Introduce tu frase de contraseña para sincronizar. Hasta entonces no se envía ni recibe nada; lo que añadas espera en este ordenador.</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>Activado. Tus títulos, notas, enlaces, imágenes y sus horas de cambio se cifran en este dispositivo antes de enviarse, con una clave que solo tienen tus dispositivos.</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>El servidor aún no ha indicado si esta cuenta está cifrada.</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>Con el cifrado activado, el servidor sigue viendo que la cuenta existe, cuántos elementos tiene, su tamaño, cuándo cambian y sus identificadores, pero nada de su contenido.</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>Lo que el servidor sigue viendo: que la cuenta existe, cuántos elementos tiene, su tamaño, cuándo cambian y sus identificadores. No puede leer títulos, notas, enlaces, imágenes ni horas de cambio.</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>Frase de contraseña</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>Nueva frase de contraseña</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>Las dos frases de contraseña no coinciden.</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>Guarda la frase de contraseña en un lugar seguro. Nadie puede recuperarla: sin ella, un dispositivo nuevo no podrá leer tus elementos.</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>Cifrar con una frase de contraseña</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>Introducir frase de contraseña</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>Cambiar frase de contraseña</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>Volver a comprobar</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>¿Olvidaste la frase de contraseña?</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>Empezar de nuevo borra todo lo que esta cuenta guarda en el servidor y sube los elementos de este dispositivo con una nueva frase de contraseña. Tus otros dispositivos pedirán la nueva frase; cuando se introduzca en ellos, devolverán los elementos que tengan y que este dispositivo no tenga.</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>Empezar de nuevo…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>Para confirmar, escribe el nombre de la base de datos: %1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>Borrar y empezar de nuevo</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>Introduce tu frase de contraseña para sincronizar</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>Tu cuenta está cifrada. Hasta entonces no se envía ni recibe nada; los elementos nuevos esperan aquí.</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>La cuenta se reinició en otro dispositivo con una nueva frase de contraseña. Introdúcela para devolver lo que tiene este dispositivo.</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>La clave de la cuenta ya no está en el servidor. La sincronización está en pausa para que no se envíe nada sin cifrar.</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>Introducir frase…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>Cifrado: desactivado (el servidor puede leer tus elementos)</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>Cifrado: activado; este equipo no tiene la clave (ejecuta 'stashline account unlock')</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>Cifrado: activado; este equipo tiene la clave</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>Cifrado: desconocido (el servidor no respondió)</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>La cuenta viene de STASHLINE_CLOUD_URL y no se puede cambiar aquí.</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>Sesión cerrada. Los elementos se quedan en este equipo.</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>No has iniciado sesión. Los elementos se guardan en este equipo.</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>Servidor: %1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>Usuario: %1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>Base de datos: %1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>Sesión iniciada.</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>Aquí no responde ningún llavero, así que la contraseña se guarda en el archivo de la cuenta, que solo tú puedes leer.</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>Cifrado. El servidor ahora solo guarda lo que no puede leer.</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>Desbloqueado. Este equipo vuelve a sincronizar.</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>Frase de contraseña cambiada. Los dispositivos que tienen la clave siguen sincronizando; uno nuevo necesitará la nueva frase.</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>Frase de contraseña:</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>Repetir:</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>No llegó ninguna contraseña por la entrada estándar.</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>No llegó ninguna frase de contraseña por la entrada estándar.</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>'account' admite status, sign-in, sign-out, encrypt, unlock o change-passphrase, no '%1'.</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>'account sign-in' necesita la dirección del servidor y --user NOMBRE.</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>'account %1' no admite argumentos.</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>Eliminados recientemente</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>Eliminados recientemente (%1)</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>Eliminar ahora</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>Vaciar papelera</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>¿Eliminar para siempre todo lo de Eliminados recientemente (%1)?</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>Días hasta su eliminación definitiva: %1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>No se ha eliminado nada recientemente. Los elementos eliminados se quedan aquí %1 días y luego se eliminan para siempre.</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>Se eliminó «%1»</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>Elementos eliminados: %1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>Favorito</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>Eliminación</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>Restauración</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>Exportar todos los elementos</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Exportación de Stashline</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>Importar elementos</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>Exportaciones, marcadores y notas</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>Elige un archivo de este ordenador.</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>Se exportaron elementos: %1 e imágenes: %2 a %3.</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>No se pudo escribir la exportación: %1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>Los cambios pendientes no se pudieron guardar, así que no se exportó nada: %1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>Importación hecha. Nuevos: %1, actualizados: %2, ya al día: %3.</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>El archivo está dañado o incompleto; no se importó nada.</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>El archivo lo escribió una versión más reciente de Stashline; actualiza Stashline para importarlo. No se importó nada.</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 es demasiado grande para importarlo; no se importó nada.</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>%1 del archivo no es una imagen JPEG; no se importó nada.</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>No existe el archivo %1.</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 no contiene texto; no se importó nada.</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 no es un archivo que Stashline pueda importar. Elige una exportación de Stashline (.zip), un archivo de marcadores del navegador (.html) o una nota de texto o Markdown (.txt, .md).</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>No hay espacio para descomprimir la importación; no se importó nada: %1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>No se pudo guardar la importación; no se importó nada: %1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>«%1» se movió a Eliminados recientemente; se eliminará para siempre después de %2 días.</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>Se restauró «%1».</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>Eliminados recientemente está vacío.</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>No hay ningún elemento %1 en Eliminados recientemente; contiene %2 (consulta 'stashline list --trash').</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>El elemento %1 no está en Eliminados recientemente.</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>El elemento %1 está en Eliminados recientemente; restáuralo primero ('stashline restore').</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 necesita un ARCHIVO</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>Hacer foto</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>No se pudo leer esta imagen.</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>Sin conexión. Tus cambios se quedan en este teléfono y se envían cuando vuelva la conexión.</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>No se pudo conectar con tu servidor. Reintentando…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>Tus elementos están cifrados</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>Introduce tu frase de contraseña para verlos y sincronizarlos. Hasta entonces, esta página no muestra ni cambia nada.</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>Frase de contraseña</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>Esa frase de contraseña no abre tus elementos. No se ha cambiado nada.</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>Abrir en tu teléfono</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>Coloca la aplicación web de Stashline en tu servidor, junto a tus elementos. El navegador de tu teléfono la abre con la misma cuenta y guarda una copia que funciona sin conexión.</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>Publicar en mi servidor</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>Publicando…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>Abre esta dirección en tu teléfono o escanea el código:</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>Este servidor se ejecuta en este ordenador (127.0.0.1), así que un teléfono no puede llegar a él. Inicia sesión en un servidor al que llegue tu teléfono, como un CouchDB alojado o uno propio tras HTTPS, y vuelve a publicar.</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>No se pudo publicar la aplicación web: %1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>Código QR de la dirección</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>Esta compilación de Stashline no incluye la aplicación web.</translation>
     </message>
 </context>
 </TS>

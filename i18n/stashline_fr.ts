@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>Usage : stashline [FICHIER|URL]...
    ou : stashline add [--title TITRE] [--favorite] TEXTE|-|--image FICHIER|--clipboard
-   ou : stashline list [--json] [--favorites|--history]
+   ou : stashline list [--json] [--favorites|--history|--trash] [--search REQUÊTE]
    ou : stashline copy ÉLÉMENT
    ou : stashline open ÉLÉMENT
+   ou : stashline delete|restore ÉLÉMENT
+   ou : stashline export|import FICHIER
+   ou : stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Gardez des notes, des liens et des images à emporter sur vos autres appareils.
 
 Sans argument, lance Stashline ou amène sa fenêtre au premier plan. Chaque FICHIER
@@ -72,8 +100,29 @@ Commandes :
                          created, syncStatus, group, section)
     --favorites          seulement les favoris plus anciens
     --history            seulement l’historique
+    --trash              seulement Supprimés récemment, numérotés à part
+    --search REQUÊTE     seulement les éléments qui correspondent à REQUÊTE, le
+                         meilleur d’abord : mots, "expressions", -mot, is:fav, is:note,
+                         is:link, is:picture, site:HÔTE, before:AAAA-MM-JJ, after:...
   copy ÉLÉMENT           copie le lien, le texte ou l’image d’un élément dans le presse-papiers
   open ÉLÉMENT           ouvre le lien d’un élément dans votre navigateur ou votre messagerie
+  delete ÉLÉMENT         place un élément dans Supprimés récemment (30 jours)
+  restore ÉLÉMENT        récupère un élément de Supprimés récemment ; ÉLÉMENT est
+                         son UUID ou son numéro dans 'stashline list --trash'
+  export FICHIER         écrit tous les éléments, Supprimés récemment compris,
+                         avec leurs images dans une archive (.zip)
+  import FICHIER         lit un export, un fichier de signets d’un navigateur
+                         (.html) ou une note texte ou Markdown (.txt, .md) ; les
+                         éléments déjà présents ne sont jamais dupliqués
+  account status         affiche le serveur, l’utilisateur, la base de données, si elle
+    --json               est chiffrée et si cet ordinateur détient sa clé
+  account sign-in URL --user NOM [--database BASE]
+                         se connecte ; le mot de passe est lu sur l’entrée standard
+  account sign-out       se déconnecte ; les éléments restent sur cet ordinateur
+  account encrypt        chiffre le compte avec une phrase secrète (entrée standard)
+  account unlock         donne la clé à cet ordinateur avec la phrase (entrée standard)
+  account change-passphrase
+                         garde la même clé sous une nouvelle phrase (entrée standard)
 ÉLÉMENT est l’UUID d’un élément ou son numéro dans « stashline list ».
 
 Options :
@@ -88,6 +137,7 @@ STASHLINE_GROUP_DIR choisit un autre stockage. Dans un terminal, les caractères
 contrôle des titres sont affichés échappés (\x1B, \u202E).
 
 Code de sortie : 0 réussi, 1 échec (la raison est sur la sortie d’erreur), 2 mauvais usage.
+list --search se termine par 1 quand aucun élément ne correspond.
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -111,8 +161,8 @@ Code de sortie : 0 réussi, 1 échec (la raison est sur la sortie d’erreur), 2
         <translation>list n’accepte pas d’argument</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list accepte --favorites ou --history, pas les deux</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list accepte une seule option parmi --favorites, --history et --trash</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -890,6 +940,62 @@ Code de sortie : 0 réussi, 1 échec (la raison est sur la sortie d’erreur), 2
         <source>This file is neither a picture nor text.</source>
         <translation>Ce fichier n’est ni une image ni du texte.</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>Rechercher dans tous les éléments</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>Filtres</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>Aucun élément ne correspond à « %1 »</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>D’un site…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>7 derniers jours</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>Il y a plus d’un an</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>Exclure un mot…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search demande une REQUÊTE avec des mots ou des filtres, une seule fois</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>Sur cet ordinateur</translation>
@@ -905,6 +1011,558 @@ Code de sortie : 0 réussi, 1 échec (la raison est sur la sortie d’erreur), 2
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>%1 éléments n’ont pas pu être déchiffrés : ils ont été modifiés sur le serveur ou chiffrés avec une autre clé. Cet appareil les garde tels quels.</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>Cette version de Stashline ne peut pas lire la clé de chiffrement du serveur (%1).</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>Le serveur n’a pas encore fini de nettoyer les anciennes versions.</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>Ce compte est chiffré. Saisissez votre phrase secrète pour synchroniser.</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>L’image de l’enregistrement %1 a été modifiée sur le serveur ou chiffrée avec une autre clé.</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>D’autres appareils ont continué d’écrire des éléments non chiffrés ; le chiffrement reprendra plus tard.</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>Cette phrase secrète n’ouvre pas la clé de ce compte. Rien n’a été modifié.</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>Un autre appareil a chiffré ce compte en premier, avec une autre phrase secrète. Saisissez celle-ci pour synchroniser ici.</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>Entre-temps, la clé du compte a été modifiée sur un autre appareil. Saisissez sa phrase secrète, puis réessayez.</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>Connectez-vous d’abord à un compte.</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>Choisissez une phrase secrète d’au moins %1 caractères.</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>Ce compte n’est pas chiffré.</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>Cet appareil n’a pas pu conserver la clé. Il redemandera la phrase secrète au prochain démarrage.</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>Saisissez d’abord la phrase secrète actuelle : cet appareil ne détient pas la clé du compte.</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>Saisissez exactement le nom de la base de données pour confirmer.</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>Une autre modification du chiffrement est encore en cours.</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>Tout est maintenant chiffré. Le serveur n’a pas permis à ce compte de nettoyer les anciennes versions : des versions antérieures non chiffrées de vos éléments peuvent donc y être encore stockées.</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>Le serveur n’a pas permis à ce compte de nettoyer les anciennes versions : des versions antérieures non chiffrées de vos éléments peuvent y être encore stockées. Pour les supprimer, demandez à l’administrateur du serveur de compacter la base de données, ou passez à une nouvelle base.</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>Vérification de la phrase secrète…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>Création de la clé du compte…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>Chiffrement de tous les éléments sur le serveur…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>Suppression des anciennes versions non chiffrées sur le serveur…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>Changement de la phrase secrète…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>Effacement de la copie dans le cloud et nouveau départ…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>Chiffrement de bout en bout</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>Désactivé. Quiconque gère ou sauvegarde le serveur peut lire vos titres, notes, liens et images.</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>Ce compte est chiffré et cet appareil n’a pas encore sa clé. Saisissez votre phrase secrète pour synchroniser. D’ici là, rien n’est envoyé ni reçu ; ce que vous ajoutez attend sur cet ordinateur.</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>Activé. Vos titres, notes, liens, images et leurs heures de modification sont chiffrés sur cet appareil avant l’envoi, avec une clé que seuls vos appareils détiennent.</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>Le serveur n’a pas encore indiqué si ce compte est chiffré.</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>Avec le chiffrement activé, le serveur voit toujours que le compte existe, combien d’éléments il contient, leur taille, quand ils changent et leurs identifiants, mais rien de leur contenu.</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>Ce que le serveur voit encore : que le compte existe, combien d’éléments il contient, leur taille, quand ils changent et leurs identifiants. Il ne peut lire ni titres, ni notes, ni liens, ni images, ni heures de modification.</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>Nouvelle phrase secrète</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>Les deux phrases secrètes diffèrent.</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>Conservez la phrase secrète en lieu sûr. Personne ne peut la récupérer : sans elle, un nouvel appareil ne pourra pas lire vos éléments.</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>Chiffrer avec une phrase secrète</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>Saisir la phrase secrète</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>Changer la phrase secrète</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>Vérifier à nouveau</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>Phrase secrète oubliée ?</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>Recommencer efface tout ce que ce compte garde sur le serveur et envoie les éléments de cet appareil avec une nouvelle phrase secrète. Vos autres appareils demanderont la nouvelle phrase ; une fois saisie, ils renverront les éléments qu’ils détiennent et que cet appareil n’a pas.</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>Recommencer…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>Pour confirmer, saisissez le nom de la base de données : %1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>Effacer et recommencer</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>Saisissez votre phrase secrète pour synchroniser</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>Votre compte est chiffré. D’ici là, rien n’est envoyé ni reçu ; les nouveaux éléments attendent ici.</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>Le compte a été recommencé sur un autre appareil avec une nouvelle phrase secrète. Saisissez-la pour renvoyer ce que cet appareil détient.</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>La clé du compte a disparu du serveur. La synchronisation est en pause pour que rien ne soit envoyé en clair.</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>Saisir la phrase…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>Chiffrement : désactivé (le serveur peut lire vos éléments)</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>Chiffrement : activé ; cet ordinateur n’a pas la clé (lancez « stashline account unlock »)</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>Chiffrement : activé ; cet ordinateur détient la clé</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>Chiffrement : inconnu (le serveur n’a pas répondu)</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>Le compte vient de STASHLINE_CLOUD_URL et ne peut pas être modifié ici.</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>Déconnecté. Les éléments restent sur cet ordinateur.</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>Non connecté. Les éléments sont conservés sur cet ordinateur.</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>Serveur : %1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>Utilisateur : %1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>Base de données : %1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>Connecté.</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>Aucun trousseau ne répond ici : le mot de passe est donc conservé dans le fichier du compte, lisible par vous seul.</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>Chiffré. Le serveur ne stocke plus que ce qu’il ne peut pas lire.</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>Déverrouillé. Cet ordinateur se synchronise à nouveau.</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>Phrase secrète changée. Les appareils qui ont la clé continuent de se synchroniser ; un nouvel appareil aura besoin de la nouvelle phrase.</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>Phrase secrète :</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>Confirmer :</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>Aucun mot de passe n’est arrivé sur l’entrée standard.</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>Aucune phrase secrète n’est arrivée sur l’entrée standard.</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>« account » accepte status, sign-in, sign-out, encrypt, unlock ou change-passphrase, pas « %1 ».</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>« account sign-in » attend l’adresse du serveur et --user NOM.</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>« account %1 » ne prend aucun argument.</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>Supprimés récemment</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>Supprimés récemment (%1)</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>Supprimer maintenant</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>Vider la corbeille</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>Supprimer définitivement tout le contenu de Supprimés récemment (%1) ?</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>Jours avant la suppression définitive : %1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>Rien n’a été supprimé récemment. Les éléments supprimés restent ici %1 jours, puis sont supprimés définitivement.</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>« %1 » supprimé</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>Éléments supprimés : %1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>Modification</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>Favori</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>Suppression</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>Restauration</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>Exporter tous les éléments</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Export Stashline</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>Importer des éléments</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>Exports, signets et notes</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>Choisissez un fichier sur cet ordinateur.</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>Éléments exportés : %1, images : %2, dans %3.</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>L’export n’a pas pu être écrit : %1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>Les modifications en attente n’ont pas pu être enregistrées ; rien n’a été exporté : %1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>Import terminé. Nouveaux : %1, mis à jour : %2, déjà à jour : %3.</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>L’archive est endommagée ou incomplète ; rien n’a été importé.</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>L’archive a été écrite par une version plus récente de Stashline ; mettez Stashline à jour pour l’importer. Rien n’a été importé.</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 est trop volumineux pour être importé ; rien n’a été importé.</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>%1 dans l’archive n’est pas une image JPEG ; rien n’a été importé.</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>Le fichier %1 n’existe pas.</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 ne contient aucun texte ; rien n’a été importé.</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 n’est pas un fichier que Stashline peut importer. Choisissez un export Stashline (.zip), un fichier de signets d’un navigateur (.html) ou une note texte ou Markdown (.txt, .md).</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>Pas de place pour décompresser l’import ; rien n’a été importé : %1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>L’import n’a pas pu être enregistré ; rien n’a été importé : %1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>« %1 » a été placé dans Supprimés récemment ; il sera supprimé définitivement après %2 jours.</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>« %1 » a été restauré.</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>Supprimés récemment est vide.</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>Il n’y a pas d’élément %1 dans Supprimés récemment ; il en contient %2 (voir 'stashline list --trash').</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>L’élément %1 n’est pas dans Supprimés récemment.</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>L’élément %1 est dans Supprimés récemment ; restaurez-le d’abord ('stashline restore').</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 attend un FICHIER</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>Prendre une photo</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>Impossible de lire cette image.</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>Hors ligne. Vos modifications restent sur ce téléphone et partent dès le retour de la connexion.</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>Impossible de joindre votre serveur. Nouvel essai…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>Vos éléments sont chiffrés</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>Saisissez votre phrase secrète pour les voir et les synchroniser. D'ici là, cette page n'affiche et ne modifie rien.</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>Cette phrase secrète n'ouvre pas vos éléments. Rien n'a été modifié.</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>Ouvrir sur votre téléphone</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>Place l'application web Stashline sur votre serveur, à côté de vos éléments. Le navigateur de votre téléphone l'ouvre avec le même compte et garde une copie qui fonctionne hors ligne.</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>Publier sur mon serveur</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>Publication…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>Ouvrez cette adresse sur votre téléphone ou scannez le code :</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>Ce serveur tourne sur cet ordinateur (127.0.0.1) : un téléphone ne peut pas l'atteindre. Connectez-vous à un serveur que votre téléphone peut joindre, comme un CouchDB hébergé ou le vôtre derrière HTTPS, puis publiez à nouveau.</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>Impossible de publier l'application web : %1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>Code QR de l'adresse</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>Cette version de Stashline ne contient pas l'application web.</translation>
     </message>
 </context>
 </TS>

@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>使い方: stashline [ファイル|URL]...
 または: stashline add [--title タイトル] [--favorite] テキスト|-|--image ファイル|--clipboard
-または: stashline list [--json] [--favorites|--history]
+または: stashline list [--json] [--favorites|--history|--trash] [--search 検索語]
 または: stashline copy 項目
 または: stashline open 項目
+または: stashline delete|restore 項目
+または: stashline export|import ファイル
+または: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 メモ、リンク、画像を保存して、ほかのデバイスへ持ち運びます。
 
 引数なしで実行すると、Stashline を起動するか、そのウィンドウを前面に表示します。
@@ -72,8 +100,29 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
                          created, syncStatus, group, section）
     --favorites          古いお気に入りだけ
     --history            履歴だけ
+    --trash              最近削除した項目だけ（独自の番号付き）
+    --search 検索語      検索語に一致する項目だけを、各セクションで一致度の高い順に:
+                         単語、"語句"、-単語、is:fav、is:note、is:link、is:picture、
+                         site:ホスト、before:YYYY-MM-DD、after:...
   copy 項目              項目のリンク、テキスト、画像をクリップボードにコピーします
   open 項目              項目のリンクをブラウザーまたはメールソフトで開きます
+  delete 項目            項目を最近削除した項目に移動します（30 日間保管）
+  restore 項目           最近削除した項目から項目を復元します。項目には UUID か
+                         「stashline list --trash」での番号を指定します
+  export ファイル        最近削除した項目を含むすべての項目と画像を 1 つの
+                         アーカイブ（.zip）に書き出します
+  import ファイル        書き出しファイル、ブラウザーのブックマーク（.html）、
+                         テキストまたは Markdown のメモ（.txt、.md）を読み込みます。
+                         既存の項目は照合され、重複しません
+  account status         サーバー、ユーザー、データベース、暗号化の有無と、
+    --json               このコンピューターが鍵を持っているかを表示します
+  account sign-in URL --user 名前 [--database DB]
+                         ログインします。パスワードは標準入力から読み込みます
+  account sign-out       ログアウトします。項目はこのコンピューターに残ります
+  account encrypt        パスフレーズ（標準入力）でアカウントを暗号化します
+  account unlock         パスフレーズ（標準入力）でこのコンピューターに鍵を取り込みます
+  account change-passphrase
+                         同じ鍵を新しいパスフレーズ（標準入力）で保護し直します
 項目には、項目の UUID か「stashline list」での番号を指定します。
 
 オプション:
@@ -88,6 +137,7 @@ STASHLINE_GROUP_DIR で別の保存場所を選べます。端末では、タイ
 エスケープして表示します（\x1B、\u202E）。
 
 終了ステータス: 0 成功、1 失敗（理由は標準エラー出力）、2 使い方の誤り。
+list --search は、一致する項目がないと 1 で終了します。
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -111,8 +161,8 @@ STASHLINE_GROUP_DIR で別の保存場所を選べます。端末では、タイ
         <translation>list には引数を指定できません</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list には --favorites と --history のどちらか一方だけを指定できます</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list には --favorites、--history、--trash のどれか 1 つだけを指定できます</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -890,6 +940,62 @@ STASHLINE_GROUP_DIR で別の保存場所を選べます。端末では、タイ
         <source>This file is neither a picture nor text.</source>
         <translation>このファイルは画像でもテキストでもありません。</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>すべての項目を検索</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>検索をクリア</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>フィルタ</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>「%1」に一致する項目はありません</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>メモ</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>リンク</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>画像</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>サイトを指定…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>過去7日間</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>過去30日間</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>1年以上前</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>単語を除外…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search には単語かフィルタを含む検索語を 1 つ指定してください</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>この端末に保存</translation>
@@ -905,6 +1011,558 @@ STASHLINE_GROUP_DIR で別の保存場所を選べます。端末では、タイ
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>%1 件の項目を復号できませんでした。サーバー上で変更されたか、別の鍵で暗号化されています。このデバイスではそのまま残します。</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>このバージョンの Stashline では、サーバー上の暗号化キーを読み取れません（%1）。</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>サーバーはまだ古いバージョンの整理を終えていません。</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>このアカウントは暗号化されています。同期するにはパスフレーズを入力してください。</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>レコード %1 の画像は、サーバー上で変更されたか、別の鍵で暗号化されています。</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>ほかのデバイスが暗号化されていない項目を書き込み続けました。暗号化は後で続行します。</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>このパスフレーズではこのアカウントの鍵を開けません。何も変更されていません。</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>別のデバイスが先に、別のパスフレーズでこのアカウントを暗号化しました。ここで同期するには、そのパスフレーズを入力してください。</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>その間に、別のデバイスでアカウントの鍵が変更されました。そのパスフレーズを入力してから、もう一度お試しください。</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>先にアカウントにログインしてください。</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>%1 文字以上のパスフレーズを決めてください。</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>このアカウントは暗号化されていません。</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>このデバイスに鍵を保存できませんでした。次回の起動時にもう一度パスフレーズを尋ねます。</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>先に現在のパスフレーズを入力してください。このデバイスはアカウントの鍵を持っていません。</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>確認のため、データベース名を正確に入力してください。</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>別の暗号化の変更がまだ実行中です。</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>すべて暗号化されました。サーバーがこのアカウントに古いバージョンの整理を許可しなかったため、暗号化前の古いバージョンの項目がまだサーバーに残っている可能性があります。</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>サーバーがこのアカウントに古いバージョンの整理を許可しませんでした。暗号化前の古いバージョンの項目がまだ残っている可能性があります。削除するには、サーバーの管理者にデータベースのコンパクションを依頼するか、新しいデータベースに移ってください。</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>パスフレーズを確認しています…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>アカウントの鍵を作成しています…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>サーバー上のすべての項目を暗号化しています…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>サーバーから暗号化前の古いバージョンを削除しています…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>パスフレーズを変更しています…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>クラウドのコピーを消去して最初からやり直しています…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>エンドツーエンド暗号化</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>オフ。サーバーを運用またはバックアップする人は、タイトル、メモ、リンク、画像を読めます。</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>このアカウントは暗号化されていて、このデバイスはまだ鍵を持っていません。同期するにはパスフレーズを入力してください。それまでは何も送受信せず、追加した項目はこのコンピューターで待機します。</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>オン。タイトル、メモ、リンク、画像とその変更時刻は、送信前にこのデバイスで、あなたのデバイスだけが持つ鍵で暗号化されます。</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>このアカウントが暗号化されているかどうか、サーバーからまだ応答がありません。</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>暗号化をオンにしても、サーバーにはアカウントの存在、項目の数、サイズ、変更のタイミング、ID は見えますが、内容は一切見えません。</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>サーバーに見えるのは、アカウントの存在、項目の数、サイズ、変更のタイミング、ID だけです。タイトル、メモ、リンク、画像、変更時刻は読めません。</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>パスフレーズ</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>新しいパスフレーズ</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>もう一度</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>2 つのパスフレーズが一致しません。</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>パスフレーズは安全な場所に保管してください。誰にも復元できません。パスフレーズがないと、新しいデバイスでは項目を読めません。</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>パスフレーズで暗号化</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>パスフレーズを入力</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>パスフレーズを変更</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>もう一度確認</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>パスフレーズを忘れた場合</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>「最初からやり直す」は、このアカウントがサーバーに保存しているものをすべて消去し、このデバイスの項目を新しいパスフレーズでアップロードし直します。ほかのデバイスは新しいパスフレーズを求め、入力されると、このデバイスにない項目を送り返します。</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>最初からやり直す…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>確認のため、データベース名を入力してください: %1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>消去してやり直す</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>同期するにはパスフレーズを入力してください</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>アカウントは暗号化されています。それまでは何も送受信せず、新しい項目はここで待機します。</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>別のデバイスで、新しいパスフレーズでアカウントがやり直されました。入力すると、このデバイスの項目を送り返します。</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>サーバーからアカウントの鍵がなくなりました。暗号化されないまま送信しないよう、同期を一時停止しています。</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>パスフレーズを入力…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>暗号化: オフ（サーバーは項目を読めます）</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>暗号化: オン。このコンピューターは鍵を持っていません（「stashline account unlock」を実行）</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>暗号化: オン。このコンピューターは鍵を持っています</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>暗号化: 不明（サーバーが応答しませんでした）</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>アカウントは STASHLINE_CLOUD_URL で指定されているため、ここでは変更できません。</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>ログアウトしました。項目はこのコンピューターに残ります。</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>ログインしていません。項目はこのコンピューターに保存されています。</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>サーバー: %1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>ユーザー: %1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>データベース: %1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>ログインしました。</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>ここではキーリングが応答しないため、パスワードはあなただけが読めるアカウントファイルに保存します。</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>暗号化しました。サーバーには、読めないデータだけが保存されます。</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>ロックを解除しました。このコンピューターは再び同期します。</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>パスフレーズを変更しました。鍵を持つデバイスは同期を続けます。新しいデバイスには新しいパスフレーズが必要です。</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>パスワード:</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>パスフレーズ:</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>もう一度:</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>標準入力からパスワードが届きませんでした。</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>標準入力からパスフレーズが届きませんでした。</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>「account」に続けられるのは status、sign-in、sign-out、encrypt、unlock、change-passphrase です（「%1」は使えません）。</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>「account sign-in」にはサーバーのアドレスと --user 名前が必要です。</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>「account %1」は引数を取りません。</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>最近削除した項目</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>最近削除した項目（%1）</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>今すぐ削除</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>ゴミ箱を空にする</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>最近削除した項目をすべて完全に削除しますか？（%1）</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>完全に削除されるまでの日数: %1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>最近削除した項目はありません。削除した項目はここに %1 日間保管され、その後完全に削除されます。</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>「%1」を削除しました</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>削除した項目: %1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>書き出す…</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>読み込む…</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>すべての項目を書き出す</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Stashline の書き出しファイル</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>項目を読み込む</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>書き出しファイル、ブックマーク、メモ</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>このコンピューター上のファイルを選んでください。</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>%3 に書き出しました。項目: %1、画像: %2</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>書き出しファイルを書き込めませんでした: %1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>未保存の変更を保存できなかったため、何も書き出していません: %1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>読み込みました。新規: %1、更新: %2、最新のまま: %3</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>アーカイブが壊れているか不完全です。何も読み込んでいません。</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>新しいバージョンの Stashline で作成されたアーカイブです。読み込むには Stashline をアップデートしてください。何も読み込んでいません。</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 は大きすぎて読み込めません。何も読み込んでいません。</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>アーカイブ内の %1 は JPEG 画像ではありません。何も読み込んでいません。</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>ファイル %1 はありません。</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>%1 を読み取れません。</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 にはテキストがありません。何も読み込んでいません。</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 は Stashline で読み込めるファイルではありません。Stashline の書き出しファイル（.zip）、ブラウザーのブックマークファイル（.html）、テキストまたは Markdown のメモ（.txt、.md）を選んでください。</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>読み込むファイルを展開する場所がありません。何も読み込んでいません: %1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>読み込んだ項目を保存できませんでした。何も読み込んでいません: %1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>「%1」を最近削除した項目に移動しました。%2 日後に完全に削除されます。</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>「%1」を復元しました。</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>最近削除した項目は空です。</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>最近削除した項目に %1 番の項目はありません。項目数: %2（「stashline list --trash」を参照）</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>項目 %1 は最近削除した項目にありません。</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>項目 %1 は最近削除した項目にあります。先に復元してください（「stashline restore」）。</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 にはファイルを 1 つ指定してください</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>送信済み</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>写真を撮る</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>この画像を読み込めませんでした。</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>オフラインです。変更はこのスマートフォンに保存され、接続が戻ると送信されます。</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>サーバーに接続できません。再試行しています…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>項目は暗号化されています</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>パスフレーズを入力すると、項目の表示と同期ができます。それまでこのページは何も表示せず、何も変更しません。</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>パスフレーズ</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>確認しています…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>このパスフレーズでは項目を開けません。何も変更されていません。</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>スマートフォンで開く</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>Stashline のウェブアプリをサーバーの項目と同じ場所に置きます。スマートフォンのブラウザが同じアカウントで開き、オフラインでも使えるコピーを保持します。</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>サーバーに公開</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>公開しています…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>スマートフォンでこのアドレスを開くか、コードを読み取ってください。</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>このサーバーはこのコンピューター（127.0.0.1）で動いているため、スマートフォンからは接続できません。ホスティングされた CouchDB や HTTPS の背後に置いた自前のサーバーなど、スマートフォンから届くサーバーにサインインしてから、もう一度公開してください。</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>ウェブアプリを公開できませんでした: %1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>アドレスの QR コード</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>この Stashline のビルドにはウェブアプリが含まれていません。</translation>
     </message>
 </context>
 </TS>

@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>사용법: stashline [파일|URL]...
   또는: stashline add [--title 제목] [--favorite] 텍스트|-|--image 파일|--clipboard
-  또는: stashline list [--json] [--favorites|--history]
+  또는: stashline list [--json] [--favorites|--history|--trash] [--search 검색어]
   또는: stashline copy 항목
   또는: stashline open 항목
+  또는: stashline delete|restore 항목
+  또는: stashline export|import 파일
+  또는: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 메모, 링크, 사진을 보관해 다른 기기로 가져갑니다.
 
 인수 없이 실행하면 Stashline을 시작하거나 창을 앞으로 가져옵니다. 파일과 URL은
@@ -72,8 +100,29 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
                          created, syncStatus, group, section)
     --favorites          오래된 즐겨찾기만
     --history            기록만
+    --trash              최근 삭제된 항목만, 별도 번호로
+    --search 검색어      검색어와 일치하는 항목만, 섹션마다 가장 잘 맞는 항목부터:
+                         단어, "구문", -단어, is:fav, is:note, is:link, is:picture,
+                         site:호스트, before:YYYY-MM-DD, after:...
   copy 항목              항목의 링크, 텍스트 또는 사진을 클립보드에 복사합니다
   open 항목              항목의 링크를 브라우저나 메일 프로그램에서 엽니다
+  delete 항목            항목을 최근 삭제된 항목으로 옮깁니다(30일 보관)
+  restore 항목           최근 삭제된 항목에서 항목을 복구합니다. 항목에는 UUID나
+                         'stashline list --trash'의 번호를 지정합니다
+  export 파일            최근 삭제된 항목을 포함한 모든 항목과 사진을 압축 파일
+                         (.zip) 하나에 씁니다
+  import 파일            내보내기 파일, 브라우저 북마크 파일(.html), 텍스트나
+                         Markdown 메모(.txt, .md)를 가져옵니다. 이미 있는 항목은
+                         중복되지 않습니다
+  account status         서버, 사용자, 데이터베이스, 암호화 여부와
+    --json               이 컴퓨터에 키가 있는지 표시합니다
+  account sign-in URL --user 이름 [--database DB]
+                         로그인합니다. 암호는 표준 입력에서 읽습니다
+  account sign-out       로그아웃합니다. 항목은 이 컴퓨터에 남습니다
+  account encrypt        암호 문구(표준 입력)로 계정을 암호화합니다
+  account unlock         암호 문구(표준 입력)로 이 컴퓨터에 키를 가져옵니다
+  account change-passphrase
+                         같은 키를 새 암호 문구(표준 입력)로 보관합니다
 항목은 항목의 UUID이거나 'stashline list'에 나오는 번호입니다.
 
 옵션:
@@ -88,6 +137,7 @@ Stashline을 시작할 때 추가한 항목을 업로드합니다. STASHLINE_GRO
 표시합니다(\x1B, \u202E).
 
 종료 상태: 0 완료, 1 실패(이유는 표준 오류에 있음), 2 잘못된 사용.
+list --search는 일치하는 항목이 없으면 1로 끝납니다.
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -111,8 +161,8 @@ Stashline을 시작할 때 추가한 항목을 업로드합니다. STASHLINE_GRO
         <translation>list에는 인수를 줄 수 없습니다</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list에는 --favorites와 --history 중 하나만 줄 수 있습니다</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list에는 --favorites, --history, --trash 중 하나만 쓸 수 있습니다</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -890,6 +940,62 @@ Stashline을 시작할 때 추가한 항목을 업로드합니다. STASHLINE_GRO
         <source>This file is neither a picture nor text.</source>
         <translation>이 파일은 이미지도 텍스트도 아닙니다.</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>모든 항목 검색</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>검색어 지우기</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>필터</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>“%1”과(와) 일치하는 항목이 없습니다</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>즐겨찾기</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>메모</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>링크</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>이미지</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>특정 사이트…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>최근 7일</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>최근 30일</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>1년 이상 지난 항목</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>단어 제외…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search에는 단어나 필터가 있는 검색어를 한 번 지정해야 합니다</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>이 컴퓨터에 보관</translation>
@@ -905,6 +1011,558 @@ Stashline을 시작할 때 추가한 항목을 업로드합니다. STASHLINE_GRO
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>항목 %1개를 복호화하지 못했습니다. 서버에서 변경되었거나 다른 키로 암호화되었습니다. 이 기기에서는 그대로 유지됩니다.</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>이 버전의 Stashline은 서버의 암호화 키를 읽을 수 없습니다(%1).</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>서버가 아직 이전 버전 정리를 마치지 않았습니다.</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>이 계정은 암호화되어 있습니다. 동기화하려면 암호 문구를 입력하세요.</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>레코드 %1의 사진이 서버에서 변경되었거나 다른 키로 암호화되었습니다.</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>다른 기기가 계속 암호화되지 않은 항목을 기록했습니다. 암호화는 나중에 계속됩니다.</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>이 암호 문구로는 이 계정의 키를 열 수 없습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>다른 기기가 다른 암호 문구로 이 계정을 먼저 암호화했습니다. 여기서 동기화하려면 그 암호 문구를 입력하세요.</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>그사이 다른 기기에서 계정 키가 변경되었습니다. 그 암호 문구를 입력한 뒤 다시 시도하세요.</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>먼저 계정에 로그인하세요.</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>%1자 이상의 암호 문구를 정하세요.</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>이 계정은 암호화되어 있지 않습니다.</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>이 기기에 키를 보관하지 못했습니다. 다음에 시작할 때 암호 문구를 다시 묻습니다.</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>먼저 현재 암호 문구를 입력하세요. 이 기기에는 계정 키가 없습니다.</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>확인하려면 데이터베이스 이름을 정확히 입력하세요.</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>다른 암호화 변경이 아직 진행 중입니다.</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>이제 모두 암호화되었습니다. 서버가 이 계정에 이전 버전 정리를 허용하지 않아, 암호화되지 않은 이전 버전의 항목이 아직 서버에 남아 있을 수 있습니다.</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>서버가 이 계정에 이전 버전 정리를 허용하지 않았습니다. 암호화되지 않은 이전 버전의 항목이 아직 남아 있을 수 있습니다. 지우려면 서버 관리자에게 데이터베이스 압축을 요청하거나 새 데이터베이스로 옮기세요.</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>암호 문구 확인 중…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>계정 키를 만드는 중…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>서버의 모든 항목을 암호화하는 중…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>서버에서 암호화되지 않은 이전 버전을 지우는 중…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>암호 문구를 바꾸는 중…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>클라우드 사본을 지우고 새로 시작하는 중…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>종단 간 암호화</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>꺼짐. 서버를 운영하거나 백업하는 사람은 누구나 제목, 메모, 링크, 사진을 읽을 수 있습니다.</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>이 계정은 암호화되어 있으며 이 기기에는 아직 키가 없습니다. 동기화하려면 암호 문구를 입력하세요. 그때까지는 아무것도 보내거나 받지 않으며, 추가한 항목은 이 컴퓨터에서 기다립니다.</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>켜짐. 제목, 메모, 링크, 사진과 변경 시각은 보내기 전에 이 기기에서, 내 기기만 가진 키로 암호화됩니다.</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>서버가 아직 이 계정의 암호화 여부를 알려 주지 않았습니다.</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>암호화를 켜도 서버는 계정이 있다는 것, 항목 수, 크기, 변경 시점, ID는 볼 수 있지만 내용은 전혀 볼 수 없습니다.</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>서버가 여전히 볼 수 있는 것: 계정이 있다는 것, 항목 수, 크기, 변경 시점, ID. 제목, 메모, 링크, 사진, 변경 시각은 읽을 수 없습니다.</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>암호 문구</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>새 암호 문구</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>다시 입력</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>두 암호 문구가 다릅니다.</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>암호 문구를 안전한 곳에 보관하세요. 누구도 복구할 수 없으며, 암호 문구가 없으면 새 기기에서 항목을 읽을 수 없습니다.</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>암호 문구로 암호화</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>암호 문구 입력</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>암호 문구 변경</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>다시 확인</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>암호 문구를 잊으셨나요?</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>새로 시작하면 이 계정이 서버에 보관한 모든 것을 지우고, 이 기기의 항목을 새 암호 문구로 업로드합니다. 다른 기기는 새 암호 문구를 묻고, 입력하면 이 기기에 없는 항목을 다시 보냅니다.</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>새로 시작…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>확인하려면 데이터베이스 이름을 입력하세요: %1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>지우고 새로 시작</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>동기화하려면 암호 문구를 입력하세요</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>계정이 암호화되어 있습니다. 그때까지는 아무것도 보내거나 받지 않으며, 새 항목은 여기서 기다립니다.</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>다른 기기에서 새 암호 문구로 계정을 새로 시작했습니다. 입력하면 이 기기의 항목을 다시 보냅니다.</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>서버에서 계정 키가 사라졌습니다. 암호화되지 않은 채로 보내지 않도록 동기화를 멈췄습니다.</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>암호 문구 입력…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>암호화: 꺼짐(서버가 항목을 읽을 수 있음)</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>암호화: 켜짐. 이 컴퓨터에는 키가 없습니다('stashline account unlock' 실행)</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>암호화: 켜짐. 이 컴퓨터에 키가 있습니다</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>암호화: 알 수 없음(서버가 응답하지 않음)</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>계정이 STASHLINE_CLOUD_URL에서 오므로 여기서 바꿀 수 없습니다.</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>로그아웃했습니다. 항목은 이 컴퓨터에 남습니다.</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>로그인하지 않았습니다. 항목은 이 컴퓨터에 보관됩니다.</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>서버: %1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>사용자: %1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>데이터베이스: %1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>로그인했습니다.</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>여기서는 키링이 응답하지 않아 암호를 나만 읽을 수 있는 계정 파일에 보관합니다.</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>암호화했습니다. 이제 서버에는 읽을 수 없는 데이터만 저장됩니다.</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>잠금을 해제했습니다. 이 컴퓨터가 다시 동기화합니다.</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>암호 문구를 바꿨습니다. 키가 있는 기기는 계속 동기화하며, 새 기기에는 새 암호 문구가 필요합니다.</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>암호:</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>암호 문구:</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>다시 입력:</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>표준 입력으로 암호가 들어오지 않았습니다.</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>표준 입력으로 암호 문구가 들어오지 않았습니다.</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>'account' 뒤에는 status, sign-in, sign-out, encrypt, unlock, change-passphrase 중 하나가 와야 합니다('%1' 아님).</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>'account sign-in'에는 서버 주소와 --user 이름이 필요합니다.</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>'account %1'에는 인수가 없습니다.</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>최근 삭제된 항목</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>최근 삭제된 항목(%1)</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>복구</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>지금 삭제</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>휴지통 비우기</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>최근 삭제된 항목을 모두 완전히 삭제할까요?(%1)</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>완전히 삭제되기까지 남은 일수: %1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>최근에 삭제한 항목이 없습니다. 삭제한 항목은 %1일 동안 여기에 보관된 뒤 완전히 삭제됩니다.</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>‘%1’ 삭제됨</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>삭제된 항목: %1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>즐겨찾기</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>복구</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>내보내기…</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>가져오기…</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>모든 항목 내보내기</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Stashline 내보내기 파일</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>항목 가져오기</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>내보내기 파일, 북마크, 메모</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>이 컴퓨터에 있는 파일을 선택하세요.</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>%3에 내보냈습니다. 항목: %1, 사진: %2</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>내보내기 파일을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>저장되지 않은 변경 사항을 저장할 수 없어 아무것도 내보내지 않았습니다: %1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>가져왔습니다. 새 항목: %1, 업데이트: %2, 이미 최신: %3</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>압축 파일이 손상되었거나 불완전합니다. 아무것도 가져오지 않았습니다.</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>더 새로운 버전의 Stashline에서 만든 압축 파일입니다. 가져오려면 Stashline을 업데이트하세요. 아무것도 가져오지 않았습니다.</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 파일이 너무 커서 가져올 수 없습니다. 아무것도 가져오지 않았습니다.</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>압축 파일의 %1은(는) JPEG 사진이 아닙니다. 아무것도 가져오지 않았습니다.</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>%1 파일이 없습니다.</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>%1 파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1에 텍스트가 없습니다. 아무것도 가져오지 않았습니다.</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1은(는) Stashline에서 가져올 수 없는 파일입니다. Stashline 내보내기 파일(.zip), 브라우저 북마크 파일(.html) 또는 텍스트나 Markdown 메모(.txt, .md)를 선택하세요.</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>가져올 파일을 풀 공간이 없습니다. 아무것도 가져오지 않았습니다: %1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>가져온 항목을 저장할 수 없습니다. 아무것도 가져오지 않았습니다: %1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>‘%1’을(를) 최근 삭제된 항목으로 옮겼습니다. %2일 후 완전히 삭제됩니다.</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>‘%1’을(를) 복구했습니다.</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>최근 삭제된 항목이 비어 있습니다.</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>최근 삭제된 항목에 %1번 항목이 없습니다. 항목 수: %2('stashline list --trash' 참고)</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>%1 항목은 최근 삭제된 항목에 없습니다.</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>%1 항목은 최근 삭제된 항목에 있습니다. 먼저 복구하세요('stashline restore').</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1에는 파일 하나가 필요합니다</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>보냄</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>공유</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>복사됨</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>사진 찍기</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>이 사진을 읽을 수 없습니다.</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>오프라인입니다. 변경 사항은 이 휴대폰에 보관되며 연결되면 전송됩니다.</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>서버에 연결할 수 없습니다. 다시 시도하는 중…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>항목이 암호화되어 있습니다</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>암호 문구를 입력하면 항목을 보고 동기화할 수 있습니다. 그 전에는 이 페이지에 아무것도 표시되거나 변경되지 않습니다.</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>암호 문구</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>잠금 해제</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>확인하는 중…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>이 암호 문구로는 항목을 열 수 없습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>휴대폰에서 열기</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>Stashline 웹 앱을 서버의 항목 옆에 올립니다. 휴대폰 브라우저가 같은 계정으로 열고, 오프라인에서도 작동하는 사본을 보관합니다.</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>내 서버에 게시</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>게시하는 중…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>휴대폰에서 이 주소를 열거나 코드를 스캔하세요.</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>이 서버는 이 컴퓨터(127.0.0.1)에서 실행되므로 휴대폰에서 접속할 수 없습니다. 호스팅된 CouchDB나 HTTPS 뒤에 둔 자체 서버처럼 휴대폰이 접속할 수 있는 서버에 로그인한 뒤 다시 게시하세요.</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>웹 앱을 게시할 수 없습니다: %1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>주소의 QR 코드</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>이 Stashline 빌드에는 웹 앱이 포함되어 있지 않습니다.</translation>
     </message>
 </context>
 </TS>

@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>用法：stashline [文件|URL]...
   或：stashline add [--title 标题] [--favorite] 文本|-|--image 文件|--clipboard
-  或：stashline list [--json] [--favorites|--history]
+  或：stashline list [--json] [--favorites|--history|--trash] [--search 查询]
   或：stashline copy 项目
   或：stashline open 项目
+  或：stashline delete|restore 项目
+  或：stashline export|import 文件
+  或：stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 保存笔记、链接和图片，带到你的其他设备上。
 
 不带参数时，启动 Stashline 或将其窗口置于最前。每个文件或 URL 成为一个项目：
@@ -71,8 +99,27 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
                          created, syncStatus, group, section）
     --favorites          只列出较早的收藏
     --history            只列出历史记录
+    --trash              只列出“最近删除”，单独编号
+    --search 查询        只列出与查询匹配的项目，每个分组中最匹配的在前：
+                         词语、"短语"、-词语、is:fav、is:note、is:link、is:picture、
+                         site:主机、before:YYYY-MM-DD、after:...
   copy 项目              将项目的链接、文本或图片复制到剪贴板
   open 项目              在浏览器或邮件程序中打开项目的链接
+  delete 项目            将项目移到“最近删除”（保留 30 天）
+  restore 项目           从“最近删除”恢复项目；项目为其 UUID 或它在
+                         “stashline list --trash”中的编号
+  export 文件            将所有项目（包括“最近删除”）及其图片写入一个归档（.zip）
+  import 文件            读取导出文件、浏览器书签文件（.html）或文本/Markdown
+                         笔记（.txt、.md）；已有的项目会被识别，绝不重复
+  account status         显示服务器、用户、数据库、是否已加密，
+    --json               以及这台电脑是否持有密钥
+  account sign-in URL --user 名称 [--database 数据库]
+                         登录；从标准输入读取密码
+  account sign-out       退出登录；项目保留在这台电脑上
+  account encrypt        用密码短语（标准输入）加密账户
+  account unlock         用密码短语（标准输入）让这台电脑取得密钥
+  account change-passphrase
+                         以新的密码短语（标准输入）保护同一个密钥
 项目是项目的 UUID，或它在“stashline list”中的编号。
 
 选项：
@@ -85,6 +132,7 @@ Stashline 运行时由它执行命令，因此新项目会立即显示并上传�
 在终端中，标题里的控制字符会以转义形式显示（\x1B、\u202E）。
 
 退出状态：0 完成，1 失败（原因见标准错误输出），2 用法错误。
+list --search 没有匹配的项目时以 1 结束。
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -108,8 +156,8 @@ Stashline 运行时由它执行命令，因此新项目会立即显示并上传�
         <translation>list 不接受参数</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list 只能指定 --favorites 或 --history 之一，不能同时指定</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list 只能使用 --favorites、--history 和 --trash 中的一个</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -887,6 +935,62 @@ Stashline 运行时由它执行命令，因此新项目会立即显示并上传�
         <source>This file is neither a picture nor text.</source>
         <translation>此文件既不是图片也不是文本。</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>搜索所有项目</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>清除搜索</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>筛选</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>没有与“%1”匹配的项目</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>收藏</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>笔记</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>链接</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>图片</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>指定网站…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>最近 7 天</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>最近 30 天</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>一年以前</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>排除某个词…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search 需要一个含词语或筛选条件的查询，且只能给一次</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>保存在本机</translation>
@@ -902,6 +1006,558 @@ Stashline 运行时由它执行命令，因此新项目会立即显示并上传�
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>有 %1 个项目无法解密：它们在服务器上被改动过，或用另一个密钥加密。此设备会保留它们原来的样子。</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>此版本的 Stashline 无法读取服务器上的加密密钥（%1）。</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>服务器尚未完成清理旧版本。</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>此账户已加密。请输入密码短语以同步。</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>记录 %1 的图片在服务器上被改动过，或用另一个密钥加密。</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>其他设备仍在写入未加密的项目；加密稍后继续。</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>此密码短语无法打开此账户的密钥。没有做任何更改。</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>另一台设备已先用另一个密码短语加密了此账户。请输入那个密码短语，以便在这里同步。</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>在此期间，另一台设备更改了账户密钥。请输入它的密码短语，然后重试。</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>请先登录账户。</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>请设置至少 %1 个字符的密码短语。</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>此账户未加密。</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>此设备无法保存密钥。下次启动时会再次询问密码短语。</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>请先输入当前的密码短语：此设备没有账户的密钥。</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>请准确输入数据库名称以确认。</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>另一项加密更改仍在进行中。</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>现在已全部加密。服务器不允许此账户清理旧版本，因此服务器上可能仍存有你的项目未加密的早期版本。</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>服务器不允许此账户清理旧版本：服务器上可能仍存有你的项目未加密的早期版本。要删除它们，请让服务器管理员压缩数据库，或改用新的数据库。</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>正在检查密码短语…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>正在生成账户密钥…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>正在加密服务器上的所有项目…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>正在从服务器删除未加密的旧版本…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>正在更改密码短语…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>正在清除云端副本并重新开始…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>端到端加密</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>已关闭。运行或备份服务器的人都能读取你的标题、笔记、链接和图片。</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>此账户已加密，而此设备还没有它的密钥。请输入密码短语以同步。在此之前不会发送或接收任何内容；你添加的项目会在这台电脑上等待。</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>已开启。你的标题、笔记、链接、图片及其更改时间在发送前就在此设备上加密，密钥只有你的设备持有。</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>服务器尚未告知此账户是否已加密。</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>开启加密后，服务器仍能看到账户存在、项目数量、大小、更改时间和 ID，但看不到任何内容。</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>服务器仍能看到的：账户存在、项目数量、大小、更改时间和 ID。它无法读取标题、笔记、链接、图片或更改时间。</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>密码短语</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>新密码短语</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>再次输入</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>两次输入的密码短语不一致。</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>请把密码短语保存在安全的地方。没有人能找回它：没有它，新设备就无法读取你的项目。</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>用密码短语加密</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>输入密码短语</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>更改密码短语</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>忘记了密码短语？</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>重新开始会清除此账户在服务器上保存的所有内容，并用新的密码短语上传此设备上的项目。你的其他设备会要求输入新的密码短语；在那里输入后，它们会把此设备没有的项目传回来。</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>重新开始…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>请输入数据库名称以确认：%1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>清除并重新开始</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>输入密码短语以同步</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>你的账户已加密。在此之前不会发送或接收任何内容；新项目在这里等待。</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>此账户已在另一台设备上用新的密码短语重新开始。输入它，即可传回此设备上的内容。</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>服务器上的账户密钥不见了。同步已暂停，以免发送未加密的内容。</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>输入密码短语…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>加密：关闭（服务器能读取你的项目）</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>加密：开启；这台电脑没有密钥（请运行「stashline account unlock」）</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>加密：开启；这台电脑持有密钥</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>加密：未知（服务器没有响应）</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>账户来自 STASHLINE_CLOUD_URL，无法在此更改。</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>已退出登录。项目保留在这台电脑上。</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>未登录。项目保存在这台电脑上。</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>服务器：%1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>用户：%1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>数据库：%1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>已登录。</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>这里没有可用的钥匙环，因此密码保存在只有你能读取的账户文件中。</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>已加密。服务器现在只保存它无法读取的内容。</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>已解锁。这台电脑重新开始同步。</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>密码短语已更改。持有密钥的设备继续同步；新设备需要新的密码短语。</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>密码短语：</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>再次输入：</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>标准输入中没有收到密码。</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>标准输入中没有收到密码短语。</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>「account」后面应为 status、sign-in、sign-out、encrypt、unlock 或 change-passphrase，而不是「%1」。</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>「account sign-in」需要服务器地址和 --user 名称。</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>「account %1」不接受参数。</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>最近删除</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>最近删除（%1）</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>立即删除</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>清空废纸篓</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>要永久删除“最近删除”中的全部项目吗？（%1）</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>距永久删除还有天数：%1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>最近没有删除任何项目。删除的项目会在这里保留 %1 天，之后将被永久删除。</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>已删除“%1”</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>已删除的项目：%1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>收藏</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>导出…</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>导入…</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>导出所有项目</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Stashline 导出文件</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>导入项目</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>导出文件、书签和笔记</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>请选择这台电脑上的文件。</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>已导出到 %3。项目：%1，图片：%2。</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>无法写入导出文件：%1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>尚未保存的更改无法保存，因此没有导出任何内容：%1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>已导入。新增：%1，更新：%2，已是最新：%3。</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>归档文件已损坏或不完整，未导入任何内容。</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>该归档文件由更新版本的 Stashline 创建，请更新 Stashline 后再导入。未导入任何内容。</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 太大，无法导入。未导入任何内容。</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>归档中的 %1 不是 JPEG 图片，未导入任何内容。</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>没有文件 %1。</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 中没有文本，未导入任何内容。</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 不是 Stashline 可以导入的文件。请选择 Stashline 导出文件（.zip）、浏览器书签文件（.html）或文本/Markdown 笔记（.txt、.md）。</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>没有空间解压导入的文件，未导入任何内容：%1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>无法保存导入的内容，未导入任何内容：%1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>已将“%1”移到“最近删除”，%2 天后将被永久删除。</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>已恢复“%1”。</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>“最近删除”是空的。</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>“最近删除”中没有第 %1 项，共有 %2 项（见“stashline list --trash”）。</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>项目 %1 不在“最近删除”中。</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>项目 %1 在“最近删除”中，请先恢复它（“stashline restore”）。</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 需要一个文件</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>分享</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>已复制</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>拍照</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>无法读取这张图片。</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>已离线。你的更改保存在这部手机上，连接恢复后即会发送。</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>无法连接到你的服务器。正在重试…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>你的项目已加密</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>输入密码短语即可查看和同步项目。在此之前，此页面不显示也不更改任何内容。</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>密码短语</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>解锁</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>正在检查…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>此密码短语无法打开你的项目。未做任何更改。</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>在手机上打开</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>将 Stashline 网页应用放到你的服务器上，与你的项目放在一起。手机浏览器会用同一账户打开它，并保留一份可离线使用的副本。</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>发布到我的服务器</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>正在发布…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>在手机上打开此地址，或扫描二维码：</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>此服务器运行在这台电脑上（127.0.0.1），手机无法访问。请登录手机可以访问的服务器，例如托管的 CouchDB 或你自己在 HTTPS 之后的服务器，然后重新发布。</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>无法发布网页应用：%1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>地址的二维码</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>此 Stashline 版本未包含网页应用。</translation>
     </message>
 </context>
 </TS>

@@ -10,9 +10,12 @@
     <message id="cli.help">
         <source>Usage: stashline [FILE|URL]...
    or: stashline add [--title TITLE] [--favorite] TEXT|-|--image FILE|--clipboard
-   or: stashline list [--json] [--favorites|--history]
+   or: stashline list [--json] [--favorites|--history|--trash] [--search QUERY]
    or: stashline copy ITEM
    or: stashline open ITEM
+   or: stashline delete|restore ITEM
+   or: stashline export|import FILE
+   or: stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 Keep notes, links and pictures to carry to your other devices.
 
 With no arguments, starts Stashline or brings its window to the front. Each FILE or
@@ -32,8 +35,29 @@ Commands:
                          created, syncStatus, group, section)
     --favorites          only the older favourites
     --history            only the history
+    --trash              only Recently Deleted, numbered on its own
+    --search QUERY       only the items that match QUERY, the best match first in
+                         each section: words, "phrases", -word, is:fav, is:note,
+                         is:link, is:picture, site:HOST, before:YYYY-MM-DD, after:...
   copy ITEM              put an item's link, text or picture on the clipboard
   open ITEM              open an item's link in your browser or mail program
+  delete ITEM            move an item to Recently Deleted (kept 30 days)
+  restore ITEM           bring an item back from Recently Deleted; ITEM is its
+                         UUID or its number in 'stashline list --trash'
+  export FILE            write every item, Recently Deleted included, with its
+                         pictures to one archive (.zip)
+  import FILE            read an export archive, a browser's bookmarks file
+                         (.html) or a text or Markdown note (.txt, .md); items
+                         already here are matched and never doubled
+  account status         show the server, the user, the database, whether it is
+    --json               encrypted and whether this computer holds its key
+  account sign-in URL --user NAME [--database DB]
+                         sign in; the password is read from standard input
+  account sign-out       sign out; the items stay on this computer
+  account encrypt        encrypt the account with a passphrase (standard input)
+  account unlock         give this computer the key with the passphrase (standard input)
+  account change-passphrase
+                         keep the same key under a new passphrase (standard input)
 ITEM is an item's UUID or its number in 'stashline list'.
 
 Options:
@@ -47,12 +71,16 @@ of Stashline uploads what it added. STASHLINE_GROUP_DIR chooses another store.
 On a terminal, control characters in titles are shown escaped (\x1B, \u202E).
 
 Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
+list --search ends with 1 when no item matches.
 </source>
         <translation>用法：stashline [檔案|URL]...
   或：stashline add [--title 標題] [--favorite] 文字|-|--image 檔案|--clipboard
-  或：stashline list [--json] [--favorites|--history]
+  或：stashline list [--json] [--favorites|--history|--trash] [--search 查詢]
   或：stashline copy 項目
   或：stashline open 項目
+  或：stashline delete|restore 項目
+  或：stashline export|import 檔案
+  或：stashline account status|sign-in|sign-out|encrypt|unlock|change-passphrase
 保存筆記、連結和圖片，帶到你的其他裝置上。
 
 不帶參數時，啟動 Stashline 或將其視窗移到最前面。每個檔案或 URL 會成為一個項目：
@@ -71,8 +99,27 @@ Exit status: 0 done, 1 failed (the reason is on standard error), 2 bad usage.
                          created, syncStatus, group, section）
     --favorites          只列出較早的收藏
     --history            只列出歷史記錄
+    --trash              只列出「最近刪除」，單獨編號
+    --search 查詢        只列出與查詢相符的項目，每個分組中最相符的在前：
+                         字詞、"片語"、-字詞、is:fav、is:note、is:link、is:picture、
+                         site:主機、before:YYYY-MM-DD、after:...
   copy 項目              將項目的連結、文字或圖片拷貝到剪貼簿
   open 項目              在瀏覽器或郵件程式中開啟項目的連結
+  delete 項目            將項目移到「最近刪除」（保留 30 天）
+  restore 項目           從「最近刪除」復原項目；項目為其 UUID 或它在
+                         「stashline list --trash」中的編號
+  export 檔案            將所有項目（包括「最近刪除」）及其圖片寫入一個封存檔（.zip）
+  import 檔案            讀取匯出檔案、瀏覽器書籤檔案（.html）或文字/Markdown
+                         筆記（.txt、.md）；已有的項目會被辨識，絕不重複
+  account status         顯示伺服器、使用者、資料庫、是否已加密，
+    --json               以及這台電腦是否持有金鑰
+  account sign-in URL --user 名稱 [--database 資料庫]
+                         登入；從標準輸入讀取密碼
+  account sign-out       登出；項目保留在這台電腦上
+  account encrypt        用密碼短語（標準輸入）加密帳號
+  account unlock         用密碼短語（標準輸入）讓這台電腦取得金鑰
+  account change-passphrase
+                         以新的密碼短語（標準輸入）保護同一把金鑰
 項目是項目的 UUID，或它在「stashline list」中的編號。
 
 選項：
@@ -85,6 +132,7 @@ Stashline 執行時由它執行指令，因此新項目會立即顯示並上傳�
 在終端機中，標題裡的控制字元會以跳脫形式顯示（\x1B、\u202E）。
 
 結束狀態：0 完成，1 失敗（原因見標準錯誤輸出），2 用法錯誤。
+list --search 沒有相符的項目時以 1 結束。
 </translation>
     </message>
     <message id="cli.usage.tryHelp">
@@ -108,8 +156,8 @@ Stashline 執行時由它執行指令，因此新項目會立即顯示並上傳�
         <translation>list 不接受參數</translation>
     </message>
     <message id="cli.usage.listOneScope">
-        <source>list takes --favorites or --history, not both</source>
-        <translation>list 只能指定 --favorites 或 --history 其中之一，不能同時指定</translation>
+        <source>list takes one of --favorites, --history and --trash</source>
+        <translation>list 只能使用 --favorites、--history 和 --trash 中的一個</translation>
     </message>
     <message id="cli.usage.oneItem %1">
         <source>%1 takes one item: its UUID or its number in 'stashline list'</source>
@@ -887,6 +935,62 @@ Stashline 執行時由它執行指令，因此新項目會立即顯示並上傳�
         <source>This file is neither a picture nor text.</source>
         <translation>此檔案既不是圖片也不是文字。</translation>
     </message>
+    <message id="share.search.placeholder">
+        <source>Search All Items</source>
+        <translation>搜尋所有項目</translation>
+    </message>
+    <message id="share.search.clear">
+        <source>Clear Search</source>
+        <translation>清除搜尋</translation>
+    </message>
+    <message id="share.search.filters">
+        <source>Filters</source>
+        <translation>篩選</translation>
+    </message>
+    <message id="share.search.noResults %1">
+        <source>No items match “%1”</source>
+        <translation>沒有符合「%1」的項目</translation>
+    </message>
+    <message id="share.search.filter.favorites">
+        <source>Favorites</source>
+        <translation>我的最愛</translation>
+    </message>
+    <message id="share.search.filter.notes">
+        <source>Notes</source>
+        <translation>筆記</translation>
+    </message>
+    <message id="share.search.filter.links">
+        <source>Links</source>
+        <translation>連結</translation>
+    </message>
+    <message id="share.search.filter.pictures">
+        <source>Pictures</source>
+        <translation>圖片</translation>
+    </message>
+    <message id="share.search.filter.site">
+        <source>From a Site…</source>
+        <translation>指定網站…</translation>
+    </message>
+    <message id="share.search.filter.lastWeek">
+        <source>Last 7 Days</source>
+        <translation>最近 7 天</translation>
+    </message>
+    <message id="share.search.filter.lastMonth">
+        <source>Last 30 Days</source>
+        <translation>最近 30 天</translation>
+    </message>
+    <message id="share.search.filter.olderThanYear">
+        <source>Older Than a Year</source>
+        <translation>一年以前</translation>
+    </message>
+    <message id="share.search.filter.leaveOut">
+        <source>Leave Out a Word…</source>
+        <translation>排除某個字詞…</translation>
+    </message>
+    <message id="cli.usage.listSearch">
+        <source>list --search needs a QUERY with words or filters, once</source>
+        <translation>list --search 需要一個含字詞或篩選條件的查詢，且只能給一次</translation>
+    </message>
     <message id="share.sync.status.local">
         <source>On this computer</source>
         <translation>儲存在本機</translation>
@@ -902,6 +1006,558 @@ Stashline 執行時由它執行指令，因此新項目會立即顯示並上傳�
     <message id="window.title.device">
         <source>Stashline — %1</source>
         <translation>Stashline — %1</translation>
+    </message>
+    <message id="cloud.error.unopened %1">
+        <source>%1 items could not be decrypted: they were changed on the server or sealed with another key. This device keeps them as they were.</source>
+        <translation>有 %1 個項目無法解密：它們在伺服器上被改動過，或以另一把金鑰加密。此裝置會保留它們原本的樣子。</translation>
+    </message>
+    <message id="cloud.error.keyDocument">
+        <source>The encryption key on the server cannot be read by this version of Stashline (%1).</source>
+        <translation>此版本的 Stashline 無法讀取伺服器上的加密金鑰（%1）。</translation>
+    </message>
+    <message id="cloud.error.compactionSlow">
+        <source>The server has not finished cleaning up old versions yet.</source>
+        <translation>伺服器尚未完成清理舊版本。</translation>
+    </message>
+    <message id="cloud.error.locked">
+        <source>This account is encrypted. Enter your passphrase to sync.</source>
+        <translation>此帳號已加密。請輸入密碼短語以同步。</translation>
+    </message>
+    <message id="cloud.error.pictureUnauthentic">
+        <source>The picture of record %1 was changed on the server or sealed with another key.</source>
+        <translation>記錄 %1 的圖片在伺服器上被改動過，或以另一把金鑰加密。</translation>
+    </message>
+    <message id="cloud.error.sweepUnfinished">
+        <source>Other devices kept writing unencrypted items; encrypting goes on later.</source>
+        <translation>其他裝置仍在寫入未加密的項目；加密稍後繼續。</translation>
+    </message>
+    <message id="encryption.error.wrongPassphrase">
+        <source>That passphrase does not open this account's key. Nothing was changed.</source>
+        <translation>此密碼短語無法開啟此帳號的金鑰。沒有做任何變更。</translation>
+    </message>
+    <message id="encryption.error.otherKeyFirst">
+        <source>Another device encrypted this account first, with another passphrase. Enter that passphrase to sync here.</source>
+        <translation>另一台裝置已先用另一個密碼短語加密了此帳號。請輸入那個密碼短語，以便在這裡同步。</translation>
+    </message>
+    <message id="encryption.error.changedElsewhere">
+        <source>The account's key was changed on another device meanwhile. Enter its passphrase, then try again.</source>
+        <translation>在此期間，另一台裝置變更了帳號金鑰。請輸入它的密碼短語，然後再試一次。</translation>
+    </message>
+    <message id="encryption.error.noAccount">
+        <source>Sign in to an account first.</source>
+        <translation>請先登入帳號。</translation>
+    </message>
+    <message id="encryption.error.shortPassphrase">
+        <source>Choose a passphrase of at least %1 characters.</source>
+        <translation>請設定至少 %1 個字元的密碼短語。</translation>
+    </message>
+    <message id="encryption.error.notEncrypted">
+        <source>This account is not encrypted.</source>
+        <translation>此帳號未加密。</translation>
+    </message>
+    <message id="encryption.error.keyNotKept">
+        <source>This device could not keep the key. It will ask for the passphrase again at the next start.</source>
+        <translation>此裝置無法保存金鑰。下次啟動時會再次詢問密碼短語。</translation>
+    </message>
+    <message id="encryption.error.notUnlocked">
+        <source>Enter the current passphrase first: this device does not hold the account's key.</source>
+        <translation>請先輸入目前的密碼短語：此裝置沒有帳號的金鑰。</translation>
+    </message>
+    <message id="encryption.error.confirmation">
+        <source>Type the database's name exactly to confirm.</source>
+        <translation>請準確輸入資料庫名稱以確認。</translation>
+    </message>
+    <message id="encryption.error.busy">
+        <source>Another change of encryption is still running.</source>
+        <translation>另一項加密變更仍在進行中。</translation>
+    </message>
+    <message id="encryption.done.oldVersionsMayRemain">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so earlier, unencrypted versions of your items may still be stored there.</source>
+        <translation>現在已全部加密。伺服器不允許此帳號清理舊版本，因此伺服器上可能仍存有你的項目未加密的早期版本。</translation>
+    </message>
+    <message id="encryption.oldVersions">
+        <source>The server did not let this account clean up old versions: earlier, unencrypted versions of your items may still be stored there. To remove them, ask whoever runs the server to compact the database, or move to a new database.</source>
+        <translation>伺服器不允許此帳號清理舊版本：伺服器上可能仍存有你的項目未加密的早期版本。若要刪除，請請伺服器管理員壓縮資料庫，或改用新的資料庫。</translation>
+    </message>
+    <message id="encryption.activity.unlocking">
+        <source>Checking the passphrase…</source>
+        <translation>正在檢查密碼短語…</translation>
+    </message>
+    <message id="encryption.activity.encrypting">
+        <source>Making the account's key…</source>
+        <translation>正在產生帳號金鑰…</translation>
+    </message>
+    <message id="encryption.activity.sealing">
+        <source>Encrypting every item on the server…</source>
+        <translation>正在加密伺服器上的所有項目…</translation>
+    </message>
+    <message id="encryption.activity.compacting">
+        <source>Removing old, unencrypted versions from the server…</source>
+        <translation>正在從伺服器刪除未加密的舊版本…</translation>
+    </message>
+    <message id="encryption.activity.changing">
+        <source>Changing the passphrase…</source>
+        <translation>正在變更密碼短語…</translation>
+    </message>
+    <message id="encryption.activity.startingOver">
+        <source>Erasing the cloud copy and starting over…</source>
+        <translation>正在清除雲端副本並重新開始…</translation>
+    </message>
+    <message id="encryption.title">
+        <source>End-to-end encryption</source>
+        <translation>端對端加密</translation>
+    </message>
+    <message id="encryption.state.plain">
+        <source>Off. Anyone who runs or backs up the server can read your titles, notes, links and pictures.</source>
+        <translation>已關閉。執行或備份伺服器的人都能讀取你的標題、筆記、連結和圖片。</translation>
+    </message>
+    <message id="encryption.state.locked">
+        <source>This account is encrypted, and this device does not have its key yet. Enter your passphrase to sync. Until then nothing is sent or received; items you add wait on this computer.</source>
+        <translation>此帳號已加密，而此裝置還沒有它的金鑰。請輸入密碼短語以同步。在此之前不會傳送或接收任何內容；你加入的項目會在這台電腦上等待。</translation>
+    </message>
+    <message id="encryption.state.unlocked">
+        <source>On. Your titles, notes, links, pictures and their change times are encrypted on this device before they are sent, with a key only your devices hold.</source>
+        <translation>已開啟。你的標題、筆記、連結、圖片及其變更時間在傳送前就在此裝置上加密，金鑰只有你的裝置持有。</translation>
+    </message>
+    <message id="encryption.state.unknown">
+        <source>The server did not say whether this account is encrypted yet.</source>
+        <translation>伺服器尚未告知此帳號是否已加密。</translation>
+    </message>
+    <message id="encryption.serverSees.plain">
+        <source>With encryption on, the server still sees that the account exists, how many items it holds, their sizes, when they change, and their IDs, but none of their contents.</source>
+        <translation>開啟加密後，伺服器仍能看到帳號存在、項目數量、大小、變更時間和 ID，但看不到任何內容。</translation>
+    </message>
+    <message id="encryption.serverSees.encrypted">
+        <source>What the server still sees: that the account exists, how many items it holds, their sizes, when they change, and their IDs. It cannot read titles, notes, links, pictures or change times.</source>
+        <translation>伺服器仍能看到的：帳號存在、項目數量、大小、變更時間和 ID。它無法讀取標題、筆記、連結、圖片或變更時間。</translation>
+    </message>
+    <message id="encryption.field.passphrase">
+        <source>Passphrase</source>
+        <translation>密碼短語</translation>
+    </message>
+    <message id="encryption.field.newPassphrase">
+        <source>New passphrase</source>
+        <translation>新密碼短語</translation>
+    </message>
+    <message id="encryption.field.repeat">
+        <source>Repeat</source>
+        <translation>再次輸入</translation>
+    </message>
+    <message id="encryption.field.mismatch">
+        <source>The two passphrases differ.</source>
+        <translation>兩次輸入的密碼短語不一致。</translation>
+    </message>
+    <message id="encryption.keepSafe">
+        <source>Keep the passphrase somewhere safe. Nobody can recover it: without it, a new device cannot read your items.</source>
+        <translation>請把密碼短語保存在安全的地方。沒有人能找回它：沒有它，新裝置就無法讀取你的項目。</translation>
+    </message>
+    <message id="encryption.action.encrypt">
+        <source>Encrypt with a Passphrase</source>
+        <translation>用密碼短語加密</translation>
+    </message>
+    <message id="encryption.action.unlock">
+        <source>Enter Passphrase</source>
+        <translation>輸入密碼短語</translation>
+    </message>
+    <message id="encryption.action.change">
+        <source>Change Passphrase</source>
+        <translation>變更密碼短語</translation>
+    </message>
+    <message id="encryption.action.checkAgain">
+        <source>Check Again</source>
+        <translation>重新檢查</translation>
+    </message>
+    <message id="encryption.startOver.title">
+        <source>Forgot the passphrase?</source>
+        <translation>忘記了密碼短語？</translation>
+    </message>
+    <message id="encryption.startOver.explanation">
+        <source>Start over erases everything this account keeps on the server and uploads the items on this device under a new passphrase. Your other devices will ask for the new passphrase; once it is entered there, they send back the items they hold that this device does not.</source>
+        <translation>重新開始會清除此帳號在伺服器上保存的所有內容，並用新的密碼短語上傳此裝置上的項目。你的其他裝置會要求輸入新的密碼短語；在那裡輸入後，它們會把此裝置沒有的項目傳回來。</translation>
+    </message>
+    <message id="encryption.startOver.action">
+        <source>Start Over…</source>
+        <translation>重新開始…</translation>
+    </message>
+    <message id="encryption.startOver.typeName %1">
+        <source>To confirm, type the database's name: %1</source>
+        <translation>請輸入資料庫名稱以確認：%1</translation>
+    </message>
+    <message id="encryption.startOver.confirm">
+        <source>Erase and Start Over</source>
+        <translation>清除並重新開始</translation>
+    </message>
+    <message id="encryption.banner.locked">
+        <source>Enter your passphrase to sync</source>
+        <translation>輸入密碼短語以同步</translation>
+    </message>
+    <message id="encryption.banner.waiting">
+        <source>Your account is encrypted. Until then nothing is sent or received; new items wait here.</source>
+        <translation>你的帳號已加密。在此之前不會傳送或接收任何內容；新項目在這裡等待。</translation>
+    </message>
+    <message id="encryption.banner.newKey">
+        <source>The account was started over on another device with a new passphrase. Enter it to send back what this device holds.</source>
+        <translation>此帳號已在另一台裝置上用新的密碼短語重新開始。輸入它，即可傳回此裝置上的內容。</translation>
+    </message>
+    <message id="encryption.banner.keyMissing">
+        <source>The account's key is gone from the server. Sync is paused so nothing is sent unencrypted.</source>
+        <translation>伺服器上的帳號金鑰不見了。同步已暫停，以免傳送未加密的內容。</translation>
+    </message>
+    <message id="encryption.banner.enter">
+        <source>Enter Passphrase…</source>
+        <translation>輸入密碼短語…</translation>
+    </message>
+    <message id="cli.account.encryption.plain">
+        <source>Encryption: off (the server can read your items)</source>
+        <translation>加密：關閉（伺服器能讀取你的項目）</translation>
+    </message>
+    <message id="cli.account.encryption.locked">
+        <source>Encryption: on; this computer does not hold the key (run 'stashline account unlock')</source>
+        <translation>加密：開啟；這台電腦沒有金鑰（請執行「stashline account unlock」）</translation>
+    </message>
+    <message id="cli.account.encryption.unlocked">
+        <source>Encryption: on; this computer holds the key</source>
+        <translation>加密：開啟；這台電腦持有金鑰</translation>
+    </message>
+    <message id="cli.account.encryption.unknown">
+        <source>Encryption: unknown (the server did not answer)</source>
+        <translation>加密：未知（伺服器沒有回應）</translation>
+    </message>
+    <message id="cli.account.environment">
+        <source>The account comes from STASHLINE_CLOUD_URL and cannot be changed here.</source>
+        <translation>帳號來自 STASHLINE_CLOUD_URL，無法在此變更。</translation>
+    </message>
+    <message id="cli.account.signedOut">
+        <source>Signed out. The items stay on this computer.</source>
+        <translation>已登出。項目保留在這台電腦上。</translation>
+    </message>
+    <message id="cli.account.notSignedIn">
+        <source>Not signed in. The items are kept on this computer.</source>
+        <translation>未登入。項目保存在這台電腦上。</translation>
+    </message>
+    <message id="cli.account.server %1">
+        <source>Server: %1</source>
+        <translation>伺服器：%1</translation>
+    </message>
+    <message id="cli.account.user %1">
+        <source>User: %1</source>
+        <translation>使用者：%1</translation>
+    </message>
+    <message id="cli.account.database %1">
+        <source>Database: %1</source>
+        <translation>資料庫：%1</translation>
+    </message>
+    <message id="cli.account.signedIn">
+        <source>Signed in.</source>
+        <translation>已登入。</translation>
+    </message>
+    <message id="cli.account.keptInFile">
+        <source>No keyring answers here, so the password is kept in the account file, readable by you alone.</source>
+        <translation>這裡沒有可用的鑰匙圈，因此密碼保存在只有你能讀取的帳號檔案中。</translation>
+    </message>
+    <message id="cli.account.encrypted">
+        <source>Encrypted. The server now stores only what it cannot read.</source>
+        <translation>已加密。伺服器現在只保存它無法讀取的內容。</translation>
+    </message>
+    <message id="cli.account.unlocked">
+        <source>Unlocked. This computer syncs again.</source>
+        <translation>已解鎖。這台電腦重新開始同步。</translation>
+    </message>
+    <message id="cli.account.passphraseChanged">
+        <source>Passphrase changed. Devices that hold the key keep syncing; a new device needs the new passphrase.</source>
+        <translation>密碼短語已變更。持有金鑰的裝置繼續同步；新裝置需要新的密碼短語。</translation>
+    </message>
+    <message id="cli.account.promptPassword">
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message id="cli.account.promptPassphrase">
+        <source>Passphrase:</source>
+        <translation>密碼短語：</translation>
+    </message>
+    <message id="cli.account.promptRepeat">
+        <source>Repeat:</source>
+        <translation>再次輸入：</translation>
+    </message>
+    <message id="cli.account.noPassword">
+        <source>No password came on standard input.</source>
+        <translation>標準輸入中沒有收到密碼。</translation>
+    </message>
+    <message id="cli.account.noPassphrase">
+        <source>No passphrase came on standard input.</source>
+        <translation>標準輸入中沒有收到密碼短語。</translation>
+    </message>
+    <message id="cli.usage.accountVerb %1">
+        <source>'account' takes status, sign-in, sign-out, encrypt, unlock or change-passphrase, not '%1'.</source>
+        <translation>「account」後面應為 status、sign-in、sign-out、encrypt、unlock 或 change-passphrase，而不是「%1」。</translation>
+    </message>
+    <message id="cli.usage.signIn">
+        <source>'account sign-in' takes the server's address and --user NAME.</source>
+        <translation>「account sign-in」需要伺服器位址和 --user 名稱。</translation>
+    </message>
+    <message id="cli.usage.accountNoArguments %1">
+        <source>'account %1' takes no arguments.</source>
+        <translation>「account %1」不接受參數。</translation>
+    </message>
+    <message id="share.trash.title">
+        <source>Recently Deleted</source>
+        <translation>最近刪除</translation>
+    </message>
+    <message id="share.trash.chip %1">
+        <source>Recently Deleted (%1)</source>
+        <translation>最近刪除（%1）</translation>
+    </message>
+    <message id="share.trash.restore">
+        <source>Restore</source>
+        <translation>復原</translation>
+    </message>
+    <message id="share.trash.deleteNow">
+        <source>Delete Now</source>
+        <translation>立即刪除</translation>
+    </message>
+    <message id="share.trash.empty">
+        <source>Empty Trash</source>
+        <translation>清空垃圾桶</translation>
+    </message>
+    <message id="share.trash.empty.confirmation.title %1">
+        <source>Delete everything in Recently Deleted for good (%1)?</source>
+        <translation>要永久刪除「最近刪除」中的全部項目嗎？（%1）</translation>
+    </message>
+    <message id="share.trash.daysLeft %1">
+        <source>Days until removed for good: %1</source>
+        <translation>距永久刪除還有天數：%1</translation>
+    </message>
+    <message id="share.trash.emptyMessage %1">
+        <source>Nothing was deleted recently. Deleted items stay here for %1 days, then they are removed for good.</source>
+        <translation>最近沒有刪除任何項目。刪除的項目會在這裡保留 %1 天，之後將被永久刪除。</translation>
+    </message>
+    <message id="share.undo.deleted %1">
+        <source>Deleted “%1”</source>
+        <translation>已刪除「%1」</translation>
+    </message>
+    <message id="share.undo.deletedCount %1">
+        <source>Deleted items: %1</source>
+        <translation>已刪除的項目：%1</translation>
+    </message>
+    <message id="share.undo.undo">
+        <source>Undo</source>
+        <translation>還原</translation>
+    </message>
+    <message id="share.undo.edit">
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message id="share.undo.favorite">
+        <source>Favourite</source>
+        <translation>收藏</translation>
+    </message>
+    <message id="share.undo.delete">
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message id="share.undo.restore">
+        <source>Restore</source>
+        <translation>復原</translation>
+    </message>
+    <message id="about.export">
+        <source>Export…</source>
+        <translation>匯出⋯</translation>
+    </message>
+    <message id="about.import">
+        <source>Import…</source>
+        <translation>匯入⋯</translation>
+    </message>
+    <message id="about.export.title">
+        <source>Export All Items</source>
+        <translation>匯出所有項目</translation>
+    </message>
+    <message id="about.export.filter">
+        <source>Stashline export</source>
+        <translation>Stashline 匯出檔案</translation>
+    </message>
+    <message id="about.import.title">
+        <source>Import Items</source>
+        <translation>匯入項目</translation>
+    </message>
+    <message id="about.import.filter">
+        <source>Exports, bookmarks and notes</source>
+        <translation>匯出檔案、書籤和筆記</translation>
+    </message>
+    <message id="transfer.notLocal">
+        <source>Choose a file on this computer.</source>
+        <translation>請選擇這台電腦上的檔案。</translation>
+    </message>
+    <message id="transfer.export.done %1 %2 %3">
+        <source>Exported items: %1, pictures: %2, to %3.</source>
+        <translation>已匯出到 %3。項目：%1，圖片：%2。</translation>
+    </message>
+    <message id="transfer.export.cannotWrite %1">
+        <source>The export could not be written: %1</source>
+        <translation>無法寫入匯出檔案：%1</translation>
+    </message>
+    <message id="transfer.export.notSaved %1">
+        <source>Changes not saved yet could not be saved, so nothing was exported: %1</source>
+        <translation>尚未儲存的變更無法儲存，因此沒有匯出任何內容：%1</translation>
+    </message>
+    <message id="transfer.import.done %1 %2 %3">
+        <source>Imported. New: %1, updated: %2, already up to date: %3.</source>
+        <translation>已匯入。新增：%1，更新：%2，已是最新：%3。</translation>
+    </message>
+    <message id="transfer.import.damaged">
+        <source>The archive is damaged or incomplete; nothing was imported.</source>
+        <translation>封存檔已損毀或不完整，未匯入任何內容。</translation>
+    </message>
+    <message id="transfer.import.newerVersion">
+        <source>The archive was written by a newer version of Stashline; update Stashline to import it. Nothing was imported.</source>
+        <translation>此封存檔由較新版本的 Stashline 建立，請更新 Stashline 後再匯入。未匯入任何內容。</translation>
+    </message>
+    <message id="transfer.import.tooLarge %1">
+        <source>%1 is too large to import; nothing was imported.</source>
+        <translation>%1 太大，無法匯入。未匯入任何內容。</translation>
+    </message>
+    <message id="transfer.import.notJpeg %1">
+        <source>%1 in the archive is not a JPEG picture; nothing was imported.</source>
+        <translation>封存檔中的 %1 不是 JPEG 圖片，未匯入任何內容。</translation>
+    </message>
+    <message id="transfer.import.missing %1">
+        <source>There is no file %1.</source>
+        <translation>沒有檔案 %1。</translation>
+    </message>
+    <message id="transfer.import.unreadable %1">
+        <source>%1 cannot be read.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+    <message id="transfer.import.emptyNote %1">
+        <source>%1 holds no text; nothing was imported.</source>
+        <translation>%1 中沒有文字，未匯入任何內容。</translation>
+    </message>
+    <message id="transfer.import.unknownFormat %1">
+        <source>%1 is not a file Stashline can import. Choose a Stashline export (.zip), a browser’s bookmarks file (.html) or a text or Markdown note (.txt, .md).</source>
+        <translation>%1 不是 Stashline 可以匯入的檔案。請選擇 Stashline 匯出檔案（.zip）、瀏覽器書籤檔案（.html）或文字/Markdown 筆記（.txt、.md）。</translation>
+    </message>
+    <message id="transfer.import.noSpace %1">
+        <source>There is no room to unpack the import; nothing was imported: %1</source>
+        <translation>沒有空間解壓縮匯入的檔案，未匯入任何內容：%1</translation>
+    </message>
+    <message id="transfer.import.notSaved %1">
+        <source>The import could not be saved; nothing was imported: %1</source>
+        <translation>無法儲存匯入的內容，未匯入任何內容：%1</translation>
+    </message>
+    <message id="cli.delete.done %1 %2">
+        <source>Moved “%1” to Recently Deleted; it is removed for good after %2 days.</source>
+        <translation>已將「%1」移到「最近刪除」，%2 天後將被永久刪除。</translation>
+    </message>
+    <message id="cli.restore.done %1">
+        <source>Restored “%1”.</source>
+        <translation>已復原「%1」。</translation>
+    </message>
+    <message id="cli.item.trashEmpty">
+        <source>Recently Deleted is empty.</source>
+        <translation>「最近刪除」是空的。</translation>
+    </message>
+    <message id="cli.item.noneInTrash %1 %2">
+        <source>There is no item %1 in Recently Deleted; it holds %2 (see 'stashline list --trash').</source>
+        <translation>「最近刪除」中沒有第 %1 項，共有 %2 項（見「stashline list --trash」）。</translation>
+    </message>
+    <message id="cli.item.notInTrash %1">
+        <source>Item %1 is not in Recently Deleted.</source>
+        <translation>項目 %1 不在「最近刪除」中。</translation>
+    </message>
+    <message id="cli.item.inTrash %1">
+        <source>Item %1 is in Recently Deleted; restore it first ('stashline restore').</source>
+        <translation>項目 %1 在「最近刪除」中，請先復原它（「stashline restore」）。</translation>
+    </message>
+    <message id="cli.usage.oneFile %1">
+        <source>%1 needs one FILE</source>
+        <translation>%1 需要一個檔案</translation>
+    </message>
+    <message id="web.sync.sent">
+        <source>Sent</source>
+        <translation>已傳送</translation>
+    </message>
+    <message id="web.share">
+        <source>Share</source>
+        <translation>分享</translation>
+    </message>
+    <message id="web.copied">
+        <source>Copied</source>
+        <translation>已複製</translation>
+    </message>
+    <message id="web.picture.camera">
+        <source>Take Photo</source>
+        <translation>拍照</translation>
+    </message>
+    <message id="web.picture.failed">
+        <source>This picture could not be read.</source>
+        <translation>無法讀取這張圖片。</translation>
+    </message>
+    <message id="web.offline">
+        <source>Offline. Your changes stay on this phone and go out when the connection is back.</source>
+        <translation>已離線。你的變更保存在這支手機上，連線恢復後即會傳送。</translation>
+    </message>
+    <message id="web.sync.failed">
+        <source>Could not reach your server. Trying again…</source>
+        <translation>無法連線到你的伺服器。正在重試…</translation>
+    </message>
+    <message id="web.locked.title">
+        <source>Your items are encrypted</source>
+        <translation>你的項目已加密</translation>
+    </message>
+    <message id="web.locked.message">
+        <source>Enter your passphrase to see and sync them. Until then this page shows nothing and changes nothing.</source>
+        <translation>輸入密碼短語即可檢視和同步項目。在此之前，此頁面不會顯示也不會變更任何內容。</translation>
+    </message>
+    <message id="web.locked.field">
+        <source>Passphrase</source>
+        <translation>密碼短語</translation>
+    </message>
+    <message id="web.locked.unlock">
+        <source>Unlock</source>
+        <translation>解鎖</translation>
+    </message>
+    <message id="web.locked.working">
+        <source>Checking…</source>
+        <translation>正在檢查…</translation>
+    </message>
+    <message id="web.locked.wrong">
+        <source>That passphrase does not open your items. Nothing was changed.</source>
+        <translation>此密碼短語無法開啟你的項目。未做任何變更。</translation>
+    </message>
+    <message id="account.web.title">
+        <source>Open on Your Phone</source>
+        <translation>在手機上開啟</translation>
+    </message>
+    <message id="account.web.explain">
+        <source>Puts the Stashline web app on your server, next to your items. Your phone's browser opens it with the same account and keeps a copy that works offline.</source>
+        <translation>將 Stashline 網頁應用程式放到你的伺服器上，與你的項目放在一起。手機瀏覽器會以同一帳號開啟它，並保留一份可離線使用的副本。</translation>
+    </message>
+    <message id="account.web.publish">
+        <source>Publish to My Server</source>
+        <translation>發布到我的伺服器</translation>
+    </message>
+    <message id="account.web.publishing">
+        <source>Publishing…</source>
+        <translation>正在發布…</translation>
+    </message>
+    <message id="account.web.address">
+        <source>Open this address on your phone, or scan the code:</source>
+        <translation>在手機上開啟此網址，或掃描 QR 碼：</translation>
+    </message>
+    <message id="account.web.localServer">
+        <source>This server runs on this computer (127.0.0.1), so a phone cannot reach it. Sign in to a server your phone can reach, such as a hosted CouchDB or your own behind HTTPS, and publish again.</source>
+        <translation>此伺服器在這台電腦上執行（127.0.0.1），手機無法連線。請登入手機可連線的伺服器，例如託管的 CouchDB 或你自己架設在 HTTPS 之後的伺服器，然後重新發布。</translation>
+    </message>
+    <message id="account.web.failed %1">
+        <source>The web app could not be published: %1</source>
+        <translation>無法發布網頁應用程式：%1</translation>
+    </message>
+    <message id="account.web.qr.accessibility">
+        <source>QR code of the address</source>
+        <translation>網址的 QR 碼</translation>
+    </message>
+    <message id="account.web.missing">
+        <source>This build of Stashline carries no web app.</source>
+        <translation>此 Stashline 版本未包含網頁應用程式。</translation>
     </message>
 </context>
 </TS>

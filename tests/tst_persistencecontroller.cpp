@@ -103,6 +103,46 @@ private slots:
         }
     }
 
+    // A save of many new items writes them many rows to a statement: every object keeps its own
+    // row, before and after a reopen, also where an older row was removed.
+    void aLargeSaveKeepsEveryItem()
+    {
+        std::optional<StoreError> error;
+        QList<QUuid> uuids;
+        {
+            auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+            QVERIFY(container);
+            ManagedObjectContext &context = container->viewContext();
+            ShareItem *removed = ShareItem::insert(context);
+            QVERIFY(!context.save());
+            ShareItem::insert(context)->setTitle(QStringLiteral("kept"));
+            QVERIFY(!context.save());
+            context.deleteObject(removed);
+            QVERIFY(!context.save());
+
+            QList<ShareItem *> items;
+            for (int index = 0; index < 1234; ++index) {
+                items.append(ShareItem::insert(context));
+                items.last()->setTitle(QStringLiteral("item %1").arg(index));
+                uuids.append(items.last()->uuid());
+            }
+            QVERIFY(!context.save());
+            for (int index : {0, 499, 500, 1233}) {
+                const auto found = fetch(context, ShareItem::uuidPredicate(uuids.at(index)), 1);
+                QCOMPARE(found.size(), 1);
+                QCOMPARE(found.first(), items.at(index));
+            }
+        }
+        auto container = PersistenceController::openOnDiskContainer(storePath(), &error);
+        QVERIFY(container);
+        QCOMPARE(fetch(container->viewContext()).size(), 1235);
+        for (int index : {0, 499, 500, 1233}) {
+            const auto found = fetch(container->viewContext(), ShareItem::uuidPredicate(uuids.at(index)), 1);
+            QCOMPARE(found.size(), 1);
+            QCOMPARE(found.first()->title(), QStringLiteral("item %1").arg(index));
+        }
+    }
+
     void unloadableStoresAreReportedAndLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("setup");

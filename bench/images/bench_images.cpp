@@ -119,7 +119,7 @@ int main(int argc, char *argv[])
             highest = std::max(highest, peakMemoryMegabytes());
         QCoreApplication::processEvents();
     }
-    const ShareItem *added = model.shares().isEmpty() ? nullptr : model.shares().first();
+    const ShareItem *added = model.firstShare();
     if (!added || QImageReader(ImageManager::shared().imageFileURL(added->imageUUID())).size() != QSize(8192, 6144)) {
         std::fprintf(stderr, "bench_images: the stored picture is not the full photo\n");
         return 1;

@@ -7,7 +7,9 @@
 // an account of 1,000 items of which 200 carry a picture of about 300 KB: a new device's first
 // sync against plain HTTP fetching of the same documents and pictures, the latency of a title
 // edit, the bytes of a download pass after one change and of a title edit's upload, and the
-// picture files after 20 download passes.
+// picture files after 20 download passes. The same upload, latency and first sync run again on
+// an encrypted account (e2ee.*), beside them in the same run, with the time Argon2id takes to
+// open the key with a passphrase on this machine.
 #include "DeviceProcess.h"
 #include "SyncStorm.h"
 #include "Services/CloudContainerAdapter.h"
@@ -15,6 +17,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
+#include "platform/cloud/KeyDocument.h"
 #include "store/ImageManager.h"
 #include "store/PersistenceController.h"
 #include "store/ShareItem.h"
@@ -71,6 +74,34 @@ bool createDatabase(const QString &url)
     return status == 201;
 }
 
+const QString benchPassphrase = QStringLiteral("bench-passphrase");
+
+// Makes the account encrypted under `benchPassphrase`, as a first device does; its key.
+std::optional<std::pair<QString, SecretKey>> encryptAccount(const QString &databaseUrl)
+{
+    SecretKey key;
+    const KeyDocument document = KeyDocument::create(benchPassphrase, &key);
+    CloudContainer container(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(databaseUrl));
+    std::optional<KeyDocumentOperation::Result> written;
+    container.privateCloudDatabase().createKeyDocument(document, [&written](const KeyDocumentOperation::Result &result) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [&written, result] { written = result; }, Qt::QueuedConnection);
+    });
+    if (!QTest::qWaitFor([&] { return written.has_value(); }, 30000) || written->error || !written->wasCreated)
+        return std::nullopt;
+    return std::pair(document.keyID(), key);
+}
+
+// The time Argon2id takes to open the account's key with the passphrase, as a device does.
+double unlockMilliseconds()
+{
+    SecretKey key;
+    const KeyDocument document = KeyDocument::create(benchPassphrase, &key);
+    QElapsedTimer timer;
+    timer.start();
+    const std::optional<SecretKey> opened = document.unwrap(benchPassphrase);
+    return opened && *opened == key ? double(timer.elapsed()) : -1;
+}
+
 // One engine over a store and image directory of its own, on `databaseUrl`.
 struct Device {
     QTemporaryDir group;
@@ -92,9 +123,14 @@ struct Device {
     ManagedObjectContext &context() { return store->viewContext(); }
 };
 
-double uploadVerify(const QString &databaseUrl, int count)
+double uploadVerify(const QString &databaseUrl, int count, bool encrypted = false)
 {
+    const auto key = encrypted ? encryptAccount(databaseUrl) : std::nullopt;
+    if (encrypted && !key)
+        return -1;
     Device device(databaseUrl);
+    if (key) // the device holds the account's key, as after its passphrase was entered
+        device.cloud->container().privateCloudDatabase().keys().addKey(key->first, key->second);
     QList<ShareItem *> items;
     for (int index = 0; index < count; ++index) {
         ShareItem *item = ShareItem::insert(device.context());
@@ -149,8 +185,10 @@ double downloadMerge(const QString &databaseUrl, int count)
 }
 
 // Median of `rounds` saves on one device process until the other process's store has the item.
-double deviceLatencyMedian(const QString &databaseUrl, int rounds)
+double deviceLatencyMedian(const QString &databaseUrl, int rounds, bool encrypted = false)
 {
+    if (encrypted && !encryptAccount(databaseUrl))
+        return -1;
     QTemporaryDir firstGroup;
     QTemporaryDir secondGroup;
     auto startDevice = [&](QProcess &process, const QString &group) {
@@ -159,6 +197,7 @@ double deviceLatencyMedian(const QString &databaseUrl, int rounds)
         environment.insert(QStringLiteral("STASHLINE_CLOUD_URL"), databaseUrl);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("STASHLINE_LOG_SINK"), QStringLiteral("stderr"));
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:")); // never the user's keyring
         process.setProcessEnvironment(environment);
         process.setStandardErrorFile(group + QStringLiteral("/device.log"));
         process.start(QStringLiteral(STASHLINE_DEVICE), {});
@@ -177,6 +216,9 @@ double deviceLatencyMedian(const QString &databaseUrl, int rounds)
     // Both push channels follow the feed before the clock starts.
     if (!QTest::qWaitFor([&] { return command(first, "ready").startsWith("yes") && command(second, "ready").startsWith("yes"); },
                          20000))
+        return -1;
+    if (encrypted && (!command(first, "unlock " + benchPassphrase.toUtf8()).startsWith("ok")
+                      || !command(second, "unlock " + benchPassphrase.toUtf8()).startsWith("ok")))
         return -1;
 
     QList<double> latencies;
@@ -352,23 +394,26 @@ double floorFetch(const QString &databaseUrl, const QString &directory)
     return double(timer.elapsed());
 }
 
-void picturesAccount(const QString &databaseUrl)
+// With `encrypted` the writer encrypts the account first and the new device enters the
+// passphrase as its first step (timed with the sync); only the first sync is measured then.
+void picturesAccount(const QString &databaseUrl, bool encrypted = false)
 {
+    const char *firstSync = encrypted ? "e2ee.first_sync_1000_200pics" : "sync.first_sync_1000_200pics";
     QTemporaryDir scratch;
     DeviceProcess writer{QStringLiteral(STASHLINE_DEVICE)};
-    if (!writer.start(databaseUrl))
-        return report("sync.first_sync_1000_200pics", -1, "ms");
+    if (!writer.start(databaseUrl) || (encrypted && writer.command("encrypt " + benchPassphrase.toUtf8()) != "ok"))
+        return report(firstSync, -1, "ms");
     writer.command("addmany 800 note-");
     for (int index = 0; index < 200; ++index) {
         const QString path = scratch.filePath(QStringLiteral("photo-%1.jpg").arg(index));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(photo(quint32(index))) < 0)
-            return report("sync.first_sync_1000_200pics", -1, "ms");
+            return report(firstSync, -1, "ms");
         file.close();
         writer.command("addimage photo-" + QByteArray::number(index) + ' ' + path.toUtf8());
     }
     if (!QTest::qWaitFor([&] { return writer.command("synced") == "1000" && writer.command("idle") == "yes"; }, 600000))
-        return report("sync.first_sync_1000_200pics", -1, "ms");
+        return report(firstSync, -1, "ms");
 
     // A new device's first sync, timed from its first download.
     const auto settled = [](DeviceProcess &device) {
@@ -376,11 +421,17 @@ void picturesAccount(const QString &databaseUrl)
     };
     DeviceProcess reader{QStringLiteral(STASHLINE_DEVICE)};
     if (!reader.start(databaseUrl))
-        return report("sync.first_sync_1000_200pics", -1, "ms");
+        return report(firstSync, -1, "ms");
     QElapsedTimer timer;
     timer.start();
-    reader.command("download");
-    report("sync.first_sync_1000_200pics", settled(reader) ? double(timer.elapsed()) : -1, "ms");
+    // Entering the passphrase starts the device's first sync by itself.
+    if (encrypted && reader.command("unlock " + benchPassphrase.toUtf8()) != "ok")
+        return report(firstSync, -1, "ms");
+    if (!encrypted)
+        reader.command("download");
+    report(firstSync, settled(reader) ? double(timer.elapsed()) : -1, "ms");
+    if (encrypted)
+        return;
     report("sync.floor_fetch_1000_200pics", floorFetch(databaseUrl, scratch.path()), "ms");
 
     QList<double> latencies;
@@ -445,16 +496,22 @@ int main(int argc, char *argv[])
         return createDatabase(url) ? url : QString();
     };
 
-    // Arguments pick parts by name (upload, download, latency, storm, flood, large, pictures);
+    // Arguments pick parts by name (upload, download, latency, storm, flood, large, pictures, e2ee);
     // none runs them all.
     const QStringList parts = application.arguments().mid(1);
     const auto runs = [&parts](const char *part) { return parts.isEmpty() || parts.contains(QLatin1String(part)); };
     if (runs("upload"))
         report("sync.upload_verify_1000", uploadVerify(database("bench-upload"), 1000), "ms");
+    if (runs("e2ee")) {
+        report("e2ee.upload_verify_1000", uploadVerify(database("bench-e2ee-upload"), 1000, true), "ms");
+        report("e2ee.unlock_ms", unlockMilliseconds(), "ms");
+    }
     if (runs("download"))
         report("sync.download_merge_5000", downloadMerge(database("bench-download"), 5000), "ms");
     if (runs("latency"))
         report("sync.device_latency_median", deviceLatencyMedian(database("bench-latency"), 20), "ms");
+    if (runs("e2ee"))
+        report("e2ee.device_latency_median", deviceLatencyMedian(database("bench-e2ee-latency"), 20, true), "ms");
 
     if (runs("storm")) {
     SyncStormOptions storm;
@@ -481,6 +538,8 @@ int main(int argc, char *argv[])
         largeAnswers(database("bench-large"));
     if (runs("pictures"))
         picturesAccount(database("bench-pictures"));
+    if (runs("e2ee"))
+        picturesAccount(database("bench-e2ee-pictures"), true);
 
     runTool({QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile});
     return 0;

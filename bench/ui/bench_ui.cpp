@@ -11,6 +11,17 @@
 // - ui.reopen_ms: from the tray's "open" to the first frame of the rebuilt main window.
 // The last four run in a child that starts like the app, with the app's default renderer, on
 // a virtual X display (xvfb-run) when there is no display, else on the display there is.
+//
+// `bench_ui --items 100000` runs the start and memory figures over a library of 100,000 items
+// (bench/BenchLibrary.h) instead: ui.first_frame_100000, ui.idle_cpu_percent_100000,
+// ui.pss_shown_100000, ui.pss_hidden_100000 and ui.reopen_ms_100000; and
+// ui.start_with_pending_100000: the app (the stashline program) started over that library with
+// one item waiting to upload, signed in to a local cloud server started here, the time from its
+// start until its main thread went quiet (read from /proc: the end of the last quarter second
+// in which it worked 30 ms or more, once 3 s passed without one), with the main thread's working
+// time until then (ui.start_with_pending_cpu_100000) and the process's peak memory
+// (ui.start_with_pending_peak_rss_100000).
+#include "../BenchLibrary.h"
 #include "QmlEngineSetup.h"
 #include "app/PreviewSyncManager.h"
 #include "app/StashlineApp.h"
@@ -39,14 +50,15 @@
 #include <cstdio>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(StashlinePlugin)
 
 namespace {
 
-void report(const char *name, double value, const char *unit)
+void report(const QByteArray &name, double value, const char *unit)
 {
-    std::printf("bench: %s %.3f %s\n", name, value, unit);
+    std::printf("bench: %s %.3f %s\n", name.constData(), value, unit);
     std::fflush(stdout);
 }
 
@@ -72,16 +84,25 @@ void fillStore(ManagedObjectContext &context, int count)
     context.save();
 }
 
-// An on-disk store of 1,000 items in `groupDirectory`, as the application opens it.
-bool writeStoreOf1000Items(const QTemporaryDir &groupDirectory)
+// An on-disk store of `count` items in `groupDirectory`, as the application opens it: the
+// 1,000 items of the everyday figures, or a library of a user's items at scale.
+bool writeStore(const QTemporaryDir &groupDirectory, int count)
 {
     std::optional<StoreError> error;
     auto container = PersistenceController::openOnDiskContainer(
         groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
     if (!container)
         return false;
-    fillStore(container->viewContext(), 1000);
+    if (count == 1000)
+        fillStore(container->viewContext(), count);
+    else if (!BenchLibrary::fill(container->viewContext(), count, QDateTime::currentDateTimeUtc()))
+        return false;
     return true;
+}
+
+QByteArray figure(const char *name, int count)
+{
+    return QByteArray(name) + '_' + QByteArray::number(count);
 }
 
 // The child process: starts like the application and prints the time of its first frame.
@@ -108,10 +129,10 @@ int runFirstFrame(int argc, char *argv[])
     return application.exec();
 }
 
-double firstFrameMilliseconds(const QString &program)
+double firstFrameMilliseconds(const QString &program, int count)
 {
     QTemporaryDir groupDirectory;
-    if (!writeStoreOf1000Items(groupDirectory))
+    if (!writeStore(groupDirectory, count))
         return -1;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
@@ -186,7 +207,7 @@ bool waitForFrame(QQuickWindow *window, int milliseconds)
 
 // The child of the tray figures: the app with its store of 1,000 items, its default renderer
 // and a tray, idle with the window shown, then closed to the tray, then opened again.
-int runTrayCycle(int argc, char *argv[])
+int runTrayCycle(int argc, char *argv[], int count)
 {
     QmlEngineSetup::applyDefaultRenderer();
     QApplication application(argc, argv);
@@ -203,8 +224,8 @@ int runTrayCycle(int argc, char *argv[])
     QElapsedTimer wall;
     wall.start();
     idle(10000);
-    report("ui.idle_cpu_percent_1000", 100.0 * (processCpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9), "%");
-    report("ui.pss_shown_1000", proportionalSetSizeMB(), "MB");
+    report(figure("ui.idle_cpu_percent", count), 100.0 * (processCpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9), "%");
+    report(figure("ui.pss_shown", count), proportionalSetSizeMB(), "MB");
 
     scenes.mainWindow()->close();
     QElapsedTimer guard;
@@ -212,21 +233,22 @@ int runTrayCycle(int argc, char *argv[])
     while (!scenes.isSceneReleased() && guard.elapsed() < 5000)
         idle(50);
     idle(2000);
-    report("ui.pss_hidden_1000", scenes.isSceneReleased() ? proportionalSetSizeMB() : -1, "MB");
+    report(figure("ui.pss_hidden", count), scenes.isSceneReleased() ? proportionalSetSizeMB() : -1, "MB");
 
     QElapsedTimer reopen;
     reopen.start();
     scenes.showMainWindow();
     const bool drawn = scenes.mainWindow() && waitForFrame(scenes.mainWindow(), 10000);
-    report("ui.reopen_ms", drawn ? double(reopen.nsecsElapsed()) / 1e6 : -1, "ms");
+    report(count == 1000 ? QByteArray("ui.reopen_ms") : figure("ui.reopen_ms", count),
+           drawn ? double(reopen.nsecsElapsed()) / 1e6 : -1, "ms");
     return 0;
 }
 
-// Starts the tray child over a store of 1,000 items and passes on the figures it prints.
-void trayCycleFigures(const QString &program)
+// Starts the tray child over a store of `count` items and passes on the figures it prints.
+void trayCycleFigures(const QString &program, int count)
 {
     QTemporaryDir groupDirectory;
-    if (!writeStoreOf1000Items(groupDirectory))
+    if (!writeStore(groupDirectory, count))
         return;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
@@ -235,7 +257,7 @@ void trayCycleFigures(const QString &program)
     environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     QString command = program;
-    QStringList arguments{QStringLiteral("--tray-cycle")};
+    QStringList arguments{QStringLiteral("--tray-cycle"), QString::number(count)};
     const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
     if (environment.value(QStringLiteral("DISPLAY")).isEmpty()) {
         if (xvfbRun.isEmpty()) {
@@ -243,7 +265,7 @@ void trayCycleFigures(const QString &program)
         } else {
             command = xvfbRun;
             arguments = QStringList{QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x900x24"),
-                                    program, QStringLiteral("--tray-cycle")};
+                                    program, QStringLiteral("--tray-cycle"), QString::number(count)};
         }
     }
     QProcess child;
@@ -258,6 +280,97 @@ void trayCycleFigures(const QString &program)
             std::fflush(stdout);
         }
     }
+}
+
+// The main thread's CPU time of process `pid` in ms (its utime and stime in /proc), -1 when gone.
+double mainThreadCpuMilliseconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/task/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+double peakResidentMegabytes(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+void startWithPendingFigures(int count)
+{
+    QTemporaryDir state;
+    const QString pidFile = state.filePath(QStringLiteral("server.pid"));
+    const QString urlFile = state.filePath(QStringLiteral("server.url"));
+    QProcess tool;
+    tool.start(QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL),
+               {QStringLiteral("start"), QStringLiteral("--in-memory"), QStringLiteral("--database"), QStringLiteral("bench"),
+                QStringLiteral("--pid-file"), pidFile, QStringLiteral("--url-file"), urlFile});
+    tool.waitForFinished(120000);
+    QFile urlSource(urlFile);
+    QTemporaryDir groupDirectory;
+    if (!urlSource.open(QIODevice::ReadOnly) || !writeStore(groupDirectory, count)) {
+        std::fprintf(stderr, "bench_ui: no local server or store for the start with a pending item\n");
+        return;
+    }
+    {
+        // What `stashline add` leaves for the next start: one new item, pending.
+        std::optional<StoreError> error;
+        auto container = PersistenceController::openOnDiskContainer(
+            groupDirectory.filePath(QString::fromLatin1(PersistenceController::storeFileName)), &error);
+        ShareItem *item = ShareItem::insert(container->viewContext());
+        item->setTitle(QStringLiteral("Added from the terminal"));
+        item->setContent(QStringLiteral("waiting to upload"));
+        container->viewContext().save();
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), groupDirectory.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), groupDirectory.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("STASHLINE_CLOUD_URL"), QString::fromUtf8(urlSource.readAll()).trimmed());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("STASHLINE_LOG_SINK"), QStringLiteral("stderr"));
+    QProcess app;
+    app.setProcessEnvironment(environment);
+    app.setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    app.start(QStringLiteral(STASHLINE_EXECUTABLE), {});
+    if (!app.waitForStarted(10000))
+        return;
+    double lastCpu = 0;
+    double busyUntil = 0;
+    double cpuUntilQuiet = 0;
+    double peak = -1;
+    while (sinceStart.elapsed() < 120000) {
+        idle(250);
+        const double cpu = mainThreadCpuMilliseconds(app.processId());
+        if (cpu < 0)
+            break;
+        peak = std::max(peak, peakResidentMegabytes(app.processId()));
+        if (cpu - lastCpu >= 30) {
+            busyUntil = double(sinceStart.elapsed());
+            cpuUntilQuiet = cpu;
+        }
+        lastCpu = cpu;
+        if (double(sinceStart.elapsed()) - busyUntil > 3000)
+            break;
+    }
+    app.terminate();
+    app.waitForFinished(20000);
+    QProcess::execute(QStringLiteral(STASHLINE_CLOUD_SERVER_TOOL), {QStringLiteral("stop"), QStringLiteral("--pid-file"), pidFile});
+    report(figure("ui.start_with_pending", count), busyUntil, "ms");
+    report(figure("ui.start_with_pending_cpu", count), cpuUntilQuiet, "ms");
+    report(figure("ui.start_with_pending_peak_rss", count), peak, "MB");
 }
 
 // Scrolls the list screen from top to bottom over 10,000 items and times every frame.
@@ -333,8 +446,8 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "--first-frame") == 0)
         return runFirstFrame(argc, argv);
-    if (argc > 1 && qstrcmp(argv[1], "--tray-cycle") == 0)
-        return runTrayCycle(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--tray-cycle") == 0)
+        return runTrayCycle(argc, argv, QByteArray(argv[2]).toInt());
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -344,12 +457,19 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QmlEngineSetup::applyStyle();
 
-    report("ui.first_frame_1000", firstFrameMilliseconds(QCoreApplication::applicationFilePath()), "ms");
+    const qsizetype itemsArgument = application.arguments().indexOf(QStringLiteral("--items"));
+    const int count = itemsArgument > 0 ? application.arguments().value(itemsArgument + 1).toInt() : 1000;
+    report(figure("ui.first_frame", count), firstFrameMilliseconds(QCoreApplication::applicationFilePath(), count), "ms");
+    if (count != 1000) {
+        trayCycleFigures(QCoreApplication::applicationFilePath(), count);
+        startWithPendingFigures(count);
+        return 0;
+    }
     double mean = -1;
     double worst = -1;
     scrollFrames(&mean, &worst);
     report("ui.scroll_frame_mean_10000", mean, "ms");
     report("ui.scroll_frame_worst_10000", worst, "ms");
-    trayCycleFigures(QCoreApplication::applicationFilePath());
+    trayCycleFigures(QCoreApplication::applicationFilePath(), count);
     return 0;
 }

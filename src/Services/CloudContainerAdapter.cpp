@@ -77,3 +77,25 @@ void CloudContainerAdapter::saveSubscription(const CloudSubscription &subscripti
 {
     m_container->privateCloudDatabase().saveSubscription(subscription, std::move(completion));
 }
+
+void CloudContainerAdapter::readKeyState(std::function<void(const KeyState &state)> completion)
+{
+    CloudDatabase &database = m_container->privateCloudDatabase();
+    database.fetchKeyDocument([completion, keys = &database.keys()](const KeyDocumentOperation::Result &result) {
+        KeyState state;
+        state.error = result.error;
+        state.isSyncHeld = keys->isSyncHeld();
+        if (result.document) {
+            state.isEncrypted = true;
+            state.keyID = result.document->keyID();
+            state.movedTo = result.document->movedTo();
+            state.holdsKey = keys->holdsKey(state.keyID);
+        }
+        completion(state);
+    });
+}
+
+void CloudContainerAdapter::setWriteMode(DatabaseKeys::Mode mode, const QString &keyID)
+{
+    m_container->privateCloudDatabase().keys().setMode(mode, keyID);
+}

@@ -39,6 +39,8 @@ private:
     void fetchChanges(const QString &recordType, const QString &since, const KnownDigests &knownDigests,
                       ChangesOperation::PageCallback page, CloudCallbacks::Result completion) override;
     void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) override;
+    void readKeyState(std::function<void(const KeyState &state)> completion) override;
+    void setWriteMode(DatabaseKeys::Mode mode, const QString &keyID) override;
 
     std::unique_ptr<CloudContainer> m_container;
 };

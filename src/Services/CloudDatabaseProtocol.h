@@ -3,6 +3,7 @@
 #include "platform/cloud/ChangesOperation.h"
 #include "platform/cloud/CloudCallbacks.h"
 #include "platform/cloud/CloudSubscription.h"
+#include "platform/cloud/DatabaseKeys.h"
 
 #include <QList>
 #include <QString>
@@ -41,6 +42,19 @@ public:
                               ChangesOperation::PageCallback page, CloudCallbacks::Result completion) = 0;
 
     virtual void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result completion) = 0;
+
+    // What the database says about its encryption, and whether this device holds the key.
+    struct KeyState {
+        std::optional<CloudError> error; // the key document could not be read (or used)
+        bool isEncrypted = false;        // the database has a key document
+        QString keyID;                   // its key id
+        QString movedTo;                 // the account moved to this database of the same server
+        bool holdsKey = false;           // this device holds the data key of keyID
+        bool isSyncHeld = false;         // the account is being started over here (DatabaseKeys)
+    };
+    virtual void readKeyState(std::function<void(const KeyState &state)> completion) = 0;
+    // How records are written from now on: plain, sealed under `keyID` (held), or not at all.
+    virtual void setWriteMode(DatabaseKeys::Mode mode, const QString &keyID) = 0;
 };
 
 // A cloud container: an identifier, the user's private database and the user's record ID.

@@ -9,8 +9,10 @@
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
 #include "store/ChangeClock.h"
+#include "store/Trash.h"
 #include "store/ImageManager.h"
 #include "store/PersistenceController.h"
+#include "platform/cloud/KeyDocument.h"
 #include "store/ShareItem.h"
 
 namespace {
@@ -35,7 +37,7 @@ CloudKitSyncManager::CloudKitSyncManager(CloudContainerProtocol &container, Mana
                                          ImageManager &images, const QProcessEnvironment &environment, SyncClock &clock,
                                          QObject *parent)
     : QObject(parent), m_container(container), m_context(context), m_images(images), m_clock(clock),
-      m_pictures(context, images), m_merger(context, m_pictures),
+      m_pictures(context, images), m_merger(context, m_pictures), m_gate(container, context),
       m_uploadRetry(clock, [this] { uploadPendingItems(); }), m_downloadRetry(clock, [this] { downloadItems(); }),
       m_isTestRun(environment.contains(QStringLiteral("XCTestConfigurationFilePath")))
 {
@@ -75,6 +77,7 @@ void CloudKitSyncManager::recoverWaitingItems()
         for (ManagedObject *object : m_context.execute(request).objects)
             static_cast<ShareItem *>(object)->setSyncStatus(ShareItem::SyncStatus::pending);
     }
+    Trash::deleteExpired(m_context, m_clock.now());
     if (m_context.hasChanges())
         (void)m_context.save();
     FetchRequest waiting = ShareItem::fetchRequest();
@@ -92,15 +95,19 @@ void CloudKitSyncManager::recoverWaitingItems()
 
 void CloudKitSyncManager::subscribeToChanges()
 {
-    const CloudSubscription subscription(subscriptionID, ShareItemRecord::recordType,
-                                         CloudSubscription::FiresOnRecordCreation | CloudSubscription::FiresOnRecordUpdate
-                                             | CloudSubscription::FiresOnRecordDeletion);
-    m_container.privateCloudDatabase().saveSubscription(subscription, [](const std::optional<CloudError> &error) {
-        if (error)
-            log(LogLevel::Error, functionSubscribe, QStringLiteral("Subscription save attempt result"), error->localizedDescription());
-        else
-            log(LogLevel::Info, functionSubscribe, QStringLiteral("Successfully subscribed to changes"));
-    });
+    const int everyChange = CloudSubscription::FiresOnRecordCreation | CloudSubscription::FiresOnRecordUpdate
+        | CloudSubscription::FiresOnRecordDeletion;
+    // Items, and the key document: a key made, changed or replaced elsewhere is noticed at once.
+    for (const CloudSubscription &subscription : {CloudSubscription(subscriptionID, ShareItemRecord::recordType, everyChange),
+                                                  CloudSubscription(keySubscriptionID, KeyDocument::recordType, everyChange)}) {
+        m_container.privateCloudDatabase().saveSubscription(subscription, [](const std::optional<CloudError> &error) {
+            if (error)
+                log(LogLevel::Error, functionSubscribe, QStringLiteral("Subscription save attempt result"),
+                    error->localizedDescription());
+            else
+                log(LogLevel::Info, functionSubscribe, QStringLiteral("Successfully subscribed to changes"));
+        });
+    }
 }
 
 void CloudKitSyncManager::handleNotification()
@@ -143,6 +150,24 @@ void CloudKitSyncManager::uploadPendingItems()
     }
     m_uploadRetry.cancel(); // this pass is the retry
     log(LogLevel::Debug, functionUpload, QStringLiteral("uploadPendingItems called"));
+    deleteExpiredTrash(); // items kept in the trash for too long go with this pass
+    if (!UploadPass::hasWaitingItems(m_context)) {
+        log(LogLevel::Debug, functionUpload, QStringLiteral("No records to save after processing"));
+        return;
+    }
+    // The key check belongs to the pass: nothing else starts meanwhile.
+    m_activePass = Pass::upload;
+    checkKeyThen([this](const EncryptionGate::Outcome &outcome) {
+        if (!outcome.error && !mayWrite(outcome)) {
+            endPass(); // locked or moved: the items wait
+            return;
+        }
+        startUploadPass(outcome.error); // the key could not be read: the items fail as the write would
+    });
+}
+
+void CloudKitSyncManager::startUploadPass(const std::optional<CloudError> &failure)
+{
     auto *pass = new UploadPass(passContext(), this);
     const bool started = pass->start([this, pass](const UploadPass::Outcome &outcome) {
         if (outcome.error)
@@ -172,10 +197,11 @@ void CloudKitSyncManager::uploadPendingItems()
                                                                       : QVariantMap());
         pass->deleteLater();
         endPass();
-    });
+    }, failure);
     if (!started) {
         log(LogLevel::Debug, functionUpload, QStringLiteral("No records to save after processing"));
         delete pass;
+        endPass();
         return;
     }
     // The answer comes through the event loop, after this.
@@ -201,34 +227,97 @@ void CloudKitSyncManager::downloadItems()
     }
     m_downloadRetry.cancel(); // this pass is the retry
     log(LogLevel::Debug, functionDownload, QStringLiteral("downloadItems called"));
-    auto *pass = new DownloadPass(passContext(), m_misreads, this);
     m_activePass = Pass::download;
-    m_pass = pass;
     NotificationCenter::defaultCenter().post(CloudSyncNotification::didStart);
-    pass->start([this, pass](const DownloadPass::Outcome &outcome) {
-        m_lastDownloadFailed = outcome.error.has_value();
+    checkKeyThen([this](const EncryptionGate::Outcome &outcome) {
         if (outcome.error) {
-            log(LogLevel::Error, functionDownload, QStringLiteral("CloudKit download failed"), outcome.error->localizedDescription());
-            NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr,
-                                                     {{CloudSyncNotification::errorMessageKey, outcome.error->localizedDescription()}});
-            m_downloadRetry.scheduleAfter(*outcome.error);
-        } else {
-            log(LogLevel::Info, functionDownload, QStringLiteral("CloudKit download success, merging %1 records").arg(outcome.merged));
-            NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish);
-            if (outcome.isComplete) {
-                m_downloadRetry.reset();
-            } else {
-                // A picture or a record did not come whole: the next read, from the same
-                // checkpoint, reads it again.
-                log(LogLevel::Info, functionDownload, QStringLiteral("Some records did not arrive whole; reading again soon"));
-                m_downloadRetry.scheduleAfter(CloudError(CloudErrorCode::NetworkFailure, QString()));
-            }
+            finishDownload(DownloadPass::Outcome{outcome.error, 0, true, false, 0});
+            return;
         }
-        if (outcome.needsUpload)
-            m_isUploadRequested = true;
-        pass->deleteLater();
-        endPass();
+        if (!mayWrite(outcome)) {
+            // Locked or moved: nothing downloaded is applied; the banner says why.
+            NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr,
+                                                     {{CloudSyncNotification::abandonedKey, true}});
+            endPass();
+            return;
+        }
+        auto *pass = new DownloadPass(passContext(), m_misreads, this);
+        m_pass = pass;
+        pass->start([this, pass](const DownloadPass::Outcome &result) {
+            pass->deleteLater();
+            finishDownload(result);
+        });
     });
+}
+
+void CloudKitSyncManager::finishDownload(const DownloadPass::Outcome &outcome)
+{
+    m_lastDownloadFailed = outcome.error.has_value();
+    if (outcome.error) {
+        log(LogLevel::Error, functionDownload, QStringLiteral("CloudKit download failed"), outcome.error->localizedDescription());
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr,
+                                                 {{CloudSyncNotification::errorMessageKey, outcome.error->localizedDescription()}});
+        m_downloadRetry.scheduleAfter(*outcome.error);
+    } else {
+        log(LogLevel::Info, functionDownload, QStringLiteral("CloudKit download success, merging %1 records").arg(outcome.merged));
+        // Records that did not open keep their items as they were; the banner says so.
+        const QVariantMap problem = outcome.unopened == 0
+            ? QVariantMap()
+            : QVariantMap{{CloudSyncNotification::errorMessageKey,
+                           CloudError::localized("cloud.error.unopened %1",
+                                                 "%1 items could not be decrypted: they were changed on the server or "
+                                                 "sealed with another key. This device keeps them as they were.")
+                               .arg(outcome.unopened)}};
+        NotificationCenter::defaultCenter().post(CloudSyncNotification::didFinish, nullptr, problem);
+        if (outcome.isComplete) {
+            m_downloadRetry.reset();
+        } else {
+            // A picture or a record did not come whole: the next read, from the same
+            // checkpoint, reads it again.
+            log(LogLevel::Info, functionDownload, QStringLiteral("Some records did not arrive whole; reading again soon"));
+            m_downloadRetry.scheduleAfter(CloudError(CloudErrorCode::NetworkFailure, QString()));
+        }
+    }
+    // What the cloud just brought may have been in the trash for too long.
+    if (outcome.needsUpload || (!outcome.error && deleteExpiredTrash()))
+        m_isUploadRequested = true;
+    endPass();
+}
+
+void CloudKitSyncManager::checkKeyThen(std::function<void(const EncryptionGate::Outcome &outcome)> then)
+{
+    auto *check = new QObject(this); // abandoned with the pass (resetForAccountChange)
+    m_pass = check;
+    m_gate.check(check, [this, check, then](const EncryptionGate::Outcome &outcome) {
+        check->deleteLater();
+        if (outcome.state == EncryptionGate::State::moved)
+            emit databaseMoved(outcome.movedTo);
+        then(outcome);
+    });
+}
+
+bool CloudKitSyncManager::mayWrite(const EncryptionGate::Outcome &outcome)
+{
+    return outcome.state == EncryptionGate::State::plain || outcome.state == EncryptionGate::State::unlocked;
+}
+
+void CloudKitSyncManager::keysChanged()
+{
+    m_conflictRounds = 0;
+    m_misreads.clear(); // records that did not open may open now
+    uploadPendingItems();
+    downloadItems();
+}
+
+bool CloudKitSyncManager::deleteExpiredTrash()
+{
+    const int expired = Trash::deleteExpired(m_context, m_clock.now());
+    if (expired == 0)
+        return false;
+    log(LogLevel::Info, functionUpload, QStringLiteral("Emptying %1 items kept in the trash for over %2 days").arg(expired).arg(Trash::keepDays));
+    if (const auto error = m_context.save())
+        log(LogLevel::Error, functionUpload, QStringLiteral("Failed to save context"), error->description);
+    return true;
 }
 
 void CloudKitSyncManager::endPass()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CloudDatabaseProtocol.h"
+#include "DownloadPass.h"
+#include "EncryptionGate.h"
 #include "PassContext.h"
 #include "PictureFiles.h"
 #include "RecordMerger.h"
@@ -13,7 +15,6 @@
 
 #include <memory>
 
-class DownloadPass;
 class ImageManager;
 class ManagedObjectContext;
 class ShareItem;
@@ -35,9 +36,19 @@ class UploadPass;
 // pass. A successful upload after a failed download starts the download at once, so the
 // banner's error clears as soon as the server is back.
 //
+// Items kept in the trash for longer than Trash::keepDays are removed for good before every upload
+// and after every download, by whichever device sees them first.
+//
 // At construction, items a killed process left syncing and items that failed before go back to
 // waiting and are uploaded, and picture files no item names are removed. Without an account
 // (signed out) nothing is uploaded or downloaded: items wait, pending, for the next account.
+//
+// Every pass begins by reading the database's key document (EncryptionGate): a plain database
+// is synced as it is, an encrypted one sealed, and one this device holds no key for is locked:
+// nothing is uploaded (items wait, pending) and nothing downloaded is applied until the key is
+// there (keysChanged()). A record that was sealed and does not open leaves its item as it was,
+// marked failed, and the banner says so. When the account moved to another database,
+// databaseMoved() tells whoever keeps the account.
 //
 // Failures end as item statuses, the "errorMessage" of the download's finish notification, or
 // log lines; nothing is reported to callers. Lives on the main thread. Under a test runner
@@ -49,6 +60,7 @@ class CloudKitSyncManager : public QObject, public SyncManagerProtocol
 public:
     static inline const QString containerIdentifier = QStringLiteral("iCloud.com.quellmar.Stashline");
     static inline const QString subscriptionID = QStringLiteral("share-item-changes");
+    static inline const QString keySubscriptionID = QStringLiteral("stashline-key-changes");
     static constexpr int maxConflictRounds = 5;
 
     // The process-wide engine over the configured cloud account and the on-disk store, created
@@ -84,20 +96,39 @@ public:
     bool isTestRun() const { return m_isTestRun; }
     bool isUploading() const { return m_activePass == Pass::upload; }
     bool isDownloading() const { return m_activePass == Pass::download; }
+    // The keys held for the account changed (a passphrase was entered, the account was
+    // encrypted or started over here): checks again and syncs.
+    void keysChanged();
+    // This device started the account over: what it holds goes up again under the new key.
+    void rejoinAfterStartOver() { m_gate.rejoin(); }
+    EncryptionGate::State encryptionState() const { return m_gate.state(); }
+
     // Whether no pass runs and none waits to start.
     bool isIdle() const { return m_activePass == Pass::none && !m_isUploadRequested && !m_isDownloadRequested; }
     // Whether an automatic retry waits to run.
     bool isUploadRetryScheduled() const { return m_uploadRetry.isScheduled(); }
     bool isDownloadRetryScheduled() const { return m_downloadRetry.isScheduled(); }
 
+signals:
+    // The account's key document says it moved to `database` on the same server.
+    void databaseMoved(const QString &database);
+
 private:
     enum class Pass { none, upload, download };
 
     bool hasAccount() const;
     PassContext passContext();
+    void startUploadPass(const std::optional<CloudError> &failure);
+    void finishDownload(const DownloadPass::Outcome &outcome);
+    // Reads the key state; `then` runs on the main thread unless the pass was abandoned.
+    void checkKeyThen(std::function<void(const EncryptionGate::Outcome &outcome)> then);
+    static bool mayWrite(const EncryptionGate::Outcome &outcome);
     void endPass();
     void startRequestedPass();
     void recoverWaitingItems();
+    // Removes for good (the soft deletion) what has been in the trash longer than the trash
+    // keeps items, and saves; returns whether there was any. Any device does it, on its own clock.
+    bool deleteExpiredTrash();
 
     CloudContainerProtocol &m_container;
     ManagedObjectContext &m_context;
@@ -105,6 +136,7 @@ private:
     SyncClock &m_clock;
     PictureFiles m_pictures;
     RecordMerger m_merger;
+    EncryptionGate m_gate;
     RetrySchedule m_uploadRetry;
     RetrySchedule m_downloadRetry;
     QHash<QString, int> m_misreads; // record name and revision to times it could not be read

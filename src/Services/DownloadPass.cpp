@@ -24,8 +24,14 @@ void log(LogLevel level, const QString &message, const std::optional<QString> &e
 
 DownloadPass::DownloadPass(const PassContext &context, QHash<QString, int> &misreads, QObject *parent)
     : QObject(parent), m_context(context), m_misreads(misreads),
-      m_checkpointKey(checkpointKey(context.container.accountIdentifier()))
+      m_checkpointKey(checkpointKey(context.container.accountIdentifier())),
+      m_isRejoining(!context.store.metadata(rejoinKey(context.container.accountIdentifier())).isEmpty())
 {
+}
+
+QString DownloadPass::rejoinKey(const QString &accountIdentifier)
+{
+    return QStringLiteral("rejoin ") + accountIdentifier;
 }
 
 QString DownloadPass::checkpointKey(const QString &accountIdentifier)
@@ -67,6 +73,10 @@ void DownloadPass::start(Completion completion)
                 pass->m_outcome.error = error;
                 if (!error && pass->m_isNewDatabase && pass->m_outcome.isComplete)
                     pass->uploadWhatTheCloudLacks();
+                if (!error && pass->m_isRejoining && pass->m_outcome.isComplete) {
+                    pass->m_context.store.setMetadata(rejoinKey(pass->m_context.container.accountIdentifier()), QString());
+                    (void)pass->m_context.store.save();
+                }
                 std::exchange(pass->m_completion, {})(pass->m_outcome);
             });
         });
@@ -74,15 +84,18 @@ void DownloadPass::start(Completion completion)
 
 void DownloadPass::mergePage(const ChangesOperation::Page &page)
 {
-    if (page.isFromStart && !m_isNewDatabase) {
+    if ((page.isFromStart || m_isRejoining) && !m_isNewDatabase) {
         m_isNewDatabase = true;
         forgetRevisions();
     }
     const QDateTime now = m_context.clock.now();
     bool isComplete = page.isComplete;
     for (const CloudRecord &record : page.records) {
+        if (m_isRejoining && record.isTombstone())
+            continue; // erased by the start-over, not deleted by the user
         const RecordMerger::Result result = m_context.merger.mergeDownloaded(record, now);
         m_outcome.needsUpload = m_outcome.needsUpload || result.needsUpload;
+        m_outcome.unopened += result.isUnopened ? 1 : 0;
         if (!result.isMisread)
             continue;
         const QString key = record.recordID().recordName() + QLatin1Char('@') + record.recordChangeTag();

@@ -18,7 +18,8 @@
 // same revision it is skipped with an error line, so one bad record cannot hold the feed back
 // for good. When the database turns out to be made anew, the revisions the items know are
 // forgotten (they belong to the old database), every record is merged as new, and items the new
-// database lacks are uploaded again once the read is complete.
+// database lacks are uploaded again once the read is complete; a device rejoining an account
+// that was started over does the same (rejoinKey).
 //
 // Lives on the main thread as a child of the engine; a pass that is gone drops the answers
 // still on their way.
@@ -33,6 +34,7 @@ public:
         int merged = 0;
         bool isComplete = true; // false: a picture or a record has to be read again
         bool needsUpload = false;
+        int unopened = 0; // sealed records that did not open (their items are marked failed)
     };
     using Completion = std::function<void(const Outcome &outcome)>;
 
@@ -42,6 +44,10 @@ public:
     void start(Completion completion);
 
     static QString checkpointKey(const QString &accountIdentifier);
+    // Store metadata set while the device rejoins an account that was started over elsewhere
+    // (EncryptionGate): the read is from the start, a document the start-over erased is not taken
+    // for a deletion, and items the cloud lacks go up again, as for a database made anew.
+    static QString rejoinKey(const QString &accountIdentifier);
 
 private:
     void mergePage(const ChangesOperation::Page &page);
@@ -55,4 +61,5 @@ private:
     QString m_checkpointKey;
     Outcome m_outcome;
     bool m_isNewDatabase = false;
+    bool m_isRejoining = false;
 };

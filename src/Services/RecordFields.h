@@ -19,6 +19,7 @@ inline const QString createdAt = QStringLiteral("createdAt");
 inline const QString isFavorite = QStringLiteral("isFavorite");
 inline const QString isDeleted = QStringLiteral("isDeleted");
 inline const QString modifiedAt = QStringLiteral("modifiedAt");
+inline const QString trashedAt = QStringLiteral("trashedAt"); // when the item went to the trash; absent: not there
 inline const QString imageAsset = QStringLiteral("imageAsset");
 
 struct Description {
@@ -35,7 +36,7 @@ inline const QList<Description> &all()
         {uuid, Type::string},        {title, Type::string},     {content, Type::string},
         {contentType, Type::string}, {isCompleted, Type::int64}, {dueDate, Type::timestamp},
         {createdAt, Type::timestamp}, {isFavorite, Type::int64}, {isDeleted, Type::int64},
-        {modifiedAt, Type::timestamp}, {imageAsset, Type::asset},
+        {modifiedAt, Type::timestamp}, {trashedAt, Type::timestamp}, {imageAsset, Type::asset},
     };
     return fields;
 }

@@ -14,7 +14,7 @@ namespace {
 std::optional<ShareItem *> findItem(ManagedObjectContext &context, const CloudRecord &record)
 {
     std::optional<QUuid> uuid = ShareItemRecord::recordUUID(record);
-    if (!uuid && record.isTombstone()) {
+    if (!uuid && (record.isTombstone() || ShareItemRecord::sealProblem(record))) {
         const QUuid named = QUuid::fromString(record.recordID().recordName());
         if (!named.isNull())
             uuid = named;
@@ -49,7 +49,13 @@ RecordMerger::Result RecordMerger::mergeDownloaded(const CloudRecord &record, co
                              QStringLiteral("Record %1 at %2 could not be read; it is read again later")
                                  .arg(record.recordID().recordName(), leaf.recordChangeTag()),
                              *problem);
-            return {false, true};
+            if (!ShareItemRecord::sealProblem(leaf))
+                return {false, true};
+            // The item keeps what it holds; its badge says it is not in step with the cloud.
+            const auto item = findItem(m_context, record);
+            if (item && *item && !(*item)->isMarkedForDeletion())
+                (*item)->setSyncStatus(ShareItem::SyncStatus::failed);
+            return {false, true, true, true};
         }
     }
     const auto item = findItem(m_context, record);

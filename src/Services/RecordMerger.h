@@ -17,8 +17,9 @@ class ShareItem;
 // downloaded picture in), keeps the item's values for the next upload over the cloud's
 // revision, writes it as a new document, or removes it. Branches to settle are remembered as
 // the leaf revisions the item's next upload deletes. Records that were misread (see
-// ShareItemRecord::readProblem) change nothing and count as not held. Does not save. Main
-// thread.
+// ShareItemRecord::readProblem) change nothing and count as not held; one that was sealed and
+// did not open (tampered, moved, or under another key) also marks its item failed, never
+// deleting it. Does not save. Main thread.
 class RecordMerger
 {
 public:
@@ -26,6 +27,7 @@ public:
         bool needsUpload = false; // the item waits to go up: a kept change, or branches to settle
         bool isMisread = false;   // nothing was applied; the record must be read again
         bool holdsPicture = true; // false: the record's picture did not come
+        bool isUnopened = false;  // a sealed record that did not open: its item is marked failed
     };
 
     RecordMerger(ManagedObjectContext &context, PictureFiles &pictures);

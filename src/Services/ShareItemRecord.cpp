@@ -55,6 +55,7 @@ CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordI
         record.setTimestamp(createdAt, optionalDate(item.createdAt()));
         record.setInt64(isFavorite, item.isFavorite() ? 1 : 0);
         record.setInt64(isDeleted, 0);
+        record.setTimestamp(trashedAt, optionalDate(item.trashedAt()));
         if (!item.imageUUID().isNull()) {
             const QString path = imagesDirectory + QLatin1Char('/') + uuidText(item.imageUUID()) + QStringLiteral(".jpg");
             if (!item.imageDigest().isEmpty())
@@ -81,10 +82,21 @@ std::optional<QUuid> recordUUID(const CloudRecord &record)
     return uuid;
 }
 
+std::optional<QString> sealProblem(const CloudRecord &record)
+{
+    for (const QString &key : record.unreadableKeys()) {
+        if (key.startsWith(QLatin1Char('_')) && key != QLatin1String("_document"))
+            return key.mid(1);
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> readProblem(const CloudRecord &record)
 {
     if (record.isTombstone())
         return std::nullopt;
+    if (const auto problem = sealProblem(record))
+        return QStringLiteral("sealed record %1").arg(*problem);
     // A change time that cannot be read counts as none (the merge rule takes that as older than
     // any time); every other field must read as what it is.
     QStringList unreadable = record.unreadableKeys();
@@ -120,6 +132,7 @@ void applyRecord(ShareItem &item, const CloudRecord &record, const QDateTime &no
     item.setDueDate(record.timestampValue(dueDate).value_or(QDateTime()));
     item.setCreatedAt(record.timestampValue(createdAt).value_or(QDateTime()));
     item.setIsFavorite(isNumberOne(record, isFavorite));
+    item.setTrashedAt(record.timestampValue(trashedAt).value_or(QDateTime()));
     item.setCloudKitRecordID(record.recordID().recordName());
     item.setModifiedAt(MergeDecision::effectiveTime(record.timestampValue(modifiedAt), now).value_or(QDateTime()));
     item.setCloudRevision(record.recordChangeTag());

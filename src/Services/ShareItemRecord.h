@@ -21,8 +21,8 @@ inline const QString recordType = QStringLiteral("ShareItem");
 QString uuidText(const QUuid &uuid);
 
 // A fresh record for uploading `item` under `recordID`, to be written over the item's
-// `cloudRevision` (its change tag). A live item carries every field (an absent value as no
-// value) and its picture as "imageAsset": a stub when the cloud already holds that picture (the
+// `cloudRevision` (its change tag). A live item, in the trash or not, carries every field (an
+// absent value as no value) and its picture as "imageAsset": a stub when the cloud already holds that picture (the
 // item has its digest), else the file in `imagesDirectory` when it exists; an item marked for
 // deletion carries only "uuid", "title", "modifiedAt" and "isDeleted" 1.
 CloudRecord makeUploadRecord(const ShareItem &item, const CloudRecordID &recordID, const QString &imagesDirectory);
@@ -35,6 +35,10 @@ std::optional<QUuid> recordUUID(const CloudRecord &record);
 // not read. "modifiedAt" is the exception: one that cannot be read counts as no time. A
 // tombstone is always readable.
 std::optional<QString> readProblem(const CloudRecord &record);
+
+// Why a sealed record could not be opened ("locked": under a key this device does not hold;
+// "unauthentic": changed, moved or forged; "unsealed": plain in an encrypted database), or none.
+std::optional<QString> sealProblem(const CloudRecord &record);
 
 // Whether the field holds the number 1 (any other value, type or absence is false).
 bool isNumberOne(const CloudRecord &record, const QString &key);

@@ -1,5 +1,6 @@
 #include "SyncActivity.h"
 
+#include "EncryptionGate.h"
 #include "SyncManagerProtocol.h"
 #include "platform/NotificationCenter.h"
 
@@ -27,6 +28,11 @@ SyncActivity::SyncActivity(QObject *parent) : QObject(parent)
     }
     m_observers.append(center.addObserver(CloudSyncNotification::didStart, nullptr, this, [this, later](const Notification &) {
         later([this] { downloadRequested(); });
+    }));
+    m_observers.append(center.addObserver(CloudKeyNotification::didChange, nullptr, this, [this, later](const Notification &notification) {
+        const bool locked = notification.userInfo.value(CloudKeyNotification::lockedKey).toBool();
+        const QString reason = notification.userInfo.value(CloudKeyNotification::reasonKey).toString();
+        later([this, locked, reason] { setLocked(locked, reason); });
     }));
     m_observers.append(center.addObserver(CloudSyncNotification::didFinish, nullptr, this, [this, later](const Notification &notification) {
         const QVariant error = notification.userInfo.value(CloudSyncNotification::errorMessageKey);
@@ -80,6 +86,16 @@ void SyncActivity::setTimes(const QDateTime &lastDownload, const QDateTime &last
     emit changed();
 }
 
+void SyncActivity::setLocked(bool isLocked, const QString &reason)
+{
+    if (m_isLocked == isLocked && m_lockReason == reason)
+        return; // checked before every pass: only a change redraws
+    m_isLocked = isLocked;
+    m_lockReason = reason;
+    emit lockedChanged();
+    emit changed();
+}
+
 void SyncActivity::downloadRequested()
 {
     setDownloading(true);
@@ -94,4 +110,5 @@ void SyncActivity::clearError()
 void SyncActivity::forgetTimes()
 {
     setTimes(QDateTime(), QDateTime());
+    setLocked(false, QString()); // known again at the next account's first pass
 }

@@ -74,7 +74,16 @@ QList<ShareItem *> UploadPass::selectWaiting()
     return items;
 }
 
-bool UploadPass::start(Completion completion)
+bool UploadPass::hasWaitingItems(ManagedObjectContext &store)
+{
+    FetchRequest request = ShareItem::fetchRequest();
+    request.predicate = ShareItem::statusOrDeletionPredicate(ShareItem::SyncStatus::pending, ShareItem::SyncStatus::syncing,
+                                                             ShareItem::SyncStatus::failed);
+    request.fetchLimit = 1;
+    return !store.execute(request).objects.isEmpty();
+}
+
+bool UploadPass::start(Completion completion, const std::optional<CloudError> &failure)
 {
     m_completion = std::move(completion);
     const QList<ShareItem *> waiting = selectWaiting();
@@ -118,8 +127,15 @@ bool UploadPass::start(Completion completion)
         log(LogLevel::Error, QStringLiteral("Failed to fetch pending items"), error->description);
         return false;
     }
-    log(LogLevel::Debug, QStringLiteral("Saving %1 records (including soft deletes)").arg(records.size()));
     QPointer<UploadPass> pass(this);
+    if (failure) {
+        MainQueue::async([pass, failure] {
+            if (pass)
+                pass->handleWriteResult({}, failure);
+        });
+        return true;
+    }
+    log(LogLevel::Debug, QStringLiteral("Saving %1 records (including soft deletes)").arg(records.size()));
     m_context.database().modifyRecords(records, [pass](const QList<CloudRecord> &saved, const std::optional<CloudError> &error) {
         MainQueue::async([pass, saved, error] {
             if (pass)
@@ -133,6 +149,9 @@ void UploadPass::handleWriteResult(const QList<CloudRecord> &saved, const std::o
 {
     for (const CloudRecord &record : saved) {
         m_writtenRevisions.insert(record.recordID(), record.recordChangeTag());
+        // The digest of the picture as the server now holds it (sealed bytes have their own).
+        if (const auto picture = record.assetValue(RecordField::imageAsset); picture && picture->isStub())
+            m_entries[record.recordID()].pictureDigest = picture->digest();
         if (m_entries.value(record.recordID()).deletesBranches)
             m_context.merger.branchesSettled(record.recordID().recordName());
     }

@@ -45,9 +45,13 @@ public:
     UploadPass(const PassContext &context, QObject *parent);
     ~UploadPass() override;
 
+    // Whether any item waits to go up (what start() would select).
+    static bool hasWaitingItems(ManagedObjectContext &store);
+
     // Selects and sends; false (and no completion) when nothing waits or the store could not
-    // be read or written.
-    bool start(Completion completion);
+    // be read or written. With `failure` (the key document could not be read), the selected
+    // items end as if the write had failed with it, and nothing is sent.
+    bool start(Completion completion, const std::optional<CloudError> &failure = std::nullopt);
     // After this many passes in a row ended in a conflict, items still waiting are marked failed.
     void markWaitingItemsFailed();
 

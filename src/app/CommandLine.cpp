@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 
+#include "AccountCommandLine.h"
 #include "PreviewSyncManager.h"
 #include "SingleInstance.h"
 #include "StashRequestRouter.h"
 #include "StashlineApp.h"
 
 #include "model/ShareListViewModel.h"
+#include "store/SearchQuery.h"
 #include "platform/Localization.h"
 #include "platform/PersistentContainer.h"
 #include "platform/PhraseBreaker.h"
@@ -30,7 +32,6 @@
 #include <unistd.h>
 
 namespace CommandLine {
-namespace {
 
 using Kind = Invocation::Kind;
 
@@ -50,6 +51,8 @@ Invocation request(const StashRequest &stashRequest)
     return invocation;
 }
 
+namespace {
+
 Invocation simple(Kind kind)
 {
     Invocation invocation;
@@ -57,7 +60,8 @@ Invocation simple(Kind kind)
     return invocation;
 }
 
-// Parses one command's options; the invocation it ends in when they do not fit or ask for help.
+} // namespace
+
 std::optional<Invocation> parseCommand(QCommandLineParser &parser, const QStringList &arguments)
 {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -74,6 +78,8 @@ std::optional<Invocation> parseCommand(QCommandLineParser &parser, const QString
         return simple(Kind::help);
     return std::nullopt;
 }
+
+namespace {
 
 Invocation parseAdd(const QStringList &arguments)
 {
@@ -114,22 +120,28 @@ Invocation parseList(const QStringList &arguments)
     const QCommandLineOption json(QStringLiteral("json"), {});
     const QCommandLineOption favorites(QStringLiteral("favorites"), {});
     const QCommandLineOption history(QStringLiteral("history"), {});
-    parser.addOptions({json, favorites, history});
+    const QCommandLineOption search(QStringLiteral("search"), {}, QStringLiteral("QUERY"));
+    const QCommandLineOption trash(QStringLiteral("trash"), {});
+    parser.addOptions({json, favorites, history, search, trash});
     if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
         return *ended;
     if (!parser.positionalArguments().isEmpty())
         return usageError([] { return qtTrId("cli.usage.listNoArguments"); });
-    if (parser.isSet(favorites) && parser.isSet(history))
+    if (int(parser.isSet(favorites)) + int(parser.isSet(history)) + int(parser.isSet(trash)) > 1)
         return usageError([] { return qtTrId("cli.usage.listOneScope"); });
+    if (parser.isSet(search) && (parser.values(search).size() > 1 || SearchQuery::parse(parser.value(search)).isEmpty()))
+        return usageError([] { return qtTrId("cli.usage.listSearch"); });
     StashRequest list = StashRequest::ofKind(StashRequest::Kind::list);
     list.asJson = parser.isSet(json);
+    list.search = parser.value(search);
     list.scope = parser.isSet(favorites) ? StashRequest::Scope::favorites
         : parser.isSet(history)          ? StashRequest::Scope::history
+        : parser.isSet(trash)            ? StashRequest::Scope::trash
                                          : StashRequest::Scope::all;
     return request(list);
 }
 
-// copy and open: one item, by UUID or number.
+// copy, open, delete and restore: one item, by UUID or number.
 Invocation parseItemCommand(const QString &command, const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -141,11 +153,29 @@ Invocation parseItemCommand(const QString &command, const QStringList &arguments
         return *ended;
     if (parser.positionalArguments().size() != 1)
         return usageError([command] { return qtTrId("cli.usage.oneItem %1").arg(command); });
-    StashRequest itemRequest = StashRequest::ofKind(isCopy ? StashRequest::Kind::copy : StashRequest::Kind::open);
+    const StashRequest::Kind kind = isCopy                                ? StashRequest::Kind::copy
+        : command == QLatin1String("open")                                ? StashRequest::Kind::open
+        : command == QLatin1String("delete")                              ? StashRequest::Kind::trash
+                                                                          : StashRequest::Kind::restore;
+    StashRequest itemRequest = StashRequest::ofKind(kind);
     itemRequest.item = parser.positionalArguments().constFirst();
     Invocation invocation = request(itemRequest);
     invocation.holdsClipboard = isCopy && parser.isSet(hold);
     return invocation;
+}
+
+// export and import: one file, made absolute.
+Invocation parseFileCommand(const QString &command, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    if (const std::optional<Invocation> ended = parseCommand(parser, arguments))
+        return *ended;
+    if (parser.positionalArguments().size() != 1 || parser.positionalArguments().constFirst().isEmpty())
+        return usageError([command] { return qtTrId("cli.usage.oneFile %1").arg(command); });
+    StashRequest fileRequest =
+        StashRequest::ofKind(command == QLatin1String("export") ? StashRequest::Kind::exportItems : StashRequest::Kind::importItems);
+    fileRequest.path = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    return request(fileRequest);
 }
 
 // Whether the request reaches the clipboard or the desktop's link handler.
@@ -163,13 +193,17 @@ bool hasDesktop()
 // Writes `text` to `stream`, escaped where the stream is a terminal and `raw` is false. Texts
 // are written without the word joiners that keep a window's Japanese and Korean lines whole
 // (PhraseBreaker): a terminal wraps on its own.
-void write(std::FILE *stream, const QString &text, bool raw = false)
+} // namespace
+
+void write(std::FILE *stream, const QString &text, bool raw)
 {
     const QString plain = raw ? text : QString(text).remove(PhraseBreaker::wordJoiner);
     const QByteArray bytes = (raw || !::isatty(::fileno(stream)) ? plain : visible(plain)).toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
 }
+
+namespace {
 
 // Standard input as text; none when it is not valid UTF-8 or cannot be read. A leading byte
 // order mark is the encoding signature of piped text, not part of it.
@@ -256,8 +290,13 @@ Invocation parse(const QList<QByteArray> &rawArguments)
         return parseAdd(rest);
     if (first == QLatin1String("list"))
         return parseList(rest);
-    if (first == QLatin1String("copy") || first == QLatin1String("open"))
+    if (first == QLatin1String("copy") || first == QLatin1String("open") || first == QLatin1String("delete")
+        || first == QLatin1String("restore"))
         return parseItemCommand(first, rest);
+    if (first == QLatin1String("account"))
+        return AccountCommandLine::parse(rest);
+    if (first == QLatin1String("export") || first == QLatin1String("import"))
+        return parseFileCommand(first, rest);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help"))
         return simple(Kind::help);
     if (first == QLatin1String("--version"))
@@ -349,6 +388,8 @@ int run(const Invocation &invocation, int &argc, char **argv)
         break;
     }
 
+    if (invocation.request.isAccountCommand())
+        return AccountCommandLine::run(invocation.request);
     StashRequest request = invocation.request;
     if (invocation.readsStandardInput) {
         QString error;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -17,6 +18,8 @@
 // pending and the next start of the app uploads it. Both go through StashRequestRouter. Exit
 // codes: 0 done, 1 failed (the reason on standard error), 2 bad usage. Help, usage errors and
 // every answer are in the user's language.
+class QCommandLineParser;
+
 namespace CommandLine {
 
 struct Invocation {
@@ -30,6 +33,15 @@ struct Invocation {
     bool readsStandardInput = false; // "add -"
     bool holdsClipboard = false;     // "copy --hold": keep serving the copied item (internal)
 };
+
+// Parses one command's options (`arguments` start with the command's name); the invocation it
+// ends in when they do not fit or ask for help, none when they fit.
+std::optional<Invocation> parseCommand(QCommandLineParser &parser, const QStringList &arguments);
+Invocation usageError(std::function<QString()> message);
+Invocation request(const StashRequest &stashRequest);
+
+// Writes `text` to `stream`, escaped where the stream is a terminal and `raw` is false.
+void write(std::FILE *stream, const QString &text, bool raw = false);
 
 // Reads the arguments (the program name first). Arguments that are not valid UTF-8 are a usage
 // error; an argument keeps a leading U+FEFF (it is text, not an encoding signature). A

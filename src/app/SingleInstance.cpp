@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QThread>
 
 namespace {
@@ -80,18 +81,23 @@ void SingleInstance::serve(QLocalSocket *socket)
             end < 0 ? StashRequest::Decoded{std::nullopt, qtTrId("cli.request.tooLarge")}
                     : StashRequest::fromJson(buffer->left(end));
         buffer->clear();
-        StashReply reply;
-        if (!decoded.request)
-            reply = StashReply::failed(decoded.error, 2);
-        else if (m_handler)
-            reply = m_handler(*decoded.request);
-        else if (decoded.request->kind == StashRequest::Kind::activate)
+        const auto answer = [guarded = QPointer<QLocalSocket>(socket)](const StashReply &reply) {
+            if (!guarded)
+                return; // the asking process went away meanwhile
+            guarded->write(reply.toJson());
+            guarded->flush();
+            guarded->disconnectFromServer(); // after the answer is written
+        };
+        if (!decoded.request) {
+            answer(StashReply::failed(decoded.error, 2));
+        } else if (m_handler) {
+            m_handler(*decoded.request, answer);
+        } else if (decoded.request->kind == StashRequest::Kind::activate) {
             emit activationRequested();
-        else
-            reply = StashReply::failed(qtTrId("cli.instance.starting"));
-        socket->write(reply.toJson());
-        socket->flush();
-        socket->disconnectFromServer(); // after the answer is written
+            answer(StashReply());
+        } else {
+            answer(StashReply::failed(qtTrId("cli.instance.starting")));
+        }
     });
 }
 

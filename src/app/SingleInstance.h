@@ -32,8 +32,9 @@ class SingleInstance : public QObject
 public:
     enum class Role { Primary, Secondary, Unavailable };
 
-    // Answers one request of a later process; runs on the main thread.
-    using RequestHandler = std::function<StashReply(const StashRequest &request)>;
+    // Answers one request of a later process, now or later, by calling `answer` once; runs on
+    // the main thread. The connection stays open until the answer is written.
+    using RequestHandler = std::function<void(const StashRequest &request, std::function<void(const StashReply &)> answer)>;
 
     explicit SingleInstance(const QString &groupDirectory, QObject *parent = nullptr);
     ~SingleInstance() override;

@@ -20,13 +20,21 @@ using Scope = StashRequest::Scope;
 constexpr std::array kindNames{
     std::pair{Kind::activate, "activate"}, std::pair{Kind::panel, "panel"}, std::pair{Kind::send, "send"},
     std::pair{Kind::add, "add"},           std::pair{Kind::list, "list"},   std::pair{Kind::copy, "copy"},
-    std::pair{Kind::open, "open"},
+    std::pair{Kind::open, "open"},         std::pair{Kind::trash, "delete"}, std::pair{Kind::restore, "restore"},
+    std::pair{Kind::exportItems, "export"}, std::pair{Kind::importItems, "import"},
+    std::pair{Kind::accountStatus, "account-status"},
+    std::pair{Kind::accountSignIn, "account-sign-in"},
+    std::pair{Kind::accountSignOut, "account-sign-out"},
+    std::pair{Kind::accountEncrypt, "account-encrypt"},
+    std::pair{Kind::accountUnlock, "account-unlock"},
+    std::pair{Kind::accountChangePassphrase, "account-change-passphrase"},
 };
 
 constexpr std::array scopeNames{
     std::pair{Scope::all, ""},
     std::pair{Scope::favorites, "favorites"},
     std::pair{Scope::history, "history"},
+    std::pair{Scope::trash, "trash"},
 };
 
 const QString commandKey = QStringLiteral("command");
@@ -44,10 +52,25 @@ QStringList fieldsOf(Kind kind)
         return {QStringLiteral("title"), QStringLiteral("text"), QStringLiteral("image"), QStringLiteral("clipboard"),
                 QStringLiteral("favorite")};
     case Kind::list:
-        return {QStringLiteral("scope"), QStringLiteral("json")};
+        return {QStringLiteral("scope"), QStringLiteral("json"), QStringLiteral("search")};
     case Kind::copy:
     case Kind::open:
+    case Kind::trash:
+    case Kind::restore:
         return {QStringLiteral("item")};
+    case Kind::accountStatus:
+        return {QStringLiteral("json")};
+    case Kind::accountSignIn:
+        return {QStringLiteral("server"), QStringLiteral("user"), QStringLiteral("database"), QStringLiteral("secret")};
+    case Kind::accountSignOut:
+        return {};
+    case Kind::accountEncrypt:
+    case Kind::accountUnlock:
+    case Kind::accountChangePassphrase:
+        return {QStringLiteral("secret")};
+    case Kind::exportItems:
+    case Kind::importItems:
+        return {QStringLiteral("path")};
     }
     return {};
 }
@@ -111,16 +134,30 @@ QString problemOf(const StashRequest &request)
     }
     case Kind::copy:
     case Kind::open:
+    case Kind::trash:
+    case Kind::restore:
         return request.item.isEmpty() ? qtTrId("cli.request.field %1").arg(QStringLiteral("item")) : QString();
+    case Kind::exportItems:
+    case Kind::importItems:
+        return QDir::isAbsolutePath(request.path) ? QString() : qtTrId("cli.request.field %1").arg(QStringLiteral("path"));
     case Kind::send:
         for (const QString &target : request.targets) {
             if (target.isEmpty())
                 return qtTrId("cli.request.field %1").arg(QStringLiteral("targets"));
         }
         return {};
+    case Kind::accountSignIn:
+        if (request.server.isEmpty() || request.user.isEmpty())
+            return qtTrId("cli.request.field %1").arg(request.server.isEmpty() ? QStringLiteral("server") : QStringLiteral("user"));
+        return {};
     case Kind::activate:
     case Kind::panel:
     case Kind::list:
+    case Kind::accountStatus:
+    case Kind::accountSignOut:
+    case Kind::accountEncrypt:
+    case Kind::accountUnlock:
+    case Kind::accountChangePassphrase:
         return {};
     }
     return {};
@@ -181,10 +218,33 @@ QByteArray StashRequest::toJson() const
                 object.insert(QStringLiteral("scope"), QLatin1String(name));
         }
         object.insert(QStringLiteral("json"), asJson);
+        object.insert(QStringLiteral("search"), search);
         break;
     case Kind::copy:
     case Kind::open:
+    case Kind::trash:
+    case Kind::restore:
         object.insert(QStringLiteral("item"), item);
+        break;
+    case Kind::accountStatus:
+        object.insert(QStringLiteral("json"), asJson);
+        break;
+    case Kind::accountSignIn:
+        object.insert(QStringLiteral("server"), server);
+        object.insert(QStringLiteral("user"), user);
+        object.insert(QStringLiteral("database"), database);
+        object.insert(QStringLiteral("secret"), secret);
+        break;
+    case Kind::accountSignOut:
+        break;
+    case Kind::accountEncrypt:
+    case Kind::accountUnlock:
+    case Kind::accountChangePassphrase:
+        object.insert(QStringLiteral("secret"), secret);
+        break;
+    case Kind::exportItems:
+    case Kind::importItems:
+        object.insert(QStringLiteral("path"), path);
         break;
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
@@ -222,7 +282,13 @@ StashRequest::Decoded StashRequest::fromJson(const QByteArray &line)
     request.isFavorite = fields.flag(QStringLiteral("favorite"));
     request.targets = fields.texts(QStringLiteral("targets"));
     request.asJson = fields.flag(QStringLiteral("json"));
+    request.search = fields.text(QStringLiteral("search"));
     request.item = fields.text(QStringLiteral("item"));
+    request.server = fields.text(QStringLiteral("server"));
+    request.user = fields.text(QStringLiteral("user"));
+    request.database = fields.text(QStringLiteral("database"));
+    request.secret = fields.text(QStringLiteral("secret"));
+    request.path = fields.text(QStringLiteral("path"));
     const QString scope = fields.text(QStringLiteral("scope"));
     bool knownScope = false;
     for (const auto &[each, name] : scopeNames) {

@@ -9,7 +9,8 @@
 
 // One request to Stashline from outside its window, and its answer: what a later launch hands to
 // the running instance (show the window, open the panel, add the files and links a file manager
-// sent) and the commands of the command line (add, list, copy, open).
+// sent) and the commands of the command line (add, list, copy, open, delete, restore, export,
+// import).
 //
 // The request is typed everywhere; JSON is only its form on the single-instance socket, one
 // object on one line each way. fromJson decodes that line once and checks it: an unknown command,
@@ -17,9 +18,16 @@
 // stands is refused with a sentence naming what is wrong, and nothing is carried out. Plain
 // values; any thread.
 struct StashRequest {
-    enum class Kind { activate, panel, send, add, list, copy, open };
-    // Which part of the list `list` prints: all of it, the older favourites, or the history.
-    enum class Scope { all, favorites, history };
+    // `trash` is the command "delete" (to the trash); `exportItems` and `importItems` are "export"
+    // and "import".
+    enum class Kind {
+        activate, panel, send, add, list, copy, open, trash, restore, exportItems, importItems,
+        // `stashline account ...`: the signed-in account and its encryption.
+        accountStatus, accountSignIn, accountSignOut, accountEncrypt, accountUnlock, accountChangePassphrase
+    };
+    // Which part of the list `list` prints: all of it, the older favourites, the history, or the
+    // trash (numbered on its own, most recently deleted first).
+    enum class Scope { all, favorites, history, trash };
 
     Kind kind = Kind::activate;
 
@@ -35,12 +43,30 @@ struct StashRequest {
     // send: absolute paths of files, and links as they were given.
     QStringList targets;
 
-    // list
+    // list; with `search`, only the items that match it (SearchQuery's words and filters).
     Scope scope = Scope::all;
     bool asJson = false;
+    QString search;
 
-    // copy and open: an item's UUID or its number in `stashline list`.
+    // copy, open and delete: an item's UUID or its number in `stashline list`; restore: its UUID
+    // or its number in `stashline list --trash`.
     QString item;
+
+    // export and import: the archive or file, absolute.
+    QString path;
+
+    // accountSignIn: the server's address, the user name and the database (empty: the usual
+    // one). accountStatus also takes `asJson`.
+    QString server;
+    QString user;
+    QString database;
+    // accountSignIn: the password; accountEncrypt, accountUnlock, accountChangePassphrase: the
+    // passphrase. Read from standard input, carried only on the user's own socket, never
+    // printed or logged.
+    QString secret;
+
+    // Whether the request is one of `stashline account`.
+    bool isAccountCommand() const { return kind >= Kind::accountStatus; }
 
     // What a target of send is (FILE|URL of a launch, or what a file manager hands over): a file
     // when it is a `file:` URL or the path of an existing file; else a link when it is one by the
@@ -50,7 +76,8 @@ struct StashRequest {
     static QString targetPath(const QString &target);
 
     static StashRequest ofKind(Kind kind);
-    // "activate", "panel", "send", "add", "list", "copy" or "open".
+    // "activate", "panel", "send", "add", "list", "copy", "open", "delete", "restore", "export",
+    // "import" or "account-..." for the account commands.
     static QString commandName(Kind kind);
 
     // One line of compact JSON, ending in a newline.

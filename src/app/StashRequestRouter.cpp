@@ -1,12 +1,18 @@
 #include "StashRequestRouter.h"
 
+#include "AccountCommands.h"
+#include "Services/AccountManager.h"
+#include "Services/EncryptionManager.h"
+
 #include "Clipboard.h"
 #include "ItemListing.h"
 #include "LinkOpener.h"
 #include "StashlineScenes.h"
+#include "model/ItemTransfer.h"
 #include "model/ShareInput.h"
 #include "model/ShareListViewModel.h"
 #include "platform/ManagedObjectContext.h"
+#include "platform/Utf8.h"
 #include "store/ImageManager.h"
 #include "store/PictureDecoder.h"
 #include "store/ShareItem.h"
@@ -28,19 +34,6 @@ QString uuidText(const QUuid &uuid)
 StashReply fileProblem(const QString &path, const QString &reason)
 {
     return StashReply::failed(QStringLiteral("%1: %2").arg(path, reason));
-}
-
-// The text of a file when it is UTF-8 text (no NUL bytes); none otherwise. A leading byte order
-// mark is the file's encoding signature, not part of its text.
-std::optional<QString> decodeText(const QByteArray &bytes)
-{
-    if (bytes.contains('\0'))
-        return std::nullopt;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
 }
 
 // The bytes of a file to add, or the per-file problem: missing, or not a regular file that can
@@ -72,6 +65,19 @@ bool hasDesktop()
 StashRequestRouter::StashRequestRouter(ShareListViewModel &model, StashlineScenes *scenes)
     : m_model(model), m_scenes(scenes)
 {
+}
+
+StashRequestRouter::~StashRequestRouter() = default;
+
+void StashRequestRouter::route(const StashRequest &request, std::function<void(const StashReply &)> answer)
+{
+    if (!request.isAccountCommand()) {
+        answer(route(request));
+        return;
+    }
+    if (!m_accountCommands)
+        m_accountCommands = std::make_unique<AccountCommands>(AccountManager::shared(), EncryptionManager::shared());
+    m_accountCommands->carryOut(request, std::move(answer));
 }
 
 StashReply StashRequestRouter::route(const StashRequest &request)
@@ -109,6 +115,23 @@ StashReply StashRequestRouter::route(const StashRequest &request)
         if (!hasDesktop())
             return StashReply::failed(qtTrId("cli.desktop.none"));
         return request.kind == Kind::copy ? copy(*item) : open(*item);
+    }
+    case Kind::accountStatus:
+    case Kind::accountSignIn:
+    case Kind::accountSignOut:
+    case Kind::accountEncrypt:
+    case Kind::accountUnlock:
+    case Kind::accountChangePassphrase:
+        break; // answered later, by the other route()
+    case Kind::trash:
+    case Kind::restore:
+        return moveItem(request);
+    case Kind::exportItems:
+    case Kind::importItems: {
+        const ItemTransfer::Result result = request.kind == Kind::exportItems
+            ? ItemTransfer::exportTo(m_model, ImageManager::shared(), request.path)
+            : ItemTransfer::importFrom(m_model, ImageManager::shared(), request.path);
+        return result.isDone ? StashReply::done(result.message + QLatin1Char('\n')) : StashReply::failed(result.message);
     }
     }
     return StashReply::failed(qtTrId("cli.request.unknownCommand %1").arg(StashRequest::commandName(request.kind)), 2);
@@ -173,7 +196,7 @@ StashReply StashRequestRouter::addFile(const QString &path, bool isFavorite)
         return insert(pictureInput(name, decoded.image, isFavorite));
     if (decoded.problem == PictureDecoder::Result::Problem::tooLarge)
         return fileProblem(path, PictureDecoder::describe(decoded));
-    const std::optional<QString> text = decodeText(*bytes);
+    const std::optional<QString> text = Utf8::decodeFileText(*bytes);
     const ShareInput note{name, text.value_or(QString()), isFavorite, {}, {}};
     if (!note.canAdd())
         return fileProblem(path, qtTrId("share.send.unsupported"));
@@ -199,22 +222,45 @@ StashReply StashRequestRouter::insert(const ShareInput &input)
 
 StashReply StashRequestRouter::list(const StashRequest &request)
 {
-    m_model.loadShares(); // also moves items whose day has passed since the last reload
-    const ItemListing listing(m_model);
-    return StashReply::done(request.asJson ? listing.json(request.scope) : listing.text(request.scope));
+    return ItemListing(m_model.context(), m_model.calendar(), m_model.now()).list(request);
 }
 
-ShareItem *StashRequestRouter::find(const QString &argument, QString *error)
+StashReply StashRequestRouter::moveItem(const StashRequest &request)
+{
+    const bool restores = request.kind == StashRequest::Kind::restore;
+    QString error;
+    ShareItem *item = find(request.item, &error, restores);
+    if (!item)
+        return StashReply::failed(error);
+    const QString title = item->title().isEmpty() ? item->copyText() : item->title();
+    if (restores)
+        m_model.restoreShare(item);
+    else
+        m_model.deleteShare(item);
+    const QString shown = title.simplified();
+    StashReply reply = StashReply::done((restores ? qtTrId("cli.restore.done %1").arg(shown)
+                                                  : qtTrId("cli.delete.done %1 %2").arg(shown).arg(m_model.trashKeepDays()))
+                                        + QLatin1Char('\n'));
+    if (!m_model.lastSaveErrorMessage().isNull())
+        reply = StashReply::failed(qtTrId("cli.add.notSaved %1").arg(m_model.lastSaveErrorMessage()));
+    reply.uuid = uuidText(item->uuid());
+    return reply;
+}
+
+ShareItem *StashRequestRouter::find(const QString &argument, QString *error, bool inTrash)
 {
     bool isNumber = false;
     const int index = argument.toInt(&isNumber);
     if (isNumber) {
-        m_model.loadShares();
-        const ItemListing listing(m_model);
-        if (ShareItem *item = listing.item(index))
+        int count = 0;
+        const ItemListing listing(m_model.context(), m_model.calendar(), m_model.now());
+        if (ShareItem *item = inTrash ? listing.trashedItem(index, &count) : listing.item(index, &count))
             return item;
-        *error = listing.count() == 0 ? qtTrId("cli.item.noneInEmptyList %1").arg(index)
-                                      : qtTrId("cli.item.none %1 %2").arg(index).arg(listing.count());
+        if (inTrash)
+            *error = count == 0 ? qtTrId("cli.item.trashEmpty") : qtTrId("cli.item.noneInTrash %1 %2").arg(index).arg(count);
+        else
+            *error = count == 0 ? qtTrId("cli.item.noneInEmptyList %1").arg(index)
+                                : qtTrId("cli.item.none %1 %2").arg(index).arg(count);
         return nullptr;
     }
     const QUuid uuid(argument.trimmed());
@@ -227,8 +273,12 @@ ShareItem *StashRequestRouter::find(const QString &argument, QString *error)
     const ManagedObjectContext::FetchResult result = m_model.context().execute(request);
     for (ManagedObject *object : result.objects) {
         auto *item = static_cast<ShareItem *>(object);
-        if (!item->isMarkedForDeletion())
+        if (item->isMarkedForDeletion())
+            continue;
+        if (item->isTrashed() == inTrash)
             return item;
+        *error = inTrash ? qtTrId("cli.item.notInTrash %1").arg(uuidText(uuid)) : qtTrId("cli.item.inTrash %1").arg(uuidText(uuid));
+        return nullptr;
     }
     *error = result.error ? result.error->description : qtTrId("cli.item.noUuid %1").arg(uuidText(uuid));
     return nullptr;

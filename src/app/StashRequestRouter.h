@@ -2,6 +2,10 @@
 
 #include "StashRequest.h"
 
+#include <functional>
+#include <memory>
+
+class AccountCommands;
 class QImage;
 class ShareItem;
 class ShareListViewModel;
@@ -22,13 +26,20 @@ struct ShareInput;
 // item could not be kept for a later save).
 //
 // Bad input gets exit code 1 and a sentence saying why; nothing is written then. Copy and open
-// first find the item, then need a QGuiApplication. Main thread.
+// first find the item, then need a QGuiApplication. Delete moves an item to the trash and restore
+// takes it back, as the screens do (the running app's undo bar offers Undo); export and import
+// go through ItemTransfer. The account commands go to AccountCommands. Main thread.
 class StashRequestRouter
 {
 public:
     StashRequestRouter(ShareListViewModel &model, StashlineScenes *scenes);
+    ~StashRequestRouter();
 
+    // Every request but the account commands, answered at once.
     StashReply route(const StashRequest &request);
+    // Every request; the account commands (AccountCommands, on the process-wide account and
+    // encryption managers) answer once their work is done.
+    void route(const StashRequest &request, std::function<void(const StashReply &)> answer);
 
 private:
     StashReply add(const StashRequest &request);
@@ -40,9 +51,13 @@ private:
     StashReply list(const StashRequest &request);
     StashReply copy(const ShareItem &item);
     StashReply open(const ShareItem &item);
-    // The live item an argument names: a UUID, or a number of `stashline list`.
-    ShareItem *find(const QString &argument, QString *error);
+    // delete (to the trash) and restore (from it).
+    StashReply moveItem(const StashRequest &request);
+    // The live item an argument names: a UUID, or a number of `stashline list`; with `inTrash`,
+    // an item in the trash, by UUID or number of `stashline list --trash`.
+    ShareItem *find(const QString &argument, QString *error, bool inTrash = false);
 
     ShareListViewModel &m_model;
     StashlineScenes *m_scenes;
+    std::unique_ptr<AccountCommands> m_accountCommands; // made on first use
 };

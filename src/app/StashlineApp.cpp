@@ -2,6 +2,7 @@
 
 #include "PreviewSyncManager.h"
 #include "Services/CloudKitSyncManager.h"
+#include "Services/EncryptionManager.h"
 #include "demo/MockState.h"
 #include "model/ShareListViewModel.h"
 #include "platform/GroupDirectory.h"
@@ -19,8 +20,16 @@ StashlineApp::StashlineApp(const QStringList &arguments, const QProcessEnvironme
             GroupDirectory::makePrivate(*group);
         m_container = &PersistenceController::sharedContainer();
         m_viewModelFactory = [context = &m_container->viewContext()] {
+            // The account's data key is read before the engine's first pass, and every change of
+            // keys (a passphrase entered, a start-over here) has it check the account again.
+            EncryptionManager &encryption = EncryptionManager::shared();
+            CloudKitSyncManager &sync = CloudKitSyncManager::shared();
+            QObject::connect(&encryption, &EncryptionManager::keysChanged, &sync, &CloudKitSyncManager::keysChanged,
+                             Qt::UniqueConnection);
+            QObject::connect(&encryption, &EncryptionManager::startedOver, &sync, &CloudKitSyncManager::rejoinAfterStartOver,
+                             Qt::UniqueConnection);
             // The engine is process-wide and outlives every list model: the model only borrows it.
-            std::shared_ptr<SyncManagerProtocol> engine(&CloudKitSyncManager::shared(), [](SyncManagerProtocol *) {});
+            std::shared_ptr<SyncManagerProtocol> engine(&sync, [](SyncManagerProtocol *) {});
             return std::make_unique<ShareListViewModel>(*context, Calendar::current(), std::move(engine));
         };
         return;

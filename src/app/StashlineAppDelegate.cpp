@@ -2,6 +2,7 @@
 
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
+#include "Services/EncryptionManager.h"
 #include "model/ShareListViewModel.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/PushChannel.h"
@@ -63,6 +64,7 @@ void StashlineAppDelegate::switchAccount(const CloudAccount &account)
     CloudKitSyncManager &engine = CloudKitSyncManager::shared();
     engine.resetForAccountChange();
     CloudContainerAdapter::shared().replaceAccount(account);
+    EncryptionManager::shared().load(); // the new account's key, before its first pass
     if (m_registered)
         startPushChannel();
     engine.startWithAccount();

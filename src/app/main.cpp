@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     GlobalShortcutPortal panelShortcut(QDBusConnection::sessionBus()); // else `stashline --panel`
     QObject::connect(&panelShortcut, &GlobalShortcutPortal::activated, &scenes, &StashlineScenes::showPanel);
     if (instance) {
-        instance->setRequestHandler([&router](const StashRequest &request) { return router.route(request); });
+        instance->setRequestHandler([&router](const auto &request, auto answer) { router.route(request, std::move(answer)); });
         panelShortcut.start(qEnvironmentVariable("STASHLINE_PANEL_SHORTCUT", QStringLiteral("CTRL+ALT+S")));
         QObject::connect(&account, &AccountManager::accountChanged, &delegate, &StashlineAppDelegate::switchAccount);
     }

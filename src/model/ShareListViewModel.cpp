@@ -1,13 +1,14 @@
 #include "ShareListViewModel.h"
 
+#include "DaySections.h"
 #include "Services/SyncManagerProtocol.h"
 #include "platform/FatalError.h"
-#include "platform/LinkFinder.h"
 #include "platform/MainQueue.h"
 #include "platform/ManagedObjectContext.h"
 #include "platform/NotificationCenter.h"
 #include "Services/SyncActivity.h"
 #include "store/ShareItem.h"
+#include "store/Trash.h"
 
 #include <QMetaObject>
 
@@ -17,70 +18,22 @@
 namespace {
 
 const QString favoritesSectionId = QStringLiteral("Favorites");
+const QString trashSectionId = QStringLiteral("RecentlyDeleted");
 
-// An item with the instant it is sorted and grouped by: createdAt, or now when absent.
-struct DatedItem {
-    qint64 msecs;
-    ShareItem *item;
-};
-
-std::vector<DatedItem> sortedByEffectiveDate(const QList<ShareItem *> &items, qint64 nowMsecs)
+// The objects of a fetch as items; a failed fetch sets `failed`.
+QList<ShareItem *> fetchItems(ManagedObjectContext &context, const Predicate &predicate, int limit, bool *failed)
 {
-    std::vector<DatedItem> dated;
-    dated.reserve(std::size_t(items.size()));
-    for (ShareItem *item : items) {
-        const QDateTime createdAt = item->createdAt();
-        dated.push_back({createdAt.isValid() ? createdAt.toMSecsSinceEpoch() : nowMsecs, item});
-    }
-    std::stable_sort(dated.begin(), dated.end(),
-                     [](const DatedItem &left, const DatedItem &right) { return left.msecs > right.msecs; });
-    return dated;
-}
-
-QString dayTitle(const QDate &day, const Calendar &calendar, const QDateTime &now)
-{
-    if (calendar.isDateInToday(day, now))
-        return qtTrId("date.today");
-    if (calendar.isDateInYesterday(day, now))
-        return qtTrId("date.yesterday");
-    return calendar.abbreviatedDate(day);
-}
-
-// Day sections of items already sorted newest first. Each day is looked up in the time zone
-// once; the items that fall inside its [start, next start) range join it without a lookup.
-QList<ShareSection> daySections(const std::vector<DatedItem> &sorted, const Calendar &calendar, const QDateTime &now)
-{
-    QList<ShareSection> sections;
-    QDate day;
-    qint64 dayStart = 0;
-    qint64 nextDayStart = 0;
-    bool hasRange = false;
-    for (const DatedItem &entry : sorted) {
-        bool sameDay = false;
-        QDate entryDay;
-        if (!sections.isEmpty()) {
-            if (hasRange) {
-                sameDay = entry.msecs >= dayStart && entry.msecs < nextDayStart;
-            } else {
-                entryDay = calendar.dayOf(QDateTime::fromMSecsSinceEpoch(entry.msecs, Qt::UTC));
-                sameDay = entryDay == day;
-            }
-        }
-        if (!sameDay) {
-            if (!entryDay.isValid())
-                entryDay = calendar.dayOf(QDateTime::fromMSecsSinceEpoch(entry.msecs, Qt::UTC));
-            day = entryDay;
-            const QDateTime start = calendar.startOfDay(day);
-            const QDateTime next = calendar.startOfDay(day.addDays(1));
-            hasRange = start.isValid() && next.isValid();
-            dayStart = hasRange ? start.toMSecsSinceEpoch() : 0;
-            nextDayStart = hasRange ? next.toMSecsSinceEpoch() : 0;
-            const QString title = dayTitle(day, calendar, now);
-            sections.append(ShareSection{title, title, {}});
-        }
-        sections.last().shares.append(entry.item);
-    }
-    return sections;
+    FetchRequest request = ShareItem::fetchRequest();
+    request.predicate = predicate;
+    request.fetchLimit = limit;
+    ManagedObjectContext::FetchResult result = context.execute(request);
+    if (result.error)
+        *failed = true;
+    QList<ShareItem *> items;
+    items.reserve(result.objects.size());
+    for (ManagedObject *object : std::as_const(result.objects))
+        items.append(static_cast<ShareItem *>(object));
+    return items;
 }
 
 } // namespace
@@ -91,9 +44,15 @@ ShareListViewModel::ShareListViewModel(ManagedObjectContext &context, const Cale
     : QObject(parent), m_context(context), m_calendar(calendar), m_syncManager(std::move(syncManager)),
       m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); })),
       m_recentModel(new ShareSectionListModel(this)), m_favoritesModel(new ShareSectionListModel(this)),
-      m_historyModel(new ShareSectionListModel(this)), m_activity(activity ? *activity : SyncActivity::shared())
+      m_historyModel(new ShareSectionListModel(this)), m_trashModel(new ShareSectionListModel(this)),
+      m_undoStack(new ShareUndoStack([this](const QList<ShareUndoStack::Change> &changes, bool toAfter) {
+          applyStates(changes, toAfter);
+      }, this)),
+      m_activity(activity ? *activity : SyncActivity::shared())
 {
     Q_ASSERT(m_syncManager);
+    for (ShareSectionListModel *model : {m_favoritesModel, m_historyModel})
+        model->setFetchMoreHandler([this, model] { loadMore(model); });
     setupSubscriptions();
 }
 
@@ -116,6 +75,7 @@ void ShareListViewModel::setupSubscriptions()
     connect(&m_activity, &SyncActivity::uploadingChanged, this, &ShareListViewModel::isUploadingChanged);
     connect(&m_activity, &SyncActivity::downloadingChanged, this, &ShareListViewModel::isSyncingFromCloudChanged);
     connect(&m_activity, &SyncActivity::errorChanged, this, &ShareListViewModel::lastCloudSyncErrorMessageChanged);
+    connect(&m_activity, &SyncActivity::lockedChanged, this, &ShareListViewModel::isSyncLockedChanged);
 }
 
 bool ShareListViewModel::isSyncingFromCloud() const
@@ -126,6 +86,16 @@ bool ShareListViewModel::isSyncingFromCloud() const
 bool ShareListViewModel::isUploading() const
 {
     return m_activity.isUploading();
+}
+
+bool ShareListViewModel::isSyncLocked() const
+{
+    return m_activity.isLocked();
+}
+
+QString ShareListViewModel::syncLockReason() const
+{
+    return m_activity.lockReason();
 }
 
 QString ShareListViewModel::lastCloudSyncErrorMessage() const
@@ -144,90 +114,92 @@ void ShareListViewModel::loadShares()
 
 void ShareListViewModel::loadSharesOnMainThread()
 {
-    FetchRequest request = ShareItem::fetchRequest();
-    request.predicate = ShareItem::notMarkedForDeletionPredicate();
-    ManagedObjectContext::FetchResult result = m_context.execute(request);
-    if (result.error) {
-        setShares({});
+    const QDateTime now = m_clock();
+    const QDateTime cutoff = DaySections::recentCutoff(m_calendar, now);
+    // One more than a page holds tells whether another page follows.
+    bool failed = false;
+    const QList<ShareItem *> recent = fetchItems(m_context, ShareItem::undatedPredicate(), 0, &failed)
+        + fetchItems(m_context, ShareItem::recentPredicate(cutoff), 0, &failed);
+    QList<ShareItem *> favorites =
+        fetchItems(m_context, ShareItem::olderPredicate(cutoff, true), m_favoritesLimit + 1, &failed);
+    QList<ShareItem *> history =
+        fetchItems(m_context, ShareItem::olderPredicate(cutoff, false), m_historyLimit + 1, &failed);
+    if (failed) {
+        m_favoritesModel->setCanFetchMore(false);
+        m_historyModel->setCanFetchMore(false);
         setRecentSections({});
         setFavoriteSections({});
         setHistorySections({});
         setHasHistory(false);
+        m_trashModel->setSections({});
+        m_trashCount = 0;
+        emit trashCountChanged();
+        emit reloaded();
         return;
     }
-
-    QList<ShareItem *> shares;
-    shares.reserve(result.objects.size());
-    for (ManagedObject *object : std::as_const(result.objects))
-        shares.append(static_cast<ShareItem *>(object));
-    setShares(std::move(shares));
-
-    if (migrateLegacyContent())
-        saveContext();
-    rebuildSections();
+    m_favoritesModel->setCanFetchMore(favorites.size() > m_favoritesLimit);
+    m_historyModel->setCanFetchMore(history.size() > m_historyLimit);
+    if (favorites.size() > m_favoritesLimit)
+        favorites.resize(m_favoritesLimit);
+    if (history.size() > m_historyLimit)
+        history.resize(m_historyLimit);
+    rebuildSections(recent, favorites, history, now);
+    loadTrash();
+    emit reloaded();
 }
 
-bool ShareListViewModel::migrateLegacyContent()
+int ShareListViewModel::trashKeepDays()
 {
-    bool changed = false;
-    for (ShareItem *item : std::as_const(m_shares)) {
-        if (!item->content().isNull())
-            continue;
-        const QString title = item->title().isNull() ? QString(QLatin1String("")) : item->title();
-        const std::optional<LinkFinder::Match> match = LinkFinder::firstMatch(title);
-        if (!match || !match->url.isValid() || match->url.isEmpty()) {
-            item->setContent(QString());
-            item->setContentType(QStringLiteral("text"));
-            continue;
-        }
-        item->setContent(match->url.toString(QUrl::FullyEncoded));
-        item->setContentType(QStringLiteral("url"));
-        QString remainder = title;
-        remainder.remove(match->start, match->length);
-        remainder = remainder.trimmed();
-        if (remainder.isEmpty()) {
-            const QString host = match->url.host();
-            remainder = host.isEmpty() ? QString() : QString(host).remove(QStringLiteral("www."));
-        }
-        item->setTitle(remainder);
-        changed = true;
+    return Trash::keepDays;
+}
+
+void ShareListViewModel::loadTrash()
+{
+    const QList<ShareItem *> trashed = Trash::items(m_context);
+    m_trashModel->setSections(trashed.isEmpty() ? QList<ShareSection>()
+                                                : QList<ShareSection>{{trashSectionId, qtTrId("share.trash.title"), trashed, {}}});
+    m_trashCount = int(trashed.size());
+    emit trashCountChanged();
+}
+
+ShareItem *ShareListViewModel::firstShare() const
+{
+    for (const QList<ShareSection> *sections : {&m_recentSections, &m_favoriteSections, &m_historySections}) {
+        if (!sections->isEmpty() && !sections->constFirst().shares.isEmpty())
+            return sections->constFirst().shares.constFirst();
     }
-    return changed;
+    return nullptr;
+}
+
+void ShareListViewModel::loadMore(ShareSectionListModel *model)
+{
+    if (model == m_favoritesModel)
+        m_favoritesLimit += pageSize;
+    else if (model == m_historyModel)
+        m_historyLimit += pageSize;
+    loadShares();
 }
 
 QList<ShareSection> ShareListViewModel::makeDaySections(const QList<ShareItem *> &items, const Calendar &calendar,
                                                         const QDateTime &now)
 {
-    return daySections(sortedByEffectiveDate(items, now.toMSecsSinceEpoch()), calendar, now);
+    std::vector<DaySections::Entry> entries;
+    entries.reserve(std::size_t(items.size()));
+    for (ShareItem *item : items)
+        entries.push_back(DaySections::entry(item, now.toMSecsSinceEpoch()));
+    return DaySections::make(std::move(entries), calendar, now);
 }
 
-void ShareListViewModel::rebuildSections()
+void ShareListViewModel::rebuildSections(const QList<ShareItem *> &recent, const QList<ShareItem *> &olderFavorites,
+                                         const QList<ShareItem *> &history, const QDateTime &now)
 {
-    const QDateTime now = m_clock();
-    QDateTime cutoff = m_calendar.startOfDay(now, -3);
-    if (!cutoff.isValid())
-        cutoff = now;
-    const qint64 cutoffMsecs = cutoff.toMSecsSinceEpoch();
-
-    std::vector<DatedItem> recent;
-    std::vector<DatedItem> history;
-    QList<ShareItem *> olderFavorites;
-    for (const DatedItem &entry : sortedByEffectiveDate(m_shares, now.toMSecsSinceEpoch())) {
-        if (entry.msecs >= cutoffMsecs)
-            recent.push_back(entry);
-        else if (entry.item->isFavorite())
-            olderFavorites.append(entry.item);
-        else
-            history.push_back(entry);
-    }
-
-    setRecentSections(daySections(recent, m_calendar, now));
+    setRecentSections(makeDaySections(recent, m_calendar, now));
     if (olderFavorites.isEmpty())
         setFavoriteSections({});
     else
-        setFavoriteSections({ShareSection{favoritesSectionId, qtTrId("share.favorites.title"), olderFavorites}});
-    setHistorySections(daySections(history, m_calendar, now));
-    setHasHistory(!history.empty());
+        setFavoriteSections({ShareSection{favoritesSectionId, qtTrId("share.favorites.title"), olderFavorites, {}}});
+    setHistorySections(makeDaySections(history, m_calendar, now));
+    setHasHistory(!history.isEmpty());
 }
 
 ShareItem *ShareListViewModel::insertShare(ManagedObjectContext &context, const QString &title, const QString &content,
@@ -261,37 +233,92 @@ ShareItem *ShareListViewModel::addShare(const QString &title, const QString &con
 void ShareListViewModel::updateShare(ShareItem *item, const QString &title, const QString &content,
                                      const QString &contentType, const QUuid &imageUUID, bool isFavorite)
 {
-    if (!item)
-        return;
-    item->setTitle(title);
-    item->setContent(content);
-    item->setContentType(contentType);
-    item->setImageUUID(imageUUID);
-    item->setIsFavorite(isFavorite);
-    item->markLocallyChanged(m_clock());
-    finishEdit();
+    changeItems({item}, qtTrId("share.undo.edit"), [&](ShareItem &changed) {
+        changed.setTitle(title);
+        changed.setContent(content);
+        changed.setContentType(contentType);
+        changed.setImageUUID(imageUUID);
+        changed.setIsFavorite(isFavorite);
+        changed.markLocallyChanged(m_clock());
+    });
 }
 
 void ShareListViewModel::toggleFavorite(ShareItem *item)
 {
-    if (!item)
-        return;
-    item->setIsFavorite(!item->isFavorite());
-    item->markLocallyChanged(m_clock());
-    finishEdit();
+    changeItems({item}, qtTrId("share.undo.favorite"), [this](ShareItem &changed) {
+        changed.setIsFavorite(!changed.isFavorite());
+        changed.markLocallyChanged(m_clock());
+    });
 }
 
 void ShareListViewModel::deleteShares(const QList<ShareItem *> &items)
 {
-    bool marked = false;
+    QList<ShareItem *> trashed;
+    const int count = changeItems(items, qtTrId("share.undo.delete"), [&](ShareItem &item) {
+        if (item.isTrashed() || item.isMarkedForDeletion())
+            return;
+        Trash::moveToTrash(item, m_clock());
+        trashed.append(&item);
+    });
+    if (count == 0 || trashed.isEmpty())
+        return;
+    const ShareItem *first = trashed.constFirst();
+    emit sharesTrashed((first->title().isEmpty() ? first->copyText() : first->title()).simplified(), int(trashed.size()));
+}
+
+void ShareListViewModel::restoreShares(const QList<ShareItem *> &items)
+{
+    changeItems(items, qtTrId("share.undo.restore"), [this](ShareItem &item) { Trash::restore(item, m_clock()); });
+}
+
+void ShareListViewModel::deleteSharesNow(const QList<ShareItem *> &items)
+{
+    changeItems(items, QString(), [this](ShareItem &item) { Trash::deleteForGood(item, m_clock()); });
+}
+
+void ShareListViewModel::emptyTrash()
+{
+    deleteSharesNow(Trash::items(m_context));
+}
+
+int ShareListViewModel::changeItems(const QList<ShareItem *> &items, const QString &undoText,
+                                    const std::function<void(ShareItem &)> &change)
+{
+    QList<ShareUndoStack::Change> changes;
     for (ShareItem *item : items) {
         if (!item)
             continue;
-        item->setIsMarkedForDeletion(true);
-        item->markLocallyChanged(m_clock());
-        marked = true;
+        const ShareItemState before = ShareItemState::of(*item);
+        change(*item);
+        changes.append({item->uuid(), before, ShareItemState::of(*item)});
     }
-    if (marked)
+    if (changes.isEmpty())
+        return 0;
+    if (!undoText.isNull())
+        m_undoStack->record(undoText, changes);
+    finishEdit();
+    return int(changes.size());
+}
+
+void ShareListViewModel::applyStates(const QList<ShareUndoStack::Change> &changes, bool toAfter)
+{
+    bool changed = false;
+    for (const ShareUndoStack::Change &change : changes) {
+        FetchRequest request = ShareItem::fetchRequest();
+        request.predicate = ShareItem::uuidPredicate(change.uuid);
+        request.fetchLimit = 1;
+        const ManagedObjectContext::FetchResult found = m_context.execute(request);
+        auto *item = found.objects.isEmpty() ? nullptr : static_cast<ShareItem *>(found.objects.constFirst());
+        if (!item || item->isMarkedForDeletion())
+            continue; // removed for good meanwhile
+        if (toAfter)
+            change.after.applyTo(*item, change.before);
+        else
+            change.before.applyTo(*item, change.after);
+        item->markLocallyChanged(m_clock());
+        changed = true;
+    }
+    if (changed)
         finishEdit();
 }
 
@@ -342,12 +369,6 @@ void ShareListViewModel::finishEdit(Reload reload)
     MainQueue::async([syncManager = m_syncManager] { syncManager->uploadPendingItems(); });
     if (reload == Reload::now)
         loadShares();
-}
-
-void ShareListViewModel::setShares(QList<ShareItem *> shares)
-{
-    m_shares = std::move(shares);
-    emit sharesChanged();
 }
 
 void ShareListViewModel::setLastSaveErrorMessage(const QString &message)

@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "ShareSection.h"
 #include "ShareSectionListModel.h"
+#include "ShareUndoStack.h"
 
 #include <QDateTime>
 #include <QList>
@@ -22,10 +23,15 @@ class SyncManagerProtocol;
 // favourites and history day sections of older items; the state of the cloud download for the
 // list banner; and every operation that changes items.
 //
-// Every assignment of a published field (shares, isSyncingFromCloud,
-// lastCloudSyncErrorMessage, the three section lists, hasHistory) emits its change signal,
-// even when the value stays the same, so screens redraw from state. The section lists are
-// also offered as flattened list models for virtualized list views.
+// The recent group is read whole. The older favourites and the history are read a page at a
+// time, newest first: a reload reads as many pages as were shown, and a list view asks its
+// section list for the next page (fetchMore) when it scrolls to the end. So a store of a
+// hundred thousand items costs what the screens show, not what it holds.
+//
+// Every assignment of a published field (isSyncingFromCloud, lastCloudSyncErrorMessage, the
+// three section lists, hasHistory) emits its change signal, even when the value stays the
+// same, so screens redraw from state. The section lists are also offered as flattened list
+// models for virtualized list views.
 //
 // Construction reads nothing; the first loadShares comes from the list screen. The model
 // reloads after every successful save of its context and follows the cloud notifications;
@@ -41,9 +47,13 @@ Q_MOC_INCLUDE("store/ShareItem.h")
 class ShareListViewModel : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(int shareCount READ shareCount NOTIFY sharesChanged)
     Q_PROPERTY(bool isSyncingFromCloud READ isSyncingFromCloud NOTIFY isSyncingFromCloudChanged)
     Q_PROPERTY(bool isUploading READ isUploading NOTIFY isUploadingChanged)
+    // The account is encrypted and this device does not hold its key: sync waits for the
+    // passphrase (SyncActivity).
+    Q_PROPERTY(bool isSyncLocked READ isSyncLocked NOTIFY isSyncLockedChanged)
+    // Why: "passphrase", "newKey" (started over elsewhere) or "keyMissing".
+    Q_PROPERTY(QString syncLockReason READ syncLockReason NOTIFY isSyncLockedChanged)
     Q_PROPERTY(QString lastCloudSyncErrorMessage READ lastCloudSyncErrorMessage NOTIFY lastCloudSyncErrorMessageChanged)
     Q_PROPERTY(QString lastSaveErrorMessage READ lastSaveErrorMessage NOTIFY lastSaveErrorMessageChanged)
     Q_PROPERTY(QString addProblemMessage READ addProblemMessage NOTIFY addProblemMessageChanged)
@@ -51,6 +61,11 @@ class ShareListViewModel : public QObject
     Q_PROPERTY(ShareSectionListModel *recentModel READ recentModel CONSTANT)
     Q_PROPERTY(ShareSectionListModel *favoritesModel READ favoritesModel CONSTANT)
     Q_PROPERTY(ShareSectionListModel *historyModel READ historyModel CONSTANT)
+    // The trash ("Recently Deleted"), most recently deleted first, in one section.
+    Q_PROPERTY(ShareSectionListModel *trashModel READ trashModel CONSTANT)
+    Q_PROPERTY(int trashCount READ trashCount NOTIFY trashCountChanged)
+    Q_PROPERTY(int trashKeepDays READ trashKeepDays CONSTANT)
+    Q_PROPERTY(ShareUndoStack *undoStack READ undoStack CONSTANT)
 
 public:
     // The current instant; injected so tests fix "now".
@@ -65,15 +80,18 @@ public:
                        SyncActivity *activity = nullptr);
     ~ShareListViewModel() override;
 
+    // Items a page of the older favourites or of the history holds.
+    static constexpr int pageSize = 100;
+
     // Published state.
-    const QList<ShareItem *> &shares() const { return m_shares; }
-    int shareCount() const { return int(m_shares.size()); }
     bool isSyncingFromCloud() const;
     // Whether an upload pass is in flight right now (from the upload notifications), so a row
     // left "syncing" by an earlier run does not spin while nothing moves.
     bool isUploading() const;
     // Null when absent; never empty when present.
     QString lastCloudSyncErrorMessage() const;
+    bool isSyncLocked() const;
+    QString syncLockReason() const;
     // Why the last save of the context failed; null once a save succeeded (whoever saved: every
     // save writes all unsaved changes).
     QString lastSaveErrorMessage() const { return m_lastSaveErrorMessage; }
@@ -84,18 +102,28 @@ public:
     const QList<ShareSection> &favoriteSections() const { return m_favoriteSections; }
     const QList<ShareSection> &historySections() const { return m_historySections; }
     bool hasHistory() const { return m_hasHistory; }
+    // The first item loaded: of the recent sections, else the favourites, else the history; null
+    // when none is.
+    ShareItem *firstShare() const;
 
     ShareSectionListModel *recentModel() const { return m_recentModel; }
     ShareSectionListModel *favoritesModel() const { return m_favoritesModel; }
     ShareSectionListModel *historyModel() const { return m_historyModel; }
+    ShareSectionListModel *trashModel() const { return m_trashModel; }
+    int trashCount() const { return m_trashCount; }
+    static int trashKeepDays();
+    ShareUndoStack *undoStack() const { return m_undoStack; }
 
     ManagedObjectContext &context() const { return m_context; }
+    // The current instant of the model's clock.
+    QDateTime now() const { return m_clock(); }
     const Calendar &calendar() const { return m_calendar; }
     SyncManagerProtocol &syncManager() const { return *m_syncManager; }
 
-    // Reloads every live item (newest createdAt first), fills in legacy items without content
-    // and rebuilds the sections. From another thread the work is posted to the main thread and
-    // the call returns at once.
+    // Reloads the recent items and the pages of older favourites and history read so far
+    // (newest createdAt first) and rebuilds the sections, then emits reloaded. A failed read
+    // empties every list. From another thread the work is posted to the main thread and the call
+    // returns at once.
     Q_INVOKABLE void loadShares();
 
     // Day sections of `items`, newest day first, titled "date.today", "date.yesterday" or the
@@ -124,10 +152,18 @@ public:
     void updateShare(ShareItem *item, const QString &title, const QString &content, const QString &contentType,
                      const QUuid &imageUUID, bool isFavorite);
     Q_INVOKABLE void toggleFavorite(ShareItem *item);
-    // Soft delete: the items are marked and hidden at once; the sync engine removes them later.
-    // An empty list does nothing.
+    // Delete: moves the items to the trash, so they leave every list at once, and emits
+    // sharesTrashed. Undo brings them back. An empty list does nothing.
     Q_INVOKABLE void deleteShares(const QList<ShareItem *> &items);
     Q_INVOKABLE void deleteShare(ShareItem *item) { deleteShares({item}); }
+    // Takes items out of the trash, back to their lists.
+    Q_INVOKABLE void restoreShares(const QList<ShareItem *> &items);
+    Q_INVOKABLE void restoreShare(ShareItem *item) { restoreShares({item}); }
+    // Delete Now and Empty Trash: removes the items for good through the soft deletion (hidden at
+    // once; the sync engine removes them on every device). Not undoable.
+    Q_INVOKABLE void deleteSharesNow(const QList<ShareItem *> &items);
+    Q_INVOKABLE void deleteShareNow(ShareItem *item) { deleteSharesNow({item}); }
+    Q_INVOKABLE void emptyTrash();
     // Clears the banner error and hands the item to the sync interface; writes and saves nothing.
     Q_INVOKABLE void retryShare(ShareItem *item);
     // Starts a cloud download unless one is running; the finish notification ends it.
@@ -145,32 +181,45 @@ public:
     Q_INVOKABLE void dismissAddProblem() { reportAddProblem(QString()); }
 
 signals:
-    void sharesChanged();
+    // After every loadShares, when the sections are published.
+    void reloaded();
     void isSyncingFromCloudChanged();
     void isUploadingChanged();
     void lastCloudSyncErrorMessageChanged();
+    void isSyncLockedChanged();
     void lastSaveErrorMessageChanged();
     void addProblemMessageChanged();
     void recentSectionsChanged();
     void favoriteSectionsChanged();
     void historySectionsChanged();
     void hasHistoryChanged();
+    void trashCountChanged();
+    // After a delete: the title of the item deleted (the first one's when several were; its text
+    // when it has no title; on one line, empty for a picture without either) and how many were,
+    // for the bar that offers Undo.
+    void sharesTrashed(const QString &title, int count);
 
 private:
     void setupSubscriptions();
     void loadSharesOnMainThread();
-    bool migrateLegacyContent();
-    void rebuildSections();
+    // Reads one more page of `model`'s group.
+    void loadMore(ShareSectionListModel *model);
+    void rebuildSections(const QList<ShareItem *> &recent, const QList<ShareItem *> &olderFavorites,
+                         const QList<ShareItem *> &history, const QDateTime &now);
     void finishEdit(Reload reload = Reload::now);
+    // Changes each item by `change` (null items skipped), records the step for undo under
+    // `undoText` (none: not undoable) and finishes the edit; returns how many items it changed.
+    int changeItems(const QList<ShareItem *> &items, const QString &undoText, const std::function<void(ShareItem &)> &change);
+    // Writes recorded states back (undo and redo) as a new local change.
+    void applyStates(const QList<ShareUndoStack::Change> &changes, bool toAfter);
+    void loadTrash();
 
-    void setShares(QList<ShareItem *> shares);
     void setLastSaveErrorMessage(const QString &message);
     void setRecentSections(QList<ShareSection> sections);
     void setFavoriteSections(QList<ShareSection> sections);
     void setHistorySections(QList<ShareSection> sections);
     void setHasHistory(bool hasHistory);
 
-    QList<ShareItem *> m_shares;
     QString m_lastSaveErrorMessage;
     QString m_addProblemMessage;
     ManagedObjectContext &m_context;
@@ -180,10 +229,15 @@ private:
     QList<ShareSection> m_favoriteSections;
     QList<ShareSection> m_historySections;
     bool m_hasHistory = false;
+    int m_favoritesLimit = pageSize;
+    int m_historyLimit = pageSize;
 
     Clock m_clock;
     ShareSectionListModel *m_recentModel;
     ShareSectionListModel *m_favoritesModel;
     ShareSectionListModel *m_historyModel;
+    ShareSectionListModel *m_trashModel;
+    int m_trashCount = 0;
+    ShareUndoStack *m_undoStack;
     SyncActivity &m_activity;
 };

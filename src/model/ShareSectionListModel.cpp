@@ -8,13 +8,15 @@ std::vector<ShareSectionListModel::Row> ShareSectionListModel::flatten(const QLi
 {
     std::size_t total = 0;
     for (const ShareSection &section : sections)
-        total += 1 + std::size_t(section.shares.size());
+        total += 1 + std::size_t(section.shares.size() + section.rowIds.size());
     std::vector<Row> rows;
     rows.reserve(total);
     for (const ShareSection &section : sections) {
-        rows.push_back(Row{nullptr, section.id, section.title});
+        rows.push_back(Row{nullptr, 0, section.id, section.title});
         for (ShareItem *item : section.shares)
-            rows.push_back(Row{item, section.id, section.title});
+            rows.push_back(Row{item, 0, section.id, section.title});
+        for (qint64 rowId : section.rowIds)
+            rows.push_back(Row{nullptr, rowId, section.id, section.title});
     }
     return rows;
 }
@@ -57,7 +59,31 @@ ShareItem *ShareSectionListModel::itemAt(int row) const
 {
     if (row < 0 || std::size_t(row) >= m_rows.size())
         return nullptr;
-    return m_rows[std::size_t(row)].item;
+    const Row &entry = m_rows[std::size_t(row)];
+    if (!entry.item && entry.rowId != 0 && m_resolver)
+        entry.item = m_resolver(entry.rowId);
+    return entry.item;
+}
+
+bool ShareSectionListModel::isHeaderRow(int row) const
+{
+    if (row < 0 || std::size_t(row) >= m_rows.size())
+        return false;
+    const Row &entry = m_rows[std::size_t(row)];
+    return entry.item == nullptr && entry.rowId == 0;
+}
+
+bool ShareSectionListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_canFetchMore && m_fetchMoreHandler;
+}
+
+void ShareSectionListModel::fetchMore(const QModelIndex &parent)
+{
+    if (canFetchMore(parent)) {
+        m_canFetchMore = false; // until the next page says whether another follows
+        m_fetchMoreHandler();
+    }
 }
 
 int ShareSectionListModel::rowCount(const QModelIndex &parent) const
@@ -71,16 +97,18 @@ QVariant ShareSectionListModel::data(const QModelIndex &index, int role) const
         return {};
     const Row &row = m_rows[std::size_t(index.row())];
     switch (role) {
-    case Qt::DisplayRole:
-        return row.item ? row.item->title() : row.sectionTitle;
+    case Qt::DisplayRole: {
+        const ShareItem *item = itemAt(index.row());
+        return item ? item->title() : row.sectionTitle;
+    }
     case IsHeaderRole:
-        return row.item == nullptr;
+        return row.item == nullptr && row.rowId == 0;
     case SectionIdRole:
         return row.sectionId;
     case SectionTitleRole:
         return row.sectionTitle;
     case ItemRole:
-        return QVariant::fromValue<QObject *>(row.item);
+        return QVariant::fromValue<QObject *>(itemAt(index.row()));
     default:
         return {};
     }

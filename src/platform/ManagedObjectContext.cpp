@@ -103,6 +103,18 @@ QString ManagedObjectContext::selectSql(const EntityDescription &entity) const
     return sql + QStringLiteral(" FROM \"%1\"").arg(entity.name);
 }
 
+QString ManagedObjectContext::fetchSql(const FetchRequest &request, const EntityDescription &entity, int limit) const
+{
+    QString sql = selectSql(entity);
+    if (request.predicate)
+        sql += QStringLiteral(" WHERE ") + request.predicate->sql;
+    if (request.sortByCreatedAtDescending && !entity.dateSortAttribute.isEmpty())
+        sql += QStringLiteral(" ORDER BY \"%1\" DESC, id DESC").arg(entity.dateSortAttribute);
+    if (limit > 0)
+        sql += QStringLiteral(" LIMIT %1").arg(limit);
+    return sql;
+}
+
 ManagedObject *ManagedObjectContext::materialize(const EntityDescription &entity, qint64 rowId,
                                                  const SqliteStatement &row)
 {
@@ -133,17 +145,13 @@ ManagedObjectContext::FetchResult ManagedObjectContext::execute(const FetchReque
         if (object->m_entity == entity)
             changed.append(object);
     }
-    const bool hasLocalChanges = !changed.isEmpty() || !m_deleted.isEmpty();
+    // Stored rows of objects changed or deleted in memory are skipped below, so a limited
+    // fetch reads that many rows more.
+    int limit = request.fetchLimit;
+    if (limit > 0)
+        limit += int(changed.size() + m_deleted.size());
 
-    QString sql = selectSql(*entity);
-    if (request.predicate)
-        sql += QStringLiteral(" WHERE ") + request.predicate->sql;
-    if (request.sortByCreatedAtDescending && !entity->dateSortAttribute.isEmpty())
-        sql += QStringLiteral(" ORDER BY \"%1\" DESC, id DESC").arg(entity->dateSortAttribute);
-    if (request.fetchLimit > 0 && !hasLocalChanges)
-        sql += QStringLiteral(" LIMIT %1").arg(request.fetchLimit);
-
-    const QByteArray utf8 = sql.toUtf8();
+    const QByteArray utf8 = fetchSql(request, *entity, limit).toUtf8();
     SqliteStatement statement(m_database, utf8.constData());
     if (!statement.isValid()) {
         result.error = StoreError{QStringLiteral("The store could not run a fetch: %1").arg(m_database.lastError())};
@@ -193,6 +201,48 @@ ManagedObjectContext::FetchResult ManagedObjectContext::execute(const FetchReque
     return result;
 }
 
+ManagedObject *ManagedObjectContext::existingObject(const QString &entityName, qint64 rowId)
+{
+    if (ManagedObject *object = m_registered.value(rowId))
+        return object->m_isDeleted ? nullptr : object;
+    const EntityDescription *entity = m_model.entity(entityName);
+    if (!entity || rowId <= 0)
+        return nullptr;
+    const QByteArray sql = (selectSql(*entity) + QStringLiteral(" WHERE id = ?")).toUtf8();
+    SqliteStatement statement(m_database, sql.constData());
+    statement.bindInt64(1, rowId);
+    if (!statement.step())
+        return nullptr;
+    return materialize(*entity, rowId, statement);
+}
+
+std::optional<StoreError> ManagedObjectContext::enumerateStoredObjects(
+    const FetchRequest &request, const std::function<bool(const ManagedObject &)> &visit)
+{
+    const EntityDescription *entity = m_model.entity(request.entityName);
+    if (!entity)
+        return StoreError{QStringLiteral("The store has no entity named “%1”.").arg(request.entityName)};
+    const QByteArray sql = fetchSql(request, *entity, request.fetchLimit).toUtf8();
+    SqliteStatement statement(m_database, sql.constData());
+    if (!statement.isValid())
+        return StoreError{QStringLiteral("The store could not run a fetch: %1").arg(m_database.lastError())};
+    if (request.predicate) {
+        for (int index = 0; index < request.predicate->arguments.size(); ++index)
+            bindArgument(statement, index + 1, request.predicate->arguments.at(index));
+    }
+    const std::unique_ptr<ManagedObject> scratch(entity->makeObject());
+    scratch->m_entity = entity;
+    while (statement.step()) {
+        scratch->m_rowId = statement.columnInt64(0);
+        scratch->readRow(statement, 1);
+        if (!visit(*scratch))
+            return std::nullopt;
+    }
+    if (statement.hasError())
+        return StoreError{QStringLiteral("The store could not be read: %1").arg(m_database.lastError())};
+    return std::nullopt;
+}
+
 void ManagedObjectContext::deleteObject(ManagedObject *object)
 {
     if (!object || object->m_context != this || object->m_isDeleted)
@@ -227,6 +277,68 @@ void ManagedObjectContext::setMetadata(const QString &key, const QString &value)
     m_pendingMetadata.insert(key, value);
 }
 
+// Writes the inserted objects, many rows to a statement, with row ids given here (one more than
+// the largest of the table, as SQLite would pick them; the save's write lock keeps them free).
+// A statement is also the unit in which the search index takes new rows in, so a save of
+// thousands of items costs a few index writes, not one for each item. The ids in the order of
+// m_inserted; nothing when a write fails, and `error` then says why.
+std::optional<QList<qint64>> ManagedObjectContext::insertNewRows(QString &error)
+{
+    auto failed = [&] {
+        error = m_database.lastError();
+        return std::nullopt;
+    };
+    QList<qint64> rowIds(m_inserted.size());
+    std::map<const EntityDescription *, QList<int>> positionsByEntity;
+    for (int position = 0; position < m_inserted.size(); ++position)
+        positionsByEntity[m_inserted.at(position)->m_entity].append(position);
+
+    for (const auto &[entity, positions] : positionsByEntity) {
+        const QByteArray largestSql = QStringLiteral("SELECT coalesce(max(id), 0) FROM \"%1\"").arg(entity->name).toUtf8();
+        SqliteStatement largest(m_database, largestSql.constData());
+        if (!largest.isValid() || !largest.step())
+            return failed();
+        qint64 nextRowId = largest.columnInt64(0) + 1;
+
+        QString columns = QStringLiteral("id");
+        for (const AttributeDescription &attribute : entity->attributes)
+            columns += QStringLiteral(", \"") + attribute.name + QLatin1Char('"');
+        const int parametersPerRow = int(entity->attributes.size()) + 1;
+        const QString oneRow =
+            QLatin1Char('(') + QStringList(parametersPerRow, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+        // SQLite takes at most 32766 parameters to a statement.
+        const int rowsPerStatement = std::clamp(32766 / parametersPerRow, 1, 500);
+
+        std::unique_ptr<SqliteStatement> statement;
+        int statementRows = 0;
+        for (int first = 0; first < positions.size(); first += rowsPerStatement) {
+            const int rows = std::min(rowsPerStatement, int(positions.size()) - first);
+            if (rows != statementRows) {
+                const QByteArray sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES %3")
+                                           .arg(entity->name, columns, QStringList(rows, oneRow).join(QLatin1Char(',')))
+                                           .toUtf8();
+                statement = std::make_unique<SqliteStatement>(m_database, sql.constData());
+                statementRows = rows;
+            }
+            if (!statement->isValid())
+                return failed();
+            int parameter = 1;
+            for (int row = first; row < first + rows; ++row) {
+                ManagedObject *object = m_inserted.at(positions.at(row));
+                rowIds[positions.at(row)] = nextRowId;
+                statement->bindInt64(parameter++, nextRowId++);
+                for (int index = 0; index < entity->attributes.size(); ++index)
+                    object->bindAttribute(index, *statement, parameter++);
+            }
+            statement->step();
+            if (statement->hasError())
+                return failed();
+            statement->reset();
+        }
+    }
+    return rowIds;
+}
+
 std::optional<StoreError> ManagedObjectContext::save()
 {
     if (!hasChanges())
@@ -241,33 +353,11 @@ std::optional<StoreError> ManagedObjectContext::save()
     if (auto error = m_database.execute("BEGIN IMMEDIATE"))
         return StoreError{QStringLiteral("The store could not start a save: %1").arg(*error)};
 
-    std::map<const EntityDescription *, std::unique_ptr<SqliteStatement>> insertStatements;
-    QList<qint64> newRowIds;
-    newRowIds.reserve(m_inserted.size());
-    for (ManagedObject *object : std::as_const(m_inserted)) {
-        const EntityDescription &entity = *object->m_entity;
-        auto &statement = insertStatements[&entity];
-        if (!statement) {
-            QString columns;
-            QString parameters;
-            for (const AttributeDescription &attribute : entity.attributes) {
-                columns += (columns.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') + attribute.name + QLatin1Char('"');
-                parameters += parameters.isEmpty() ? QStringLiteral("?") : QStringLiteral(", ?");
-            }
-            const QByteArray sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                       .arg(entity.name, columns, parameters)
-                                       .toUtf8();
-            statement = std::make_unique<SqliteStatement>(m_database, sql.constData());
-        }
-        if (!statement->isValid())
-            return fail(QStringLiteral("The store could not save a new item: "));
-        for (int index = 0; index < entity.attributes.size(); ++index)
-            object->bindAttribute(index, *statement, index + 1);
-        statement->step();
-        if (statement->hasError())
-            return fail(QStringLiteral("The store could not save a new item: "));
-        newRowIds.append(m_database.lastInsertRowId());
-        statement->reset();
+    QString insertError;
+    const std::optional<QList<qint64>> newRowIds = insertNewRows(insertError);
+    if (!newRowIds) {
+        m_database.execute("ROLLBACK");
+        return StoreError{QStringLiteral("The store could not save a new item: ") + insertError};
     }
 
     for (ManagedObject *object : std::as_const(m_updated)) {
@@ -323,7 +413,7 @@ std::optional<StoreError> ManagedObjectContext::save()
     const QList<ManagedObject *> deleted = std::exchange(m_deleted, {});
     for (int index = 0; index < inserted.size(); ++index) {
         ManagedObject *object = inserted.at(index);
-        object->m_rowId = newRowIds.at(index);
+        object->m_rowId = newRowIds->at(index);
         object->m_isInserted = false;
         object->m_changedAttributes = 0;
         m_registered.insert(object->m_rowId, object);

@@ -34,13 +34,25 @@ struct EntityDescription {
     std::function<ManagedObject *()> makeObject;
 };
 
+// One numbered step of the store layout beyond the entities' columns: tables, indexes and
+// triggers of the store's own, and rewrites of existing rows. It runs inside the transaction
+// that moves the store to `version`, after the columns of every attribute exist, and returns
+// why it failed (the whole move is then rolled back). A new store runs every step, on empty
+// tables.
+struct StoreMigration {
+    int version;
+    std::function<std::optional<QString>(SqliteDatabase &)> apply;
+};
+
 struct ManagedObjectModel {
     QList<EntityDescription> entities;
     QSet<QString> versionIdentifiers;
     // The store layout this build writes. A store of an older layout is brought up to it when
-    // it opens: attributes the older layout lacks are added as columns (absent, or 0 for a
-    // non-optional number), in one transaction.
+    // it opens, in one transaction: attributes the older layout lacks are added as columns
+    // (absent, or 0 for a non-optional number), then the migrations of the versions after the
+    // stored one run in order.
     int schemaVersion = 1;
+    QList<StoreMigration> migrations;
 
     const EntityDescription *entity(const QString &name) const;
 };
@@ -57,6 +69,8 @@ class ManagedObject : public QObject
 public:
     // A stable identity within the process, assigned when the object enters a context.
     quint64 objectID() const { return m_objectID; }
+    // The object's row in the store; 0 until its first save and after its deletion was saved.
+    qint64 storeRowId() const { return m_rowId; }
     ManagedObjectContext *managedObjectContext() const { return m_context; }
     const EntityDescription &entity() const { return *m_entity; }
     bool isInserted() const { return m_isInserted; }
@@ -112,6 +126,23 @@ public:
     };
     FetchResult execute(const FetchRequest &request);
 
+    // The object of the stored row `rowId` of the entity: the one the context holds, else one
+    // read from the store now (and held from then on). Null when the row is not stored (any
+    // more) or its object was deleted in the context. For lists that keep row ids of items
+    // they show only when shown.
+    ManagedObject *existingObject(const QString &entityName, qint64 rowId);
+
+    // Calls `visit` with each stored row that matches `request` (predicate, order and limit), as
+    // a scratch object that the context does not hold and that is valid during the call only,
+    // until `visit` returns false. Changes not yet saved are not seen. For reading many rows
+    // without keeping them, such as a listing of every item. Returns the error of a failed read.
+    std::optional<StoreError> enumerateStoredObjects(const FetchRequest &request,
+                                                     const std::function<bool(const ManagedObject &)> &visit);
+
+    // The connection, for store code that reads rows of its own (a search); such reads see the
+    // saved state only.
+    SqliteDatabase &database() const { return m_database; }
+
     // Removes the object from the context's results now and from the store at the next save.
     // The object stays valid (and owned by the context) for callers that still hold it.
     void deleteObject(ManagedObject *object);
@@ -147,9 +178,12 @@ signals:
                  const QList<ManagedObject *> &updated, const QList<ManagedObject *> &deleted);
 
 private:
+    std::optional<QList<qint64>> insertNewRows(QString &error);
     ManagedObject *materialize(const EntityDescription &entity, qint64 rowId, const SqliteStatement &row);
     void adopt(ManagedObject *object, const EntityDescription &entity);
     QString selectSql(const EntityDescription &entity) const;
+    // The SELECT of `request` over `entity`, with the given row limit (0: none).
+    QString fetchSql(const FetchRequest &request, const EntityDescription &entity, int limit) const;
 
     const ManagedObjectModel &m_model;
     SqliteDatabase &m_database;

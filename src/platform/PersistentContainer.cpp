@@ -142,7 +142,7 @@ std::optional<QString> PersistentContainer::openStore()
     const qint64 storedVersion = layout.version;
 
     if (storedVersion > 0 && storedVersion < m_model.schemaVersion) {
-        if (auto error = migrate())
+        if (auto error = migrate(storedVersion))
             return QStringLiteral("%1 could not be brought up to this version of Stashline (store version %2): %3")
                 .arg(where)
                 .arg(storedVersion)
@@ -168,11 +168,27 @@ std::optional<QString> PersistentContainer::openStore()
         sql += QStringLiteral("CREATE TABLE StoreMetadata (key TEXT PRIMARY KEY, value TEXT);");
         sql += QStringLiteral("INSERT INTO StoreMetadata VALUES ('modelVersion', '%1');")
                    .arg(QStringList(m_model.versionIdentifiers.values()).join(QLatin1Char(',')));
-        sql += QStringLiteral("PRAGMA user_version = %1; COMMIT;").arg(m_model.schemaVersion);
-        if (auto error = m_database.execute(sql.toUtf8().constData())) {
+        sql += QStringLiteral("PRAGMA user_version = %1;").arg(m_model.schemaVersion);
+        std::optional<QString> error = m_database.execute(sql.toUtf8().constData());
+        if (!error)
+            error = runMigrations(0);
+        if (!error)
+            error = m_database.execute("COMMIT");
+        if (error) {
             m_database.execute("ROLLBACK");
             return QStringLiteral("%1 could not be set up: %2").arg(where, *error);
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> PersistentContainer::runMigrations(qint64 storedVersion)
+{
+    for (const StoreMigration &migration : m_model.migrations) {
+        if (migration.version <= storedVersion || migration.version > m_model.schemaVersion)
+            continue;
+        if (auto error = migration.apply(m_database))
+            return QStringLiteral("step %1: %2").arg(migration.version).arg(*error);
     }
     return std::nullopt;
 }
@@ -197,7 +213,7 @@ std::optional<QString> PersistentContainer::checkLayout(qint64 storedVersion, co
     return std::nullopt;
 }
 
-std::optional<QString> PersistentContainer::migrate()
+std::optional<QString> PersistentContainer::migrate(qint64 storedVersion)
 {
     // One transaction: a step that fails leaves the file as it was.
     if (auto error = m_database.execute("BEGIN IMMEDIATE"))
@@ -225,6 +241,8 @@ std::optional<QString> PersistentContainer::migrate()
                 return rollBack(*error);
         }
     }
+    if (auto error = runMigrations(storedVersion))
+        return rollBack(*error);
     const QString finish = QStringLiteral("UPDATE StoreMetadata SET value = '%1' WHERE key = 'modelVersion';"
                                           "PRAGMA user_version = %2;")
                                .arg(QStringList(m_model.versionIdentifiers.values()).join(QLatin1Char(',')))

@@ -46,7 +46,9 @@ private:
     // Why a store of this version with these tables cannot be used; none when it can.
     std::optional<QString> checkLayout(qint64 storedVersion, const QStringList &tables, const QString &where) const;
     // Brings a store of an older layout up to the model's, in one transaction.
-    std::optional<QString> migrate();
+    std::optional<QString> migrate(qint64 storedVersion);
+    // Runs the model's migrations after `storedVersion`, in order, inside the open transaction.
+    std::optional<QString> runMigrations(qint64 storedVersion);
 
     QString m_name;
     const ManagedObjectModel &m_model;

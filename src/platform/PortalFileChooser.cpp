@@ -98,6 +98,22 @@ bool PortalFileChooser::isAvailable() const
 bool PortalFileChooser::openFile(const QString &parentWindow, const QString &title, const QString &filterName,
                                  const QStringList &patterns)
 {
+    PortalFilter filter{filterName, {}};
+    for (const QString &pattern : patterns)
+        filter.rules.append(PortalFilterRule{0, pattern});
+    return ask(QStringLiteral("OpenFile"), parentWindow, title,
+               {{QStringLiteral("multiple"), false},
+                {QStringLiteral("filters"), QVariant::fromValue(PortalFilterList{filter})},
+                {QStringLiteral("current_filter"), QVariant::fromValue(filter)}});
+}
+
+bool PortalFileChooser::saveFile(const QString &parentWindow, const QString &title, const QString &suggestedName)
+{
+    return ask(QStringLiteral("SaveFile"), parentWindow, title, {{QStringLiteral("current_name"), suggestedName}});
+}
+
+bool PortalFileChooser::ask(const QString &method, const QString &parentWindow, const QString &title, QVariantMap options)
+{
     if (isOpen())
         return false;
 
@@ -106,18 +122,10 @@ bool PortalFileChooser::openFile(const QString &parentWindow, const QString &tit
     const QString token = PortalRequest::newToken();
     listenForResponse(PortalRequest::path(m_bus, token));
 
-    PortalFilter filter{filterName, {}};
-    for (const QString &pattern : patterns)
-        filter.rules.append(PortalFilterRule{0, pattern});
-    const QVariantMap options{
-        {QStringLiteral("handle_token"), token},
-        {QStringLiteral("modal"), true},
-        {QStringLiteral("multiple"), false},
-        {QStringLiteral("filters"), QVariant::fromValue(PortalFilterList{filter})},
-        {QStringLiteral("current_filter"), QVariant::fromValue(filter)},
-    };
+    options.insert(QStringLiteral("handle_token"), token);
+    options.insert(QStringLiteral("modal"), true);
     QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(serviceName), QString::fromLatin1(objectPath),
-                                                       QString::fromLatin1(interfaceName), QStringLiteral("OpenFile"));
+                                                       QString::fromLatin1(interfaceName), method);
     call << parentWindow << title << options;
     m_pendingCall = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(m_pendingCall, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *watcher) {

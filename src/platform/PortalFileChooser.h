@@ -8,15 +8,16 @@
 class QDBusPendingCallWatcher;
 
 // Opens the desktop's own file chooser through the XDG desktop portal
-// (org.freedesktop.portal.FileChooser on the session bus) to pick one existing file.
+// (org.freedesktop.portal.FileChooser on the session bus) to pick one existing file, or the
+// name of a file to save.
 //
 // isAvailable() says whether a portal answers on `bus` (running, or startable by the bus).
-// openFile() asks it without blocking; the answer comes as exactly one of:
+// openFile() and saveFile() ask it without blocking; the answer comes as exactly one of:
 // - fileChosen(url): the user picked a file (a local file URL as the portal hands it out);
 // - cancelled(): the user closed the chooser, or the portal ended the request itself;
 // - unavailable(reason): the portal refused the call or gave no usable answer, so the
 //   caller can fall back to another chooser.
-// A second openFile() while one request is open is ignored (returns false). Main thread.
+// A second request while one is open is ignored (returns false). Main thread.
 class PortalFileChooser : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     // `filterName` labels the glob `patterns` ("*.png").
     bool openFile(const QString &parentWindow, const QString &title, const QString &filterName,
                   const QStringList &patterns);
+    // `suggestedName` is the file name the chooser proposes.
+    bool saveFile(const QString &parentWindow, const QString &title, const QString &suggestedName);
 
 signals:
     void fileChosen(const QUrl &url);
@@ -44,6 +47,7 @@ private slots:
     void handleResponse(uint response, const QVariantMap &results);
 
 private:
+    bool ask(const QString &method, const QString &parentWindow, const QString &title, QVariantMap options);
     void listenForResponse(const QString &requestPath);
     void stopListening();
     void finishWithError(const QString &reason);

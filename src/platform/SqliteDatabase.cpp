@@ -142,6 +142,11 @@ qint64 SqliteStatement::columnInt64(int column) const
     return sqlite3_column_int64(m_statement, column);
 }
 
+double SqliteStatement::columnDouble(int column) const
+{
+    return sqlite3_column_double(m_statement, column);
+}
+
 QString SqliteStatement::columnText(int column) const
 {
     if (isNull(column))

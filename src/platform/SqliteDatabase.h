@@ -65,6 +65,7 @@ public:
 
     bool isNull(int column) const;
     qint64 columnInt64(int column) const;
+    double columnDouble(int column) const;
     QString columnText(int column) const; // NULL reads as a null QString, '' as an empty one
     QByteArray columnBlob(int column) const;
 

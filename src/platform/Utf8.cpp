@@ -24,4 +24,15 @@ QJsonDocument parseJson(const QByteArray &json, QJsonParseError *error)
     return QJsonDocument::fromJson(escaped, error);
 }
 
+std::optional<QString> decodeFileText(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
 } // namespace Utf8

@@ -1,6 +1,8 @@
 #include "PersistenceController.h"
 
+#include "LegacyContentMigration.h"
 #include "ShareItem.h"
+#include "ShareItemSearch.h"
 #include "platform/FatalError.h"
 #include "platform/GroupDirectory.h"
 
@@ -41,9 +43,14 @@ PersistentContainer *loadOrStop(std::unique_ptr<PersistentContainer> container, 
 
 const ManagedObjectModel &makeModel()
 {
-        // Layout 2 added the sync bookkeeping (change count, modification time, cloud revision,
-    // picture digest).
-    static const ManagedObjectModel model{{ShareItem::entityDescription()}, {QStringLiteral("1.5")}, 2};
+    // Layout 2 added the sync bookkeeping (change count, modification time, cloud revision,
+    // picture digest); layout 3 fills in the content of items from before items had content and
+    // adds the search index and the index the list's groups are read by; layout 4 adds the time
+    // an item went to the trash.
+    static const ManagedObjectModel model{{ShareItem::entityDescription()},
+                                          {QStringLiteral("1.5")},
+                                          4,
+                                          {legacyContentMigration(3), ShareItemSearch::indexMigration(3)}};
     return model;
 }
 

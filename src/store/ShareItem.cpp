@@ -125,6 +125,7 @@ const EntityDescription &ShareItem::entityDescription()
             {QStringLiteral("modifiedAt"), AttributeType::Date, true},
             {QStringLiteral("cloudRevision"), AttributeType::String, true},
             {QStringLiteral("imageDigest"), AttributeType::String, true},
+            {QStringLiteral("trashedAt"), AttributeType::Date, true},
         },
         QStringLiteral("createdAt"),
         {QStringLiteral("uuid")},
@@ -151,6 +152,30 @@ Predicate ShareItem::notMarkedForDeletionPredicate()
                      QStringLiteral("isMarkedForDeletion == NO")};
 }
 
+Predicate ShareItem::trashedPredicate()
+{
+    return Predicate{QStringLiteral("\"isMarkedForDeletion\" = 0 AND \"trashedAt\" IS NOT NULL"),
+                     {},
+                     [](const ManagedObject &object) {
+                         const auto &item = static_cast<const ShareItem &>(object);
+                         return !item.isMarkedForDeletion() && item.isTrashed();
+                     },
+                     QStringLiteral("isMarkedForDeletion == NO AND trashedAt != nil")};
+}
+
+Predicate ShareItem::trashedBeforePredicate(const QDateTime &cutoff)
+{
+    const qint64 cutoffMsecs = cutoff.toMSecsSinceEpoch();
+    return Predicate{QStringLiteral("\"isMarkedForDeletion\" = 0 AND \"trashedAt\" < ?"),
+                     {cutoffMsecs},
+                     [cutoffMsecs](const ManagedObject &object) {
+                         const auto &item = static_cast<const ShareItem &>(object);
+                         return !item.isMarkedForDeletion() && item.isTrashed()
+                             && item.trashedAt().toMSecsSinceEpoch() < cutoffMsecs;
+                     },
+                     QStringLiteral("isMarkedForDeletion == NO AND trashedAt < %1").arg(cutoff.toString(Qt::ISODateWithMs))};
+}
+
 Predicate ShareItem::statusOrDeletionPredicate(SyncStatus first, SyncStatus second, SyncStatus third)
 {
     const qint16 a = qint16(first), b = qint16(second), c = qint16(third);
@@ -174,6 +199,45 @@ Predicate ShareItem::uuidPredicate(const QUuid &uuid)
                      uuid.isNull() ? QVariantList{} : QVariantList{uuid.toRfc4122()},
                      [uuid](const ManagedObject &object) { return static_cast<const ShareItem &>(object).uuid() == uuid; },
                      QStringLiteral("uuid == %1").arg(uuid.toString(QUuid::WithoutBraces).toUpper())};
+}
+
+Predicate ShareItem::recentPredicate(const QDateTime &cutoff)
+{
+    const qint64 cutoffMsecs = cutoff.toMSecsSinceEpoch();
+    // "+" keeps the planner from the group index, which would read every live item.
+    return Predicate{QStringLiteral("+\"isMarkedForDeletion\" = 0 AND \"trashedAt\" IS NULL AND \"createdAt\" >= ?"),
+                     {cutoffMsecs},
+                     [cutoffMsecs](const ManagedObject &object) {
+                         const auto &item = static_cast<const ShareItem &>(object);
+                         return !item.isMarkedForDeletion() && !item.isTrashed() && item.createdAt().isValid()
+                             && item.createdAt().toMSecsSinceEpoch() >= cutoffMsecs;
+                     },
+                     QStringLiteral("isMarkedForDeletion == NO AND trashedAt == nil AND createdAt >= %1").arg(cutoff.toString(Qt::ISODateWithMs))};
+}
+
+Predicate ShareItem::undatedPredicate()
+{
+    return Predicate{QStringLiteral("+\"isMarkedForDeletion\" = 0 AND \"trashedAt\" IS NULL AND \"createdAt\" IS NULL"),
+                     {},
+                     [](const ManagedObject &object) {
+                         const auto &item = static_cast<const ShareItem &>(object);
+                         return !item.isMarkedForDeletion() && !item.isTrashed() && !item.createdAt().isValid();
+                     },
+                     QStringLiteral("isMarkedForDeletion == NO AND trashedAt == nil AND createdAt == nil")};
+}
+
+Predicate ShareItem::olderPredicate(const QDateTime &cutoff, bool isFavorite)
+{
+    const qint64 cutoffMsecs = cutoff.toMSecsSinceEpoch();
+    return Predicate{QStringLiteral("\"isMarkedForDeletion\" = 0 AND \"isFavorite\" = ? AND \"createdAt\" < ? AND \"trashedAt\" IS NULL"),
+                     {isFavorite, cutoffMsecs},
+                     [cutoffMsecs, isFavorite](const ManagedObject &object) {
+                         const auto &item = static_cast<const ShareItem &>(object);
+                         return !item.isMarkedForDeletion() && !item.isTrashed() && item.isFavorite() == isFavorite
+                             && item.createdAt().isValid() && item.createdAt().toMSecsSinceEpoch() < cutoffMsecs;
+                     },
+                     QStringLiteral("isMarkedForDeletion == NO AND trashedAt == nil AND createdAt < %1 AND isFavorite == %2")
+                         .arg(cutoff.toString(Qt::ISODateWithMs), isFavorite ? QStringLiteral("YES") : QStringLiteral("NO"))};
 }
 
 Predicate ShareItem::hasPicturePredicate()
@@ -305,6 +369,11 @@ void ShareItem::setImageDigest(const QString &digest)
     SHARE_ITEM_ASSIGN(m_imageDigest, digest, ImageDigestAttribute, imageDigestChanged);
 }
 
+void ShareItem::setTrashedAt(const QDateTime &trashedAt)
+{
+    SHARE_ITEM_ASSIGN(m_trashedAt, trashedAt, TrashedAtAttribute, trashedAtChanged);
+}
+
 void ShareItem::setLocalChangeCount(qint64 count)
 {
     SHARE_ITEM_ASSIGN(m_localChangeCount, count, LocalChangeCountAttribute, localChangeCountChanged);
@@ -369,6 +438,7 @@ void ShareItem::readRow(const SqliteStatement &row, int column)
     m_modifiedAt = readDate(row, column + ModifiedAtAttribute);
     m_cloudRevision = row.columnText(column + CloudRevisionAttribute);
     m_imageDigest = row.columnText(column + ImageDigestAttribute);
+    m_trashedAt = readDate(row, column + TrashedAtAttribute);
 }
 
 void ShareItem::bindAttribute(int attributeIndex, SqliteStatement &statement, int parameter) const
@@ -408,5 +478,7 @@ void ShareItem::bindAttribute(int attributeIndex, SqliteStatement &statement, in
         return statement.bindText(parameter, m_cloudRevision);
     case ImageDigestAttribute:
         return statement.bindText(parameter, m_imageDigest);
+    case TrashedAtAttribute:
+        return bindDate(statement, parameter, m_trashedAt);
     }
 }

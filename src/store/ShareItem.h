@@ -35,6 +35,8 @@ class ShareItem : public ManagedObject
     Q_PROPERTY(QDateTime modifiedAt READ modifiedAt WRITE setModifiedAt NOTIFY modifiedAtChanged)
     Q_PROPERTY(QString cloudRevision READ cloudRevision WRITE setCloudRevision NOTIFY cloudRevisionChanged)
     Q_PROPERTY(QString imageDigest READ imageDigest WRITE setImageDigest NOTIFY imageDigestChanged)
+    Q_PROPERTY(QDateTime trashedAt READ trashedAt WRITE setTrashedAt NOTIFY trashedAtChanged)
+    Q_PROPERTY(bool isTrashed READ isTrashed NOTIFY trashedAtChanged)
     Q_PROPERTY(QString contentKindName READ contentKindName NOTIFY contentTypeChanged)
     Q_PROPERTY(QUrl linkURL READ linkURL NOTIFY linkInputsChanged)
 
@@ -59,10 +61,23 @@ public:
     static FetchRequest fetchRequest();
     // "isMarkedForDeletion == NO"
     static Predicate notMarkedForDeletionPredicate();
+    // The trash: "isMarkedForDeletion == NO AND trashedAt != nil".
+    static Predicate trashedPredicate();
+    // The trash older than `cutoff`: "isMarkedForDeletion == NO AND trashedAt < cutoff".
+    static Predicate trashedBeforePredicate(const QDateTime &cutoff);
     // "(syncStatus == a OR syncStatus == b OR syncStatus == c) OR isMarkedForDeletion == YES"
     static Predicate statusOrDeletionPredicate(SyncStatus first, SyncStatus second, SyncStatus third);
     // "uuid == %@"
     static Predicate uuidPredicate(const QUuid &uuid);
+    // The list's recent group is the items of these two: "isMarkedForDeletion == NO AND trashedAt
+    // == nil AND createdAt >= cutoff", and the same with "createdAt == nil" (an item without a
+    // creation date counts as created now). Items in the trash are in none of the list's groups. Apart, each reads only its own items through the index of
+    // creation dates.
+    static Predicate recentPredicate(const QDateTime &cutoff);
+    static Predicate undatedPredicate();
+    // The older items: "isMarkedForDeletion == NO AND trashedAt == nil AND createdAt < cutoff AND
+    // isFavorite == isFavorite", the older favourites or the history.
+    static Predicate olderPredicate(const QDateTime &cutoff, bool isFavorite);
     // "imageUUID != nil": the items that hold a picture.
     static Predicate hasPicturePredicate();
     // "syncStatus == %@ AND isMarkedForDeletion == NO"
@@ -119,6 +134,13 @@ public:
     QString imageDigest() const { return m_imageDigest; }
     void setImageDigest(const QString &digest);
 
+    // When the user moved the item to the trash; invalid while it is not there. An item in the
+    // trash leaves every list and search and is removed for good (the soft deletion) once it has
+    // been there for Trash::keepDays days, or when the user empties the trash.
+    QDateTime trashedAt() const { return m_trashedAt; }
+    void setTrashedAt(const QDateTime &trashedAt);
+    bool isTrashed() const { return m_trashedAt.isValid(); }
+
     // Records a local change made at `when` (the wall clock): counts it, stamps it later than
     // every change this store has seen (see ChangeClock), and marks the item pending. Every
     // editing operation ends with this.
@@ -158,6 +180,7 @@ signals:
     void modifiedAtChanged();
     void cloudRevisionChanged();
     void imageDigestChanged();
+    void trashedAtChanged();
     void linkInputsChanged();
 
 private:
@@ -179,6 +202,7 @@ private:
         ModifiedAtAttribute,
         CloudRevisionAttribute,
         ImageDigestAttribute,
+        TrashedAtAttribute,
     };
 
     // Model defaults; awakeFromInsert() fills the rest of a new record.
@@ -199,4 +223,5 @@ private:
     QDateTime m_modifiedAt;
     QString m_cloudRevision;
     QString m_imageDigest;
+    QDateTime m_trashedAt;
 };

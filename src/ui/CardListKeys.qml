@@ -5,10 +5,12 @@ import Stashline
 // (tabStop); Up and Down move to the card above or below in the order shown (Home and End to
 // the first and the last), skipping section headers, and scroll it into view. A card that gets
 // focus any other way (a click, Tab onto a current card scrolled away) becomes current and is
-// scrolled into view too.
+// scrolled into view too. Up from the first card goes back to the search field, when the list
+// has one.
 QtObject {
     id: keys
     required property ListView view
+    property SearchField field: null
 
     function isCard(index) {
         const model = view.model
@@ -39,9 +41,23 @@ QtObject {
             focusCard(cardFrom(-1, 1))
         else if (step === 2)
             focusCard(cardFrom(view.count, -1))
-        else
+        else if (step === -1 && cardFrom(index, step) < 0 && field) {
+            view.positionViewAtBeginning()
+            field.input.forceActiveFocus(Qt.BacktabFocusReason)
+        } else
             focusCard(cardFrom(index, step))
     }
+    function focusFirstCard() { focusCard(cardFrom(-1, 1)) }
+    // The card at `index` is about to leave the list (deleted, restored): the list's page takes
+    // the focus first, so the leaving card cannot keep it (a focused delegate would stay drawn
+    // over its neighbours), and then hands it on to the card that takes its place.
+    function handOver(index) {
+        release()
+        Qt.callLater(function() { focusCard(isCard(index) ? index : cardFrom(index, -1)) })
+    }
+    // The list's page takes the focus from the cards (before a dialog about a card opens, so the
+    // focus does not return to a card that is gone).
+    function release() { view.parent.forceActiveFocus() }
     function cardFocused(index) {
         view.currentIndex = index
         view.positionViewAtIndex(index, ListView.Contain)

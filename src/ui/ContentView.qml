@@ -48,6 +48,7 @@ Item {
             }
             AboutView {
                 id: aboutView
+                viewModel: content.viewModel
                 feedbackEmail: content.feedbackEmail
                 appStoreURL: content.appStoreURL
                 reviewURL: content.reviewURL
@@ -55,6 +56,30 @@ Item {
                 termsOfUseURL: content.termsOfUseURL
             }
         }
+    }
+
+    UndoBar {
+        id: undoBar
+        viewModel: content.viewModel
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 24
+        z: 10
+    }
+
+    // Undo and redo of this session's deletes, edits and favourite changes. A text field that
+    // has the focus keeps these keys for its own typing.
+    Shortcut {
+        objectName: "undoShortcut"
+        sequences: [StandardKey.Undo]
+        enabled: content.viewModel.undoStack.canUndo
+        onActivated: content.viewModel.undoStack.undo()
+    }
+    Shortcut {
+        objectName: "redoShortcut"
+        sequences: ["Ctrl+Shift+Z"]
+        enabled: content.viewModel.undoStack.canRedo
+        onActivated: content.viewModel.undoStack.redo()
     }
 
     Connections {

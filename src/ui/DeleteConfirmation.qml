@@ -3,23 +3,34 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Stashline
 
-// The delete confirmation: a modal dialog with a destructive Delete and a Cancel. It holds the
-// items it will delete; either button empties that list and closes the dialog.
+// The confirmation before removing items for good (Delete Now, Empty Trash): a modal dialog
+// with a destructive button and a Cancel. It holds the items it will delete, or empties the
+// whole trash, whose count its title states; either button empties that list and closes it.
 Dialog {
     id: dialog
     objectName: "deleteConfirmation"
 
     property ShareListViewModel viewModel
     property list<ShareItem> itemsToDelete
+    property bool emptiesTrash: false
 
     function ask(items) {
+        emptiesTrash = false
         itemsToDelete = items
+        open()
+    }
+    function askEmptyTrash() {
+        emptiesTrash = true
+        itemsToDelete = []
         open()
     }
     function confirm() {
         const items = Array.from(itemsToDelete)
         itemsToDelete = []
-        viewModel.deleteShares(items)
+        if (emptiesTrash)
+            viewModel.emptyTrash()
+        else
+            viewModel.deleteSharesNow(items)
         close()
     }
     function cancel() {
@@ -32,7 +43,8 @@ Dialog {
     x: parent ? Math.round((parent.width - width) / 2) : 0
     y: parent ? Math.round((parent.height - height) / 2) : 0
     width: 380
-    title: qsTrId("general.delete.confirmation.title")
+    title: emptiesTrash ? qsTrId("share.trash.empty.confirmation.title %1").arg(viewModel ? viewModel.trashCount : 0)
+                        : qsTrId("general.delete.confirmation.title")
     closePolicy: Popup.CloseOnEscape
     onRejected: itemsToDelete = []
     padding: 20
@@ -92,7 +104,7 @@ Dialog {
             }
             ThemedButton {
                 objectName: "deleteConfirmButton"
-                text: qsTrId("general.delete")
+                text: dialog.emptiesTrash ? qsTrId("share.trash.empty") : qsTrId("general.delete")
                 role: "destructive"
                 onClicked: dialog.confirm()
             }

@@ -60,6 +60,14 @@ void ImageFileChooser::setFilterName(const QString &filterName)
     emit filterNameChanged();
 }
 
+void ImageFileChooser::setPatterns(const QStringList &patterns)
+{
+    if (patterns == m_patterns)
+        return;
+    m_patterns = patterns;
+    emit patternsChanged();
+}
+
 void ImageFileChooser::setOpen(bool isOpen)
 {
     if (isOpen == m_isOpen)
@@ -84,8 +92,10 @@ void ImageFileChooser::open(QWindow *window)
             openDialog();
         });
     }
+    const QString parentWindow = portalWindowIdentifier(window);
     if (m_portal->isAvailable()
-        && m_portal->openFile(portalWindowIdentifier(window), m_title, m_filterName, imagePatterns()))
+        && (m_savesFile ? m_portal->saveFile(parentWindow, m_title, m_suggestedName)
+                        : m_portal->openFile(parentWindow, m_title, m_filterName, patterns())))
         return;
     openDialog();
 }
@@ -100,11 +110,14 @@ void ImageFileChooser::openDialog()
     auto *dialog = new QFileDialog(nullptr, m_title);
     m_dialog = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(QStringLiteral("%1 (%2)").arg(m_filterName, imagePatterns().join(QLatin1Char(' '))));
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    dialog->setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
+    dialog->setAcceptMode(m_savesFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(m_savesFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(QStringLiteral("%1 (%2)").arg(m_filterName, patterns().join(QLatin1Char(' '))));
+    const QString folder = QStandardPaths::writableLocation(m_patterns.isEmpty() ? QStandardPaths::PicturesLocation
+                                                                                 : QStandardPaths::DocumentsLocation);
+    dialog->setDirectory(QDir(folder).exists() ? folder : QDir::homePath());
+    if (m_savesFile)
+        dialog->selectFile(m_suggestedName);
     dialog->setWindowModality(Qt::ApplicationModal);
     // Qt's own dialog (no platform dialog here): the size, type and date columns as wide as
     // what they show, in any language, and the name column the rest.

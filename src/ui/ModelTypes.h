@@ -25,6 +25,14 @@ struct ShareSectionListModelForeign
     QML_UNCREATABLE("Section lists belong to the list model.")
 };
 
+struct ShareUndoStackForeign
+{
+    Q_GADGET
+    QML_FOREIGN(ShareUndoStack)
+    QML_NAMED_ELEMENT(ShareUndoStack)
+    QML_UNCREATABLE("The undo history belongs to the list model.")
+};
+
 struct ShareItemForeign
 {
     Q_GADGET

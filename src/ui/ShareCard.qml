@@ -15,6 +15,8 @@ AbstractButton {
     property bool showsTrashButton: false
     property real contentInset: 0
     property bool uploadInFlight: false
+    // The words of a search to mark in the card's texts; none outside a search.
+    property var highlightTerms: []
     // The list's current card: the one Tab reaches, with its controls.
     property bool isCurrent: true
 
@@ -96,6 +98,7 @@ AbstractButton {
             headerTrailingInset: card.showsTrashButton ? 24 : 0
             height: implicitHeight
             share: card.share
+            highlightTerms: card.highlightTerms
             uploadInFlight: card.uploadInFlight
             controlsOnTab: card.isCurrent
             onRetry: card.retryRequested()

@@ -17,9 +17,7 @@ Item {
     property string selectedScope: initialScope(Qt.application.arguments)
     readonly property ShareSectionListModel shownModel: selectedScope === "favorites" ? viewModel.favoritesModel : viewModel.recentModel
     readonly property bool showingAddShareSheet: addSheet.opened
-    readonly property alias itemsToDelete: deleteConfirmation.itemsToDelete
     readonly property alias navigation: stack
-    readonly property alias deleteDialog: deleteConfirmation
     readonly property alias addSheetPopup: addSheet
     // The tray panel's short window gets a tighter header.
     readonly property bool isCompact: height > 0 && height < 560
@@ -31,7 +29,8 @@ Item {
         return "recent"
     }
     function showAddSheet() { addSheet.open() }
-    function requestDelete(share) { deleteConfirmation.ask([share]) }
+    // Delete moves the item to the trash at once; the undo bar and Ctrl+Z bring it back.
+    function requestDelete(share) { viewModel.deleteShare(share) }
     function openEditor(share) {
         stack.push(editPage, { item: share })
     }
@@ -82,8 +81,19 @@ Item {
     Component {
         id: listPage
         Item {
-            // The header stays put above the scrolling list: title, toolbar, banner and chips.
-            // A banner that appears makes the list shorter and scrolls nothing away.
+            // Results of the search field, over every item.
+            ShareSearch {
+                id: searchModel
+                viewModel: screen.viewModel
+            }
+            Shortcut {
+                sequences: [StandardKey.Find, "/"]
+                enabled: screen.visible && stack.depth === 1 && !screen.showingAddShareSheet
+                onActivated: searchField.focusField()
+            }
+
+            // The header stays put above the scrolling list: title, toolbar, search field, banner
+            // and chips. A banner that appears makes the list shorter and scrolls nothing away.
             Column {
                 id: fixedHeader
                 objectName: "listHeader"
@@ -142,15 +152,24 @@ Item {
                     }
                 }
 
+                SearchField {
+                    id: searchField
+                    x: 24
+                    width: parent.width - 48
+                    searchResults: searchModel
+                    onResultsRequested: list.cardKeys.focusFirstCard()
+                }
+
                 SyncBanner {
                     x: 24
                     width: parent.width - 48
                     viewModel: screen.viewModel
                 }
 
-                // Scope chips.
+                // Scope chips; a search looks through every item, so they step aside meanwhile.
                 Row {
                     x: 24
+                    visible: !searchModel.isActive
                     spacing: 10
                     Repeater {
                         model: ["recent", "favorites"]
@@ -182,7 +201,7 @@ Item {
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
                 topMargin: screen.isCompact ? 2 : 12
-                model: screen.shownModel
+                model: searchModel.isActive ? searchModel.results : screen.shownModel
                 clip: true
                 reuseItems: true
                 cacheBuffer: 400
@@ -191,18 +210,25 @@ Item {
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ThemedScrollBar {}
 
-                readonly property CardListKeys cardKeys: CardListKeys { view: list }
+                readonly property CardListKeys cardKeys: CardListKeys { view: list; field: searchField }
 
                 footer: Item {
                     width: list.width
-                    height: emptyState.visible ? emptyState.height + 40 : 40
+                    height: emptyState.visible ? emptyState.height + 40 : noResults.visible ? noResults.height + 80 : 40
                     EmptyState {
                         id: emptyState
                         objectName: "emptyState"
-                        visible: screen.shownModel.isEmpty
+                        visible: !searchModel.isActive && screen.shownModel.isEmpty
                         x: 24
                         width: parent.width - 48
                         onAddRequested: screen.showAddSheet()
+                    }
+                    NoSearchResults {
+                        id: noResults
+                        x: 24
+                        y: 40
+                        width: parent.width - 48
+                        searchResults: searchModel
                     }
                 }
 
@@ -247,12 +273,17 @@ Item {
                                 x: 24
                                 width: parent.width - 48
                                 share: rowLoader.item
+                                highlightTerms: searchModel.isActive ? searchModel.highlightTerms : []
                                 uploadInFlight: screen.isUploading
                                 isCurrent: rowLoader.index === list.cardKeys.tabStop
                                 onFocusEntered: list.cardKeys.cardFocused(rowLoader.index)
                                 onStepRequested: function(step) { list.cardKeys.step(rowLoader.index, step) }
+                                Keys.onEscapePressed: function(event) { event.accepted = searchField.clearFromResults() }
                                 onOpenRequested: screen.openEditor(rowLoader.item)
-                                onDeleteRequested: screen.requestDelete(rowLoader.item)
+                                onDeleteRequested: {
+                                    list.cardKeys.handOver(rowLoader.index)
+                                    screen.requestDelete(rowLoader.item)
+                                }
                                 onFavoriteRequested: screen.viewModel.toggleFavorite(rowLoader.item)
                                 onRetryRequested: screen.viewModel.retryShare(rowLoader.item)
                             }
@@ -273,11 +304,6 @@ Item {
 
     AddShareView {
         id: addSheet
-        viewModel: screen.viewModel
-    }
-
-    DeleteConfirmation {
-        id: deleteConfirmation
         viewModel: screen.viewModel
     }
 }

@@ -15,6 +15,9 @@ Item {
     // Room the host keeps free at the header's trailing end (for a corner button); the link
     // preview and the picture below still span the full width.
     property real headerTrailingInset: 0
+    // The words of a search to mark in the title and the secondary line; none outside a search.
+    property var highlightTerms: []
+    readonly property bool isHighlighting: highlightTerms.length > 0
     // The badge and the link card take Tab focus (a list gives it to its current card only).
     property bool controlsOnTab: true
     signal retry()
@@ -79,8 +82,11 @@ Item {
                 Text {
                     objectName: "share-row-title"
                     width: parent.width
-                    text: row.titleText
-                    textFormat: Text.PlainText
+                    // While searching the matches are marked: the text is escaped, so it still
+                    // reads exactly as typed.
+                    text: row.isHighlighting ? SearchHighlight.highlighted(row.titleText, row.highlightTerms, Theme.accentText)
+                                             : row.titleText
+                    textFormat: row.isHighlighting ? Text.StyledText : Text.PlainText
                     font.pixelSize: Theme.rowTitleSize
                     font.weight: Font.DemiBold
                     color: Theme.primary
@@ -92,8 +98,10 @@ Item {
                     objectName: "shareRowSecondary"
                     width: parent.width
                     visible: row.secondaryText.length > 0
-                    text: row.secondaryText
-                    textFormat: Text.PlainText
+                    text: row.isHighlighting ? SearchHighlight.highlighted(SearchHighlight.excerpt(row.secondaryText, row.highlightTerms),
+                                                                           row.highlightTerms, Theme.accentText)
+                                             : row.secondaryText
+                    textFormat: row.isHighlighting ? Text.StyledText : Text.PlainText
                     font.pixelSize: Theme.calloutSize
                     color: Theme.secondary
                     wrapMode: Text.Wrap

@@ -6,7 +6,9 @@ import Stashline
 // The list's banner: a failed save of the user's changes first (they are only in memory until
 // Try Again or a later save succeeds), then files sent from outside that could not be added
 // (until dismissed); without a usable account, a calm note that items are kept on this computer
-// with "Set Up Sync…" (or, for an account file that cannot be used, why); else the syncing row
+// with "Set Up Sync…" (or, for an account file that cannot be used, why); for an encrypted account
+// whose key this device does not hold, "Enter your passphrase to sync" with the way to the
+// account page (nothing is sent or applied meanwhile); else the syncing row
 // while a cloud pass runs (it wins over an old error), else the cloud failure card with the
 // error text and a retry button, else nothing.
 Item {
@@ -18,6 +20,7 @@ Item {
                                   : viewModel.addProblemMessage.length > 0 ? "addFailed"
                                   : AccountManager.state === "problem" ? "accountProblem"
                                   : AccountManager.state === "signedOut" ? "local"
+                                  : viewModel.isSyncLocked ? "locked"
                                   : viewModel.isSyncingFromCloud ? "syncing"
                                   : viewModel.lastCloudSyncErrorMessage.length > 0 ? "failed" : "none"
 
@@ -27,6 +30,7 @@ Item {
                   : state === "addFailed" ? addFailedCard.height
                   : state === "accountProblem" ? accountProblemCard.height
                   : state === "local" ? localCard.height
+                  : state === "locked" ? lockedCard.height
                   : state === "failed" ? failedCard.height : 0
 
     // A problem: its headline, the reason in the user's or the server's words, and what can be
@@ -171,6 +175,69 @@ Item {
                 objectName: "bannerSetUpSyncButton"
                 Layout.alignment: Qt.AlignVCenter
                 text: qsTrId("account.banner.setUp")
+                small: true
+                onClicked: AccountManager.requestAccountPage()
+            }
+        }
+    }
+
+    // The account is encrypted and this device does not hold its key: sync waits for the
+    // passphrase (or, after a start-over elsewhere, the new one).
+    Rectangle {
+        id: lockedCard
+        objectName: "lockedBanner"
+        visible: banner.state === "locked"
+        width: banner.width
+        height: lockedRow.implicitHeight + 20
+        radius: 18
+        color: Theme.withOpacity(Theme.accent, 0.06)
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.accent, 0.14)
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: qsTrId("encryption.banner.locked")
+        // The tray panel's narrow banner puts the button under the text.
+        GridLayout {
+            id: lockedRow
+            x: 14
+            y: 10
+            width: parent.width - 28
+            columns: banner.width > 420 ? 3 : 1
+            columnSpacing: 12
+            rowSpacing: 8
+            SymbolIcon {
+                visible: banner.width > 420
+                Layout.alignment: Qt.AlignVCenter
+                name: "lock"
+                size: Theme.bodySize + 4
+                color: Theme.secondary
+            }
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 2
+                Text {
+                    objectName: "lockedBannerText"
+                    Layout.fillWidth: true
+                    text: qsTrId("encryption.banner.locked")
+                    font.pixelSize: Theme.calloutSize
+                    font.weight: Font.DemiBold
+                    color: Theme.primary
+                    wrapMode: Text.Wrap
+                }
+                Text {
+                    Layout.fillWidth: true
+                    text: banner.viewModel.syncLockReason === "newKey" ? qsTrId("encryption.banner.newKey")
+                        : banner.viewModel.syncLockReason === "keyMissing" ? qsTrId("encryption.banner.keyMissing")
+                        : qsTrId("encryption.banner.waiting")
+                    font.pixelSize: Theme.footnoteSize
+                    color: Theme.secondary
+                    wrapMode: Text.Wrap
+                }
+            }
+            ThemedButton {
+                objectName: "bannerEnterPassphraseButton"
+                Layout.alignment: banner.width > 420 ? Qt.AlignVCenter : Qt.AlignLeft
+                text: qsTrId("encryption.banner.enter")
+                role: "accent"
                 small: true
                 onClicked: AccountManager.requestAccountPage()
             }

@@ -125,7 +125,11 @@ private slots:
                                           << QByteArray("'ad' is no command");
         QTest::newRow("both scopes") << QStringList{QStringLiteral("list"), QStringLiteral("--favorites"),
                                                     QStringLiteral("--history")}
-                                     << QByteArray() << 2 << QByteArray("not both");
+                                     << QByteArray() << 2 << QByteArray("one of");
+        QTest::newRow("search without a query") << QStringList{QStringLiteral("list"), QStringLiteral("--search")}
+                                                << QByteArray() << 2 << QByteArray("--search");
+        QTest::newRow("search for nothing") << QStringList{QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral(" ")}
+                                            << QByteArray() << 2 << QByteArray("needs a QUERY");
         QTest::newRow("blank stdin") << QStringList{QStringLiteral("add"), QStringLiteral("-")} << QByteArray(" \n\t")
                                      << 1 << QByteArray("Nothing to add");
         QTest::newRow("invalid UTF-8") << QStringList{QStringLiteral("add"), QStringLiteral("-")}
@@ -139,6 +143,25 @@ private slots:
                                       << QByteArray("no item 7");
         QTest::newRow("no item link") << QStringList{QStringLiteral("open"), QStringLiteral("bogus")} << QByteArray()
                                       << 1 << QByteArray("neither");
+        const QString account = QStringLiteral("account");
+        QTest::newRow("account verb") << QStringList{account, QStringLiteral("lock")} << QByteArray() << 2
+                                      << QByteArray("not 'lock'");
+        QTest::newRow("sign-in without a user") << QStringList{account, QStringLiteral("sign-in"), QStringLiteral("https://h")}
+                                                << QByteArray("pw\n") << 2 << QByteArray("--user");
+        QTest::newRow("status with an argument") << QStringList{account, QStringLiteral("status"), QStringLiteral("x")}
+                                                 << QByteArray() << 2 << QByteArray("no arguments");
+        QTest::newRow("no passphrase") << QStringList{account, QStringLiteral("unlock")} << QByteArray("\n") << 2
+                                       << QByteArray("No passphrase");
+        QTest::newRow("encrypt signed out") << QStringList{account, QStringLiteral("encrypt")}
+                                            << QByteArray("long enough passphrase\n") << 1 << QByteArray("Sign in");
+        QTest::newRow("delete what") << QStringList{QStringLiteral("delete")} << QByteArray() << 2 << QByteArray("delete");
+        QTest::newRow("restore from an empty trash") << QStringList{QStringLiteral("restore"), QStringLiteral("1")} << QByteArray()
+                                                     << 1 << QByteArray("Recently Deleted is empty");
+        QTest::newRow("trash and history") << QStringList{QStringLiteral("list"), QStringLiteral("--trash"), QStringLiteral("--history")}
+                                           << QByteArray() << 2 << QByteArray("--trash");
+        QTest::newRow("export where") << QStringList{QStringLiteral("export")} << QByteArray() << 2 << QByteArray("FILE");
+        QTest::newRow("import an unknown format") << QStringList{QStringLiteral("import"), textFile} << QByteArray() << 1
+                                                  << QByteArray("not a file Stashline can import");
     }
     void refusals()
     {
@@ -151,6 +174,22 @@ private slots:
         QVERIFY2(result.error.contains(message), result.error.constData());
         QVERIFY(result.output.isEmpty());
         QCOMPARE(listed().size(), 0);
+    }
+
+    // `account status` without an account says so, as text and as JSON, and `stashline add`
+    // needs no account at all.
+    void accountStatusSignedOut()
+    {
+        const Result text = run({QStringLiteral("account"), QStringLiteral("status")});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY2(text.output.contains("Not signed in"), text.output.constData());
+        const Result json = run({QStringLiteral("account"), QStringLiteral("status"), QStringLiteral("--json")});
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject status = QJsonDocument::fromJson(json.output).object();
+        QCOMPARE(status.value(QStringLiteral("signedIn")), QJsonValue(false));
+        QCOMPARE(status.value(QStringLiteral("encrypted")), QJsonValue(false));
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("kept here")}).exitCode, 0);
+        QCOMPARE(listed().size(), 1);
     }
 
     // Without a running instance: notes, links, favourites, pictures and a 10 MB pipe are stored
@@ -199,6 +238,48 @@ private slots:
         QVERIFY(run({QStringLiteral("copy"), QStringLiteral("4")}).output.contains("https://example.com/a"));
         const QString uuid = items.at(3)[QStringLiteral("uuid")].toString();
         QCOMPARE(run({QStringLiteral("copy"), uuid.toUpper()}).exitCode, 0);
+    }
+
+    // delete moves to the trash (out of every list and search), list --trash numbers the trash on
+    // its own, restore brings an item back; export and import carry every item, the trash
+    // included, into another store, and a second import adds nothing.
+    void trashAndTransfer()
+    {
+        for (const char *text : {"first note", "second note", "third note"})
+            QCOMPARE(run({QStringLiteral("add"), QString::fromLatin1(text)}).exitCode, 0);
+        const QString secondUuid = listed().at(1)[QStringLiteral("uuid")].toString();
+        const Result deleted = run({QStringLiteral("delete"), QStringLiteral("2")});
+        QCOMPARE(deleted.exitCode, 0);
+        QVERIFY2(deleted.output.contains("second note"), deleted.output.constData());
+        QCOMPARE(listed().size(), 2);
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("second")}).exitCode, 1);
+        QCOMPARE(run({QStringLiteral("copy"), secondUuid}).exitCode, 1); // in the trash: restore first
+        const Result trash = run({QStringLiteral("list"), QStringLiteral("--trash"), QStringLiteral("--json")});
+        const QJsonArray trashed = Utf8::parseJson(trash.output).array();
+        QCOMPARE(trashed.size(), 1);
+        QCOMPARE(trashed.at(0)[QStringLiteral("uuid")].toString(), secondUuid);
+        QCOMPARE(trashed.at(0)[QStringLiteral("index")].toInt(), 1);
+        QVERIFY(!trashed.at(0)[QStringLiteral("trashed")].toString().isEmpty());
+        QVERIFY(run({QStringLiteral("list"), QStringLiteral("--trash"), QStringLiteral("--search"), QStringLiteral("second")})
+                    .output.contains("second note"));
+        QCOMPARE(run({QStringLiteral("delete"), QStringLiteral("1")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("restore"), secondUuid}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("restore"), QStringLiteral("5")}).exitCode, 1);
+        QCOMPARE(listed().size(), 2);
+
+        const QString archive = m_group.filePath(QStringLiteral("all.zip"));
+        QCOMPARE(run({QStringLiteral("export"), archive}).exitCode, 0);
+        const QJsonArray before = listed();
+        const QString firstGroup = m_environment.value(QStringLiteral("STASHLINE_GROUP_DIR"));
+        QTemporaryDir other;
+        m_environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), other.path());
+        const Result imported = run({QStringLiteral("import"), archive});
+        QCOMPARE(imported.exitCode, 0);
+        QVERIFY2(imported.output.contains("New: 3"), imported.output.constData());
+        QCOMPARE(listed(), before);
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--trash"), QStringLiteral("--json")}).output.count("\"uuid\""), 1);
+        QVERIFY(run({QStringLiteral("import"), archive}).output.contains("New: 0"));
+        m_environment.insert(QStringLiteral("STASHLINE_GROUP_DIR"), firstGroup);
     }
 
     // Adds started together each get the store in turn: none fails, none is lost.
@@ -273,6 +354,10 @@ private slots:
             QVERIFY2(!refused.reply->error.isEmpty(), line.constData());
         }
 
+        // A search the running app finds nothing for ends with 1 here too.
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("zebra")}).exitCode, 1);
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("running")}).exitCode, 0);
+
         QCOMPARE(app.state(), QProcess::Running);
         const QJsonArray items = listed();
         QCOMPARE(items.size(), 5);
@@ -292,6 +377,47 @@ private slots:
         QVERIFY(app.waitForFinished(20000));
         // What the app saved is in the store for the next command.
         QCOMPARE(listed().size(), 5);
+    }
+
+    // `list --search` finds with the screens' words and filters, keeps the list's numbers and
+    // sections with the best match first, and ends with 1 when nothing matches.
+    void listSearches()
+    {
+        for (const QString &title : {QStringLiteral("Budget notes"), QStringLiteral("Groceries"), QStringLiteral("x"),
+                                      QStringLiteral("Yearly budget")})
+            storeItemTitled(title);
+        {
+            std::optional<StoreError> error;
+            auto container = PersistenceController::openOnDiskContainer(m_group.filePath(QStringLiteral("Stashline.sqlite")), &error);
+            QVERIFY(container);
+            ShareListViewModel::insertShare(container->viewContext(), QStringLiteral("Receipt"),
+                                            QStringLiteral("the budget, paid"), QStringLiteral("text"), {}, true,
+                                            QDateTime::currentDateTimeUtc());
+            QCOMPARE(container->viewContext().save(), std::nullopt);
+        }
+        const Result found = run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("BUDGET")});
+        QCOMPARE(found.exitCode, 0);
+        const QList<QByteArray> lines = found.output.trimmed().split('\n');
+        QCOMPARE(lines.size(), 4); // the section and three items, the content match last
+        QVERIFY2(lines.at(3).contains("Receipt") && !lines.at(1).contains("Receipt") && !lines.at(2).contains("Receipt"),
+                 found.output.constData());
+        QVERIFY(lines.at(3).trimmed().startsWith("1 ")); // the numbers of the whole list
+        QVERIFY(found.output.contains("   5   text  pending Budget notes"));
+
+        const Result json = run({QStringLiteral("list"), QStringLiteral("--json"), QStringLiteral("--search"),
+                                 QStringLiteral("budget is:fav")});
+        QCOMPARE(json.exitCode, 0);
+        const QJsonArray favourites = Utf8::parseJson(json.output).array();
+        QCOMPARE(favourites.size(), 1);
+        QCOMPARE(favourites.at(0)[QStringLiteral("index")].toInt(), 1);
+
+        const Result none = run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("zebra")});
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY(none.output.isEmpty());
+        QVERIFY2(none.error.contains("zebra"), none.error.constData());
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--history"), QStringLiteral("--search"), QStringLiteral("budget")})
+                     .exitCode,
+                 1);
     }
 
     // Copy and open find the item before they look for a desktop: "no item 99" comes first.
@@ -355,6 +481,7 @@ private slots:
         StashRequest list = StashRequest::ofKind(StashRequest::Kind::list);
         list.scope = StashRequest::Scope::history;
         list.asJson = true;
+        list.search = QStringLiteral("is:fav \"two words\"");
         StashRequest open = StashRequest::ofKind(StashRequest::Kind::open);
         open.item = QStringLiteral("3");
         for (const StashRequest &request : {StashRequest(), StashRequest::ofKind(StashRequest::Kind::panel), add, send, list, open})

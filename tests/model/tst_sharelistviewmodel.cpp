@@ -1,5 +1,7 @@
 #include "ModelTestSupport.h"
 
+#include "model/ShareSearchModel.h"
+
 #include "../StdoutCapture.h"
 #include "Services/SyncActivity.h"
 #include "platform/Localization.h"
@@ -21,17 +23,27 @@ QDateTime berlinTime(const QString &text)
     return time;
 }
 
-// "Today: a, b | Yesterday: c", using the items' titles.
-QString describe(const QList<ShareSection> &sections)
+// "Today: a, b | Yesterday: c", using the items' titles (row ids read through `context`).
+QString describe(const QList<ShareSection> &sections, ManagedObjectContext *context = nullptr)
 {
     QStringList parts;
     for (const ShareSection &section : sections) {
         QStringList titles;
         for (const ShareItem *item : section.shares)
             titles.append(item->title());
+        for (qint64 rowId : section.rowIds)
+            titles.append(static_cast<ShareItem *>(context->existingObject(ShareItem::entityName, rowId))->title());
         parts.append(section.title + QStringLiteral(": ") + titles.join(QStringLiteral(", ")));
     }
     return parts.join(QStringLiteral(" | "));
+}
+
+int itemCount(const QList<ShareSection> &sections)
+{
+    int count = 0;
+    for (const ShareSection &section : sections)
+        count += int(section.shares.size());
+    return count;
 }
 
 } // namespace
@@ -137,53 +149,10 @@ private slots:
         QVERIFY(!context().save());
 
         m_model->loadShares();
-        QCOMPARE(m_model->shares().size(), items.size());
         QCOMPARE(describe(m_model->recentSections()), recent);
         QCOMPARE(describe(m_model->favoriteSections()), favorites);
         QCOMPARE(describe(m_model->historySections()), history);
         QCOMPARE(m_model->hasHistory(), !history.isEmpty());
-    }
-
-    void legacyContent_data()
-    {
-        QTest::addColumn<QString>("title"); // "<absent>" for none
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("contentType");
-        QTest::addColumn<QString>("newTitle");
-        QTest::addColumn<bool>("saves");
-
-        QTest::newRow("word and link") << "Read https://example.com/a?b=1" << "https://example.com/a?b=1" << "url" << "Read" << true;
-        QTest::newRow("link only, www host") << "  https://www.news.example.com/x \n"
-                                             << "https://www.news.example.com/x" << "url" << "news.example.com" << true;
-        QTest::newRow("no link") << "Just a note" << "<absent>" << "text" << "Just a note" << false;
-        QTest::newRow("absent title") << "<absent>" << "<absent>" << "text" << "<absent>" << false;
-    }
-
-    void legacyContent()
-    {
-        QFETCH(QString, title);
-        QFETCH(QString, content);
-        QFETCH(QString, contentType);
-        QFETCH(QString, newTitle);
-        QFETCH(bool, saves);
-        auto value = [](const QString &text) { return text == QLatin1String("<absent>") ? QString() : text; };
-        auto shown = [](const QString &text) { return text.isNull() ? QStringLiteral("<absent>") : text; };
-
-        ShareItem *legacy = addItem(value(title), QStringLiteral("2024-03-13T08:00:00"));
-        legacy->setContent(QString());
-        legacy->setContentType(QStringLiteral("url"));
-        ShareItem *withContent = addItem(QStringLiteral("see example.com"), QStringLiteral("2024-03-13T07:00:00"));
-        withContent->setContent(QStringLiteral(""));
-        QVERIFY(!context().save());
-
-        QSignalSpy saved(&context(), &ManagedObjectContext::didSave);
-        m_model->loadShares();
-        QCOMPARE(shown(legacy->content()), content);
-        QCOMPARE(legacy->contentType(), contentType);
-        QCOMPARE(shown(legacy->title()), newTitle);
-        QCOMPARE(saved.count(), saves ? 1 : 0);
-        QCOMPARE(withContent->title(), QStringLiteral("see example.com")); // present content is never touched
-        QCOMPARE(withContent->content(), QStringLiteral(""));
     }
 
     void finishNotification_data()
@@ -232,7 +201,7 @@ private slots:
         QCOMPARE(m_sync->log, (QStringList{"save", "reload"}));
         QCOMPARE(describe(m_model->recentSections()), QStringLiteral("Today: Link"));
         QTRY_COMPARE(m_sync->log.last(), QStringLiteral("upload"));
-        ShareItem *added = m_model->shares().first();
+        ShareItem *added = m_model->firstShare();
         QCOMPARE(added->createdAt(), m_now);
         QVERIFY(!added->uuid().isNull());
         QCOMPARE(added->localChangeCount(), 1);
@@ -253,17 +222,109 @@ private slots:
         // Changes at one wall-clock time are still ordered: each is stamped after the one before.
         QCOMPARE(old->modifiedAt(), m_now.addMSecs(3));
 
-        // Deleting hides the item at once; its record stays, marked and pending, for the upload.
+        // Deleting moves the item to the trash: it leaves every list at once and waits, pending,
+        // for the upload; Delete Now then marks it for the soft deletion.
         old->setSyncStatus(ShareItem::SyncStatus::synced);
         m_model->deleteShares({old});
-        QCOMPARE(m_model->shares(), QList<ShareItem *>{added});
+        QCOMPARE(describe(m_model->recentSections()), QStringLiteral("Today: Link"));
+        QVERIFY(m_model->favoriteSections().isEmpty());
         QVERIFY(!m_model->hasHistory());
+        QCOMPARE(m_model->trashCount(), 1);
+        QCOMPARE(m_model->trashModel()->rowCount(), 2); // its heading and the item
         QTRY_COMPARE(m_sync->calls("upload"), 5);
         QVERIFY(!context().hasChanges());
-        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 2);
-        QVERIFY(old->isMarkedForDeletion());
+        QCOMPARE(old->trashedAt(), m_now);
+        QVERIFY(!old->isMarkedForDeletion());
         QCOMPARE(old->syncStatus(), ShareItem::SyncStatus::pending);
         QCOMPARE(old->localChangeCount(), 4);
+        m_model->deleteShareNow(old);
+        QCOMPARE(m_model->trashCount(), 0);
+        QCOMPARE(context().execute(ShareItem::fetchRequest()).objects.size(), 2);
+        QVERIFY(old->isMarkedForDeletion());
+        QCOMPARE(old->localChangeCount(), 5);
+    }
+
+    // The older favourites and the history are read a page at a time, newest first; a view asks
+    // for the next page, and a reload reads as many pages as were shown.
+    void olderGroupsArePaged()
+    {
+        const int total = ShareListViewModel::pageSize + 30;
+        QList<ShareItem *> history;
+        for (int index = 0; index < total; ++index)
+            history.append(addItem(QStringLiteral("h%1").arg(index),
+                                   QDateTime(QDate(2024, 2, 20), QTime(10, 0)).addSecs(-60 * index).toString(Qt::ISODate)));
+        addItem(QStringLiteral("older favourite"), QStringLiteral("2024-01-01T10:00:00"), true);
+        QVERIFY(!context().save());
+        m_model->loadShares();
+        QCOMPARE(itemCount(m_model->historySections()), ShareListViewModel::pageSize);
+        QCOMPARE(m_model->historySections().constFirst().shares.constFirst()->title(), QStringLiteral("h0"));
+        QVERIFY(m_model->hasHistory());
+        QVERIFY(m_model->historyModel()->canFetchMore({}));
+        QVERIFY(!m_model->favoritesModel()->canFetchMore({}));
+
+        // An edit's reload reads the same pages; the favourite leaves the history.
+        m_model->toggleFavorite(history.at(5));
+        QCOMPARE(itemCount(m_model->historySections()), ShareListViewModel::pageSize);
+        QCOMPARE(describe(m_model->favoriteSections()), QStringLiteral("Favorites: h5, older favourite"));
+
+        // Changes the store refuses still show, and a page still holds a page's worth.
+        executeOnStoreFile("CREATE TRIGGER refuse_update BEFORE UPDATE ON ShareItem BEGIN SELECT RAISE(ABORT, 'disk is full'); END;");
+        StdoutCapture capture;
+        m_model->toggleFavorite(history.at(7));
+        m_model->deleteShares({history.at(0)});
+        QVERIFY(context().hasChanges());
+        QCOMPARE(itemCount(m_model->historySections()), ShareListViewModel::pageSize);
+        QVERIFY(m_model->historyModel()->canFetchMore({}));
+        QCOMPARE(describe(m_model->favoriteSections()), QStringLiteral("Favorites: h5, h7, older favourite"));
+        QCOMPARE(m_model->historySections().constFirst().shares.constFirst()->title(), QStringLiteral("h1"));
+
+        m_model->historyModel()->fetchMore({});
+        QCOMPARE(itemCount(m_model->historySections()), total - 3);
+        QCOMPARE(m_model->historySections().constLast().shares.constLast()->title(), QStringLiteral("h%1").arg(total - 1));
+        QVERIFY(!m_model->historyModel()->canFetchMore({}));
+    }
+
+    // Search results keep the list's sections, rank a title match first within a section, and
+    // follow every edit.
+    void searchResultsKeepSections()
+    {
+        addItem(QStringLiteral("budget today"), QStringLiteral("2024-03-13T08:00:00"));
+        ShareItem *inContent = addItem(QStringLiteral("notes"), QStringLiteral("2024-03-13T09:00:00"));
+        inContent->setContent(QStringLiteral("the budget for spring"));
+        addItem(QStringLiteral("older budget"), QStringLiteral("2024-03-01T10:00:00"));
+        addItem(QStringLiteral("budget favourite"), QStringLiteral("2024-02-01T10:00:00"), true);
+        addItem(QStringLiteral("unrelated"), QStringLiteral("2024-03-13T07:00:00"));
+        QVERIFY(!context().save());
+        m_model->loadShares();
+
+        ShareSearchModel search;
+        search.setViewModel(m_model.get());
+        QVERIFY(!search.isActive());
+        QVERIFY(search.results()->isEmpty());
+        QSignalSpy changed(&search, &ShareSearchModel::resultsChanged);
+        search.setQuery(QStringLiteral("budget"));
+        QVERIFY(search.isActive());
+        QCOMPARE(search.resultCount(), 4);
+        QCOMPARE(describe(search.results()->sections(), &context()),
+                 QStringLiteral("Today: budget today, notes | Favorites: budget favourite | Mar 1, 2024: older budget"));
+        QCOMPARE(search.highlightTerms(), QStringList{"budget"});
+        QCOMPARE(search.results()->itemAt(2), inContent); // rows are read when shown
+
+        m_model->updateShare(inContent, QStringLiteral("notes"), QStringLiteral("for spring"), QStringLiteral("text"), QUuid(),
+                             false);
+        QCOMPARE(describe(search.results()->sections(), &context()),
+                 QStringLiteral("Today: budget today | Favorites: budget favourite | Mar 1, 2024: older budget"));
+        QVERIFY(changed.count() >= 2);
+
+        search.setQuery(QStringLiteral("budget -is:fav before:2024-03-10"));
+        QCOMPARE(describe(search.results()->sections(), &context()), QStringLiteral("Mar 1, 2024: older budget"));
+        search.setQuery(QStringLiteral("nothing like it"));
+        QVERIFY(search.isActive());
+        QCOMPARE(search.resultCount(), 0);
+        QVERIFY(search.results()->isEmpty());
+        search.setQuery(QStringLiteral("  "));
+        QVERIFY(!search.isActive());
+        QVERIFY(search.results()->isEmpty());
     }
 
     // A retry clears the banner error and leaves the rest to the sync interface; nothing is saved.
@@ -299,12 +360,12 @@ private slots:
         QVERIFY2(m_model->lastSaveErrorMessage().contains(QLatin1String("disk is full")),
                  qPrintable(m_model->lastSaveErrorMessage()));
         QCOMPARE(saveError.count(), 1);
-        QCOMPARE(m_model->shares().size(), 1);
+        QCOMPARE(describe(m_model->recentSections()), QStringLiteral("Today: t"));
         QVERIFY(context().hasChanges());
         QTRY_COMPARE(m_sync->calls("upload"), 1); // the upload is still requested
 
         // Another edit while the store refuses: both stay in memory, the banner stays.
-        m_model->toggleFavorite(m_model->shares().first());
+        m_model->toggleFavorite(m_model->firstShare());
         m_model->retrySave();
         QVERIFY(!m_model->lastSaveErrorMessage().isNull());
         QCOMPARE(storedRows(), 0);
@@ -318,7 +379,7 @@ private slots:
 
         // A save by someone else (the sync engine) also ends a failure.
         executeOnStoreFile("CREATE TRIGGER refuse_update BEFORE UPDATE ON ShareItem BEGIN SELECT RAISE(ABORT, 'read-only'); END;");
-        m_model->toggleFavorite(m_model->shares().first());
+        m_model->toggleFavorite(m_model->firstShare());
         QVERIFY(m_model->lastSaveErrorMessage().contains(QLatin1String("read-only")));
         executeOnStoreFile("DROP TRIGGER refuse_update;");
         QVERIFY(!context().save());
@@ -326,7 +387,7 @@ private slots:
 
         executeOnStoreFile("DROP TABLE ShareItem;");
         m_model->loadShares();
-        QVERIFY(m_model->shares().isEmpty());
+        QVERIFY(!m_model->firstShare());
         QVERIFY(m_model->recentModel()->isEmpty());
     }
 };

@@ -18,7 +18,7 @@ private:
         QList<ShareSection> result;
         for (const QString &part : layout.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
             const QString title = part.section(QLatin1Char(':'), 0, 0);
-            ShareSection section{title + QStringLiteral("-id"), title, {}};
+            ShareSection section{title + QStringLiteral("-id"), title, {}, {}};
             for (const QString &name : part.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 if (!m_items.contains(name)) {
                     m_items.insert(name, ShareItem::insert(m_container->viewContext()));

@@ -77,6 +77,13 @@ public:
         m_model->loadShares();
         return item;
     }
+    // The live items of the context, saved or not.
+    Q_INVOKABLE int storedItemCount() const
+    {
+        FetchRequest request = ShareItem::fetchRequest();
+        request.predicate = ShareItem::notMarkedForDeletionPredicate();
+        return int(m_model->context().execute(request).objects.size());
+    }
     // A picture item: its picture stored as the screens store one, its title and content as given.
     Q_INVOKABLE QObject *addPictureItem(const QString &title, const QString &content)
     {
@@ -111,7 +118,6 @@ public:
         }
         AccountManager::shared().load(0);
     }
-    Q_INVOKABLE int storedItemCount() const { return int(m_model->shares().size()); }
     // For a store in a file: refuses (or allows again) every new item, as a full disk would, and
     // counts the items the file holds, through a second connection.
     Q_INVOKABLE void refuseSaves(bool refuse)

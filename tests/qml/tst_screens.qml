@@ -14,6 +14,7 @@ Item {
     Component { id: rowComponent; ShareRow { width: 600 } }
     Component { id: contentComponent; ContentView { width: 960; height: 720; viewModel: Fixture.viewModel } }
     Component { id: accountPage; AccountView { width: 960; height: 720 } }
+    Component { id: aboutScreen; AboutView { width: 960; height: 720; viewModel: Fixture.viewModel } }
     Component { id: shortListScreen; ShareListView { width: 600; height: 460; viewModel: Fixture.viewModel } }
 
     TestCase {
@@ -33,9 +34,10 @@ Item {
             return screen
         }
         function cards(screen, name) {
-            const list = findChild(screen, name === "historyCard" ? "historyList" : "shareList")
+            const list = findChild(screen, name === "historyCard" || name === "trashCard" ? "historyList" : "shareList")
             list.forceLayout()
-            return Array.from(list.contentItem.children, function(child) { return findChild(child, name || "shareCard") })
+            // A row the list let go of (index -1) is culled, not drawn, though still "visible".
+            return Array.from(list.contentItem.children, function(child) { return child.index < 0 ? null : findChild(child, name || "shareCard") })
                 .filter(function(card) { return card && card.visible })
         }
         function waitForCards(screen, count, name) {
@@ -107,25 +109,97 @@ Item {
             tryVerify(function() { return findChild(card, "shareRowImage").hasImage })
         }
 
-        // The Delete key asks first; cancel keeps the item, confirm deletes it.
-        function test_deleteKeyAsksFirst() {
+        // The Delete key moves the item to the trash at once and the bar offers Undo, which
+        // brings it back; Ctrl+Z and Ctrl+Shift+Z undo and redo the same delete.
+        function test_deleteMovesToTheTrashWithUndo() {
             Fixture.addItem("Keep me?", "note", "text", 2, 0, false)
-            const screen = makeList()
+            const content = createTemporaryObject(contentComponent, root)
+            tryVerify(function() { return Fixture.downloadCount() === 1 })
+            // Shortcuts go to the active window (an earlier test's file dialog may have been it).
+            root.Window.window.requestActivate()
+            tryVerify(function() { return root.Window.window.active })
+            const screen = findChild(content, "shareListView")
             waitForCards(screen, 1)[0].forceActiveFocus()
             keyClick(Qt.Key_Delete)
+            tryVerify(function() { return findChild(screen, "emptyState").visible })
+            compare(Fixture.viewModel.trashCount, 1)
+            compare(Fixture.storedItemCount(), 1) // in the trash, not gone
+            const bar = findChild(content, "undoBar")
+            tryVerify(function() { return bar.shown && bar.opacity === 1 })
+            compare(findChild(bar, "undoBarText").text.indexOf("Keep me?") >= 0, true)
+            mouseClick(findChild(bar, "undoBarButton"))
+            compare(Fixture.viewModel.trashCount, 0)
+            verify(!bar.shown)
+            waitForCards(screen, 1)[0].forceActiveFocus()
+            keyClick(Qt.Key_Delete)
+            compare(Fixture.viewModel.trashCount, 1)
+            keySequence("Ctrl+Z")
+            compare(Fixture.viewModel.trashCount, 0)
+            keySequence("Ctrl+Shift+Z")
+            compare(Fixture.viewModel.trashCount, 1)
+        }
+
+        // Recently Deleted in History: Restore brings an item back; Delete Now and Empty Trash
+        // ask first, then remove for good.
+        function test_recentlyDeletedRestoresAndEmpties() {
+            for (const title of ["First", "Second", "Third"])
+                Fixture.viewModel.deleteShare(Fixture.addItem(title, "", "text", 2, 5, false))
+            const screen = createTemporaryObject(historyScreen, root)
+            const chip = findChild(screen, "trashChip")
+            mouseClick(chip)
+            verify(screen.showsTrash)
+            const trashCards = function() { return cards(screen, "trashCard") }
+            tryVerify(function() { return trashCards().length === 3 })
+            mouseClick(findChild(trashCards()[0], "trashRestoreButton"))
+            tryVerify(function() { return trashCards().length === 2 })
+            compare(Fixture.viewModel.trashCount, 2)
+
+            mouseClick(findChild(trashCards()[0], "trashDeleteNowButton"))
             const dialog = screen.deleteDialog
             tryVerify(function() { return dialog.opened })
-            compare(screen.itemsToDelete.length, 1)
             dialog.cancel()
-            tryVerify(function() { return !dialog.visible })
-            compare(screen.itemsToDelete.length, 0)
-            compare(Fixture.storedItemCount(), 1)
-            cards(screen)[0].deleteRequested()
+            compare(Fixture.viewModel.trashCount, 2)
+            mouseClick(findChild(trashCards()[0], "trashDeleteNowButton"))
             tryVerify(function() { return dialog.opened })
             dialog.confirm()
-            compare(screen.itemsToDelete.length, 0)
-            compare(Fixture.storedItemCount(), 0)
-            tryVerify(function() { return findChild(screen, "emptyState").visible })
+            tryVerify(function() { return trashCards().length === 1 })
+            compare(Fixture.storedItemCount(), 2)
+
+            mouseClick(findChild(screen, "emptyTrashButton"))
+            tryVerify(function() { return dialog.opened })
+            verify(dialog.title.indexOf("1") >= 0)
+            dialog.confirm()
+            tryVerify(function() { return trashCards().length === 0 })
+            compare(Fixture.storedItemCount(), 1)
+            verify(findChild(screen, "historyEmpty").visible)
+        }
+
+        // Export… and Import… on the About page go through the file chooser; the page says what
+        // each did, and a file that cannot be imported is named with its reason.
+        function test_aboutExportsAndImports() {
+            Fixture.addItem("Carried along", "note", "text", 2, 0, false)
+            const about = createTemporaryObject(aboutScreen, root)
+            const message = findChild(about, "aboutTransferMessage")
+            verify(!message.visible)
+            const archive = Fixture.pictureFile().toString().replace("picture.png", "export.zip")
+            mouseClick(findChild(about, "aboutExportRow"))
+            tryVerify(function() { return Fixture.isFileDialogOpen() })
+            verify(Fixture.acceptFileDialog(archive))
+            tryVerify(function() { return message.visible })
+            verify(message.text.indexOf("export.zip") >= 0)
+            const exported = message.text
+
+            mouseClick(findChild(about, "aboutImportRow"))
+            tryVerify(function() { return Fixture.isFileDialogOpen() })
+            verify(Fixture.acceptFileDialog(archive))
+            tryVerify(function() { return message.text !== exported })
+            compare(Fixture.storedItemCount(), 1) // matched by uuid, not doubled
+
+            mouseClick(findChild(about, "aboutImportRow"))
+            tryVerify(function() { return Fixture.isFileDialogOpen() })
+            verify(Fixture.acceptFileDialog(Fixture.pictureFile()))
+            tryVerify(function() { return message.text.indexOf("picture.png") >= 0 })
+            compare(Fixture.storedItemCount(), 1)
         }
 
         function test_favoritesChipAndStartScope() {
@@ -417,12 +491,10 @@ Item {
             compare(content.currentIndex, 2)
             const scroll = findChild(content, "aboutScroll")
             const bar = findChild(content, "tabBar")
-            wait(50)
             const before = grabImage(bar)
             for (let notch = 0; notch < 3; ++notch)
                 mouseWheel(scroll, scroll.width / 2, 40, 0, -120)
             tryVerify(function() { return scroll.contentY > 100 })
-            wait(50)
             verify(grabImage(bar).equals(before))
         }
 

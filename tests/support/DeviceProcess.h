@@ -35,6 +35,8 @@ public:
         environment.insert(QStringLiteral("STASHLINE_CLOUD_URL"), databaseUrl);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("STASHLINE_LOG_SINK"), QStringLiteral("stderr"));
+        // No session bus: a data key goes to the device's own folder, never to the user's keyring.
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
         m_process.setProcessEnvironment(environment);
         m_process.setStandardErrorFile(logPath(), QIODevice::Append);
         m_process.start(m_executable, {});
@@ -56,6 +58,15 @@ public:
         return found == items.end() ? QJsonObject() : found->toObject();
     }
     int status(const QString &title) { return item(title)[QStringLiteral("status")].toInt(); }
+    // The title of the item with `uuid` (any case); empty when there is none.
+    QString titleOf(const QString &uuid)
+    {
+        for (const QJsonValue &value : dump()) {
+            if (value["uuid"].toString().compare(uuid, Qt::CaseInsensitive) == 0)
+                return value["title"].toString();
+        }
+        return {};
+    }
     qsizetype count(int wanted)
     {
         const QJsonArray items = dump();

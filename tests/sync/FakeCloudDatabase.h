@@ -39,6 +39,8 @@ public:
         std::optional<CloudError> query;           // the whole read of changes fails
         QSet<QString> pictureDownloads;            // these records' pictures fail to download
         QSet<QString> misreadOnce;                 // the next read of these comes mangled, once
+        QSet<QString> unopened;                    // these come sealed in a way that does not open
+        std::optional<CloudError> keyRead;         // reading the key document fails
     };
 
     FakeCloudDatabase() { m_thread.start(); m_receiver.moveToThread(&m_thread); }
@@ -56,6 +58,14 @@ public:
     qint64 pictureBytesSent = 0;
     qint64 pictureBytesFetched = 0;
     QString identifier = QStringLiteral("http://127.0.0.1:1/fake");
+
+    // Encryption: the key document's key id (none: a plain database), where the account moved,
+    // the key ids this device holds, and the mode each write was made in.
+    std::optional<QString> keyID;
+    QString movedTo;
+    QSet<QString> heldKeys;
+    QList<DatabaseKeys::Mode> writeModes; // one per modify request
+    DatabaseKeys::Mode writeMode() const { std::lock_guard lock(m_mutex); return m_writeMode; }
 
     QString containerIdentifier() const override { return QStringLiteral("iCloud.com.quellmar.Stashline"); }
     QString accountIdentifier() const override { return identifier; }
@@ -137,12 +147,15 @@ public:
     void modifyRecords(const QList<CloudRecord> &records, CloudCallbacks::ModifyResult completion) override
     {
         modifyRequests.append(records);
+        writeModes.append(writeMode());
         answerLater([this, records, completion] {
             if (beforeWrite)
                 beforeWrite();
             std::lock_guard lock(m_mutex);
             if (faults.modify)
                 return completion({}, faults.modify);
+            if (m_writeMode == DatabaseKeys::Mode::locked) // as the record coder refuses
+                return completion({}, CloudError(CloudErrorCode::PermissionFailure, QStringLiteral("locked")));
             QList<CloudRecord> saved;
             QHash<CloudRecordID, CloudError> errors;
             for (const CloudRecord &record : records) {
@@ -207,6 +220,23 @@ public:
         answerLater([completion] { completion(std::nullopt); });
     }
     QList<CloudSubscription> subscriptionRequests;
+
+    void readKeyState(std::function<void(const KeyState &state)> completion) override
+    {
+        KeyState state;
+        state.error = faults.keyRead;
+        state.isEncrypted = keyID.has_value();
+        state.keyID = keyID.value_or(QString());
+        state.movedTo = movedTo;
+        state.holdsKey = keyID && heldKeys.contains(*keyID);
+        // Not held: tests hold the record requests of a pass, which come after its key read.
+        QMetaObject::invokeMethod(&m_receiver, [completion, state] { completion(state); }, Qt::QueuedConnection);
+    }
+    void setWriteMode(DatabaseKeys::Mode mode, const QString &) override
+    {
+        std::lock_guard lock(m_mutex);
+        m_writeMode = mode;
+    }
 
 private:
     struct Picture {
@@ -302,6 +332,12 @@ private:
             tombstone.setTombstone(true);
             return tombstone;
         }
+        if (faults.unopened.contains(name)) {
+            CloudRecord sealed(QStringLiteral("ShareItem"), CloudRecordID(name));
+            sealed.setRecordChangeTag(winnerLocked(name).recordChangeTag());
+            sealed.addUnreadableKey(QStringLiteral("_unauthentic"));
+            return sealed;
+        }
         if (faults.misreadOnce.remove(name)) {
             CloudRecord mangled = winnerLocked(name);
             mangled.setValue(QStringLiteral("title"), std::nullopt);
@@ -371,6 +407,7 @@ private:
     QString m_generation = QStringLiteral("first");
     QList<std::function<void()>> m_held;
     bool m_isHolding = false;
+    DatabaseKeys::Mode m_writeMode = DatabaseKeys::Mode::plain;
     QThread m_thread;
     QObject m_receiver;
 };

@@ -1,8 +1,10 @@
 // One "device" for the two-device scenarios: the app's composition without screens, driven by
 // one command a line on standard input, each answered by one line: "ok", JSON or "error <text>".
-//   add TITLE | addimage TITLE FILE | edit TITLE NEWTITLE | favorite TITLE | delete TITLE
-//   rename UUID NEWTITLE | star UUID: the same edits by uuid, answered "ok" and the time the
-//     edit was stamped with (milliseconds since the epoch)
+//   add TITLE | addimage TITLE FILE | edit TITLE NEWTITLE | favorite TITLE | delete TITLE (to the
+//     trash) | purge TITLE (removed for good, as Delete Now)
+//   rename UUID NEWTITLE | star UUID | trash UUID | restore UUID: the same changes by uuid,
+//     answered "ok", the time the change was stamped with (milliseconds since the epoch) and
+//     "trashed" or "listed"
 //   addmany COUNT PREFIX (one save, one upload) | upload | retry | download | dump | quit
 //   idle: "yes" when no sync pass runs or waits and nothing is unsaved
 //   synced: the number of synced items | has TITLE: "yes" when a synced item has that title
@@ -11,10 +13,14 @@
 //     passes at once
 //   state: "banner" and the sync error the list shows, if any
 //   ready: "yes" once the push channel follows the change feed and the subscription is saved
+//   encrypt PASSPHRASE | unlock PASSPHRASE: as the account page does, answered once done: "ok",
+//     or "error" and the message
+//   publishweb: puts the web companion on the account's server; "ok" and the page's address
 #include "app/StashlineApp.h"
 #include "app/StashlineAppDelegate.h"
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
+#include "Services/EncryptionManager.h"
 #include "model/ShareListViewModel.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
@@ -22,10 +28,12 @@
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
 #include "platform/cloud/PushChannel.h"
+#include "platform/cloud/WebAppPublisher.h"
 #include "store/ImageManager.h"
 #include "store/ShareItem.h"
 
 #include <QCryptographicHash>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -45,7 +53,7 @@ QByteArray dump(ManagedObjectContext &context)
         auto *item = static_cast<ShareItem *>(stored);
         QJsonObject object{{"title", item->title()}, {"uuid", item->uuid().toString(QUuid::WithoutBraces)},
                            {"status", item->syncStatusValue()}, {"favorite", item->isFavorite()},
-                           {"deleted", item->isMarkedForDeletion()}};
+                           {"deleted", item->isMarkedForDeletion()}, {"trashed", item->isTrashed()}};
         if (QFile file(ImageManager::shared().imageFileURL(item->imageUUID()));
             !item->imageUUID().isNull() && file.open(QIODevice::ReadOnly))
             object.insert("imageSha256", QString::fromLatin1(QCryptographicHash::hash(file.readAll(),
@@ -94,23 +102,47 @@ int main(int argc, char *argv[])
         const QString command = line.section(QLatin1Char(' '), 0, 0);
         const QString title = line.section(QLatin1Char(' '), 1, 1);
         const QString argument = line.section(QLatin1Char(' '), 2);
-        const QList<ShareItem *> live = model.shares();
+        FetchRequest liveRequest = ShareItem::fetchRequest();
+        liveRequest.predicate = ShareItem::notMarkedForDeletionPredicate();
+        QList<ShareItem *> live;
+        for (ManagedObject *object : model.context().execute(liveRequest).objects)
+            live.append(static_cast<ShareItem *>(object));
         const auto found = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->title() == title; });
         ShareItem *item = found == live.end() ? nullptr : *found;
-        if (command == u"rename" || command == u"star") {
+        const bool byUuid = command == u"rename" || command == u"star" || command == u"trash" || command == u"restore";
+        if (byUuid) {
             const QUuid uuid(title);
-            const auto byUuid = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->uuid() == uuid; });
-            item = byUuid == live.end() ? nullptr : *byUuid;
+            const auto withUuid = std::find_if(live.begin(), live.end(), [&](ShareItem *share) { return share->uuid() == uuid; });
+            item = withUuid == live.end() ? nullptr : *withUuid;
         }
-        if ((command == u"edit" || command == u"favorite" || command == u"delete" || command == u"rename"
-             || command == u"star") && !item)
+        if ((byUuid || command == u"edit" || command == u"favorite" || command == u"delete" || command == u"purge") && !item)
             return "error no item " + title.toUtf8();
-        if (command == u"rename" || command == u"star") {
+        if (byUuid) {
             if (command == u"rename")
                 model.updateShare(item, argument, item->content(), item->contentType(), item->imageUUID(), item->isFavorite());
-            else
+            else if (command == u"star")
                 model.toggleFavorite(item);
-            return "ok " + QByteArray::number(item->modifiedAt().toMSecsSinceEpoch());
+            else if (command == u"trash")
+                model.deleteShare(item);
+            else
+                model.restoreShare(item);
+            return "ok " + QByteArray::number(item->modifiedAt().toMSecsSinceEpoch()) + (item->isTrashed() ? " trashed" : " listed");
+        }
+        if (command == u"encrypt" || command == u"unlock") {
+            EncryptionManager &encryption = EncryptionManager::shared();
+            QEventLoop loop;
+            QByteArray answer;
+            QObject::connect(&encryption, &EncryptionManager::finished, &loop, [&](bool ok, const QString &message) {
+                answer = ok ? QByteArray("ok") : "error " + message.toUtf8();
+                loop.quit();
+            });
+            if (command == u"encrypt")
+                encryption.encrypt(title);
+            else
+                encryption.unlock(title);
+            if (answer.isEmpty()) // not refused at once
+                loop.exec();
+            return answer;
         }
         if (command == u"add") {
             model.addShare(title, QStringLiteral("content of ") + title, QStringLiteral("text"), {}, false);
@@ -125,6 +157,8 @@ int main(int argc, char *argv[])
             model.toggleFavorite(item);
         } else if (command == u"delete") {
             model.deleteShare(item);
+        } else if (command == u"purge") {
+            model.deleteShareNow(item);
         } else if (command == u"addmany") {
             for (int index = 0; index < title.toInt(); ++index) {
                 ShareItem *share = ShareItem::insert(context);
@@ -163,6 +197,17 @@ int main(int argc, char *argv[])
             return feedOpen && subscribed ? "yes" : "no";
         } else if (command == u"state") {
             return "banner " + model.lastCloudSyncErrorMessage().toUtf8(); // the error the list shows
+        } else if (command == u"publishweb") {
+            WebAppPublisher publisher;
+            QEventLoop loop;
+            QByteArray answer;
+            QObject::connect(&publisher, &WebAppPublisher::finished, &loop, [&](const QUrl &address, const QString &problem) {
+                answer = problem.isEmpty() ? "ok " + address.toEncoded() : "error " + problem.toUtf8();
+                loop.quit();
+            });
+            publisher.publish(CloudAccount::load());
+            loop.exec();
+            return answer;
         } else if (command == u"dump") {
             return dump(context);
         } else if (command == u"quit") {

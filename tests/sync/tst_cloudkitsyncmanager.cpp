@@ -224,12 +224,15 @@ private slots:
         addItem(QStringLiteral("already synced"), Status::synced);
         QVERIFY(!context().save());
         m_cloud->faults = faults;
+        m_cloud->hold();
         m_engine->uploadPendingItems();
 
-        // Statuses are stored before the request leaves.
+        // Statuses are stored before the request leaves (after the key check).
+        QTRY_COMPARE(m_cloud->heldCount(), 1);
         QVERIFY(!context().hasChanges());
         QCOMPARE(items[0]->syncStatus(), Status::syncing);
         QCOMPARE(m_cloud->modifyRequests.value(0).size(), 3);
+        m_cloud->release();
 
         QTRY_VERIFY2(logged(logLine), qPrintable(logLine));
         settle();

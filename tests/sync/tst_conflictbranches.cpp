@@ -1,9 +1,14 @@
 // Branches as replication makes them, on the real local server: two leaves of one document
 // written with new_edits=false beside the revision two device processes hold. Both devices
 // follow the change feed, so both see the branches at once; they must end with the same values,
-// the server with one leaf and no conflicts, and the later change must win.
+// the server with one leaf and no conflicts, and the later change must win. On an encrypted
+// account the branches are sealed, and the rule works on what they hold once opened.
 #include "../cloud/CloudTestSupport.h"
 #include "DeviceProcess.h"
+
+#include "platform/cloud/DatabaseKeys.h"
+#include "platform/cloud/KeyDocument.h"
+#include "platform/cloud/SealedDocument.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -79,10 +84,13 @@ private slots:
         QTest::addColumn<bool>("shorterDeletes");
         QTest::addColumn<bool>("shorterHasPicture");
         QTest::addColumn<QString>("title"); // what both devices show; empty: deleted
-        QTest::newRow("later edit on the shorter branch") << -60 << 5 << false << false << "shorter";
-        QTest::newRow("later edit on the longer branch") << 5 << -60 << false << false << "longer";
-        QTest::newRow("a deletion on one branch") << 5 << -60 << true << false << "";
-        QTest::newRow("a picture on one branch") << -60 << 5 << false << true << "shorter";
+        QTest::addColumn<bool>("encrypted");
+        QTest::newRow("later edit on the shorter branch") << -60 << 5 << false << false << "shorter" << false;
+        QTest::newRow("later edit on the longer branch") << 5 << -60 << false << false << "longer" << false;
+        QTest::newRow("a deletion on one branch") << 5 << -60 << true << false << "" << false;
+        QTest::newRow("a picture on one branch") << -60 << 5 << false << true << "shorter" << false;
+        QTest::newRow("encrypted, later edit on the longer branch") << 5 << -60 << false << false << "longer" << true;
+        QTest::newRow("encrypted, a picture on one branch") << -60 << 5 << false << true << "shorter" << true;
     }
     void branchesAreSettledByTheDevices()
     {
@@ -91,15 +99,30 @@ private slots:
         QFETCH(bool, shorterDeletes);
         QFETCH(bool, shorterHasPicture);
         QFETCH(QString, title);
+        QFETCH(bool, encrypted);
         const QString database = CloudTestSupport::createDatabase();
         Device first, second;
         QVERIFY(first.start(database));
         QVERIFY(second.start(database));
+        DatabaseKeys keys;
+        std::optional<KeyDocument> keyDocument;
+        if (encrypted) {
+            QCOMPARE(first.command("encrypt branch-passphrase"), QByteArray("ok"));
+            QCOMPARE(second.command("unlock branch-passphrase"), QByteArray("ok"));
+            keyDocument = KeyDocument::fromJson(getDocument(database, KeyDocument::documentID));
+            QVERIFY(keyDocument);
+            const auto key = keyDocument->unwrap(QStringLiteral("branch-passphrase"));
+            QVERIFY(key);
+            keys.addKey(keyDocument->keyID(), *key);
+            keys.setMode(DatabaseKeys::Mode::sealed, keyDocument->keyID());
+        }
+        // A document as the rule sees it: opened where it is sealed.
+        const auto view = [&](const QJsonObject &document) { return encrypted ? SealedDocument::open(document, keys) : document; };
         QCOMPARE(first.command("add base"), QByteArray("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(first.status(QStringLiteral("base")), synced, patience);
         QTRY_COMPARE_WITH_TIMEOUT(second.status(QStringLiteral("base")), synced, patience);
         const QString id = first.item(QStringLiteral("base"))[QStringLiteral("uuid")].toString().toUpper();
-        const QJsonObject base = getDocument(database, id);
+        const QJsonObject base = view(getDocument(database, id));
         const QString root = base.value(QStringLiteral("_rev")).toString();
         QVERIFY(root.startsWith(QLatin1String("1-")));
 
@@ -111,11 +134,19 @@ private slots:
             QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPEG", 90));
         }
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        const QJsonArray leaves{
-            branch(base, QStringLiteral("4-aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"), root, QStringLiteral("longer"),
-                   now.addSecs(longerMinutes * 60), false, {}),
-            branch(base, QStringLiteral("2-bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"), root, QStringLiteral("shorter"),
-                   now.addSecs(shorterMinutes * 60), shorterDeletes, jpeg)};
+        QJsonArray leaves{branch(base, QStringLiteral("4-aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"), root, QStringLiteral("longer"),
+                                 now.addSecs(longerMinutes * 60), false, {}),
+                          branch(base, QStringLiteral("2-bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"), root, QStringLiteral("shorter"),
+                                 now.addSecs(shorterMinutes * 60), shorterDeletes, jpeg)};
+        for (qsizetype index = 0; encrypted && index < leaves.size(); ++index) {
+            const QJsonObject plain = leaves.at(index).toObject();
+            QHash<QString, QByteArray> pictures;
+            if (plain.contains(QStringLiteral("_attachments")))
+                pictures.insert(QStringLiteral("imageAsset"), jpeg);
+            QJsonObject sealed = SealedDocument::seal(plain, pictures, keyDocument->keyID(), *keys.key(keyDocument->keyID()));
+            sealed.insert(QStringLiteral("_revisions"), plain.value(QStringLiteral("_revisions")));
+            leaves[index] = sealed;
+        }
         const QByteArray body = QJsonDocument(QJsonObject{{QStringLiteral("new_edits"), false}, {QStringLiteral("docs"), leaves}})
                                     .toJson(QJsonDocument::Compact);
         QCOMPARE(CloudTestSupport::adminRequest("POST", database + QStringLiteral("/_bulk_docs"), body), 201);
@@ -130,7 +161,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(settled(), patience);
         if (title.isEmpty()) {
             QTRY_VERIFY_WITH_TIMEOUT(first.dump().isEmpty() && second.dump().isEmpty(), patience);
-            const QJsonObject document = getDocument(database, id);
+            const QJsonObject document = view(getDocument(database, id));
             QCOMPARE(document[QStringLiteral("fields")][QStringLiteral("isDeleted")][QStringLiteral("value")].toInt(), 1);
             return;
         }
@@ -138,7 +169,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(second.status(title), synced, patience);
         QCOMPARE(first.dump().size(), 1);
         QCOMPARE(second.dump().size(), 1);
-        QCOMPARE(getDocument(database, id)[QStringLiteral("fields")][QStringLiteral("title")][QStringLiteral("value")].toString(), title);
+        QCOMPARE(view(getDocument(database, id))[QStringLiteral("fields")][QStringLiteral("title")][QStringLiteral("value")].toString(),
+                 title);
+        QVERIFY(!encrypted || !getDocument(database, id).contains(QStringLiteral("fields")));
         if (shorterHasPicture) {
             const QString sent = QString::fromLatin1(QCryptographicHash::hash(jpeg, QCryptographicHash::Sha256).toHex());
             QTRY_COMPARE_WITH_TIMEOUT(first.item(title)[QStringLiteral("imageSha256")].toString(), sent, patience);

@@ -3,8 +3,7 @@
 // device shows with what the cloud holds: databases made anew, clocks that disagree, records
 // misread on the way, branches left by replication, passes that keep meeting other writers,
 // and the retry schedule.
-#include "FakeCloudDatabase.h"
-#include "ManualSyncClock.h"
+#include "ScenarioDevice.h"
 #include "Services/CloudKitSyncManager.h"
 #include "Services/RetrySchedule.h"
 #include "Services/SyncActivity.h"
@@ -20,116 +19,7 @@
 
 #include <sqlite3.h>
 
-namespace {
-
-using Status = ShareItem::SyncStatus;
-
-// A picture file's bytes as the cloud names them.
-QString digestOfFile(const QString &path)
-{
-    return QFile::exists(path) ? CloudAsset::fileDigest(path) : QString();
-}
-
-struct Device {
-    explicit Device(FakeCloudDatabase &database, const QDateTime &start = QDateTime::currentDateTimeUtc())
-        : images(group.path()), store(PersistenceController::openInMemoryContainer(nullptr)), clock(start), cloud(database)
-    {
-        restart();
-    }
-
-    QTemporaryDir group;
-    ImageManager images;
-    std::unique_ptr<PersistentContainer> store;
-    ManualSyncClock clock;
-    FakeCloudDatabase &cloud;
-    std::unique_ptr<CloudKitSyncManager> engine;
-
-    ManagedObjectContext &context() { return store->viewContext(); }
-    void restart() { engine = std::make_unique<CloudKitSyncManager>(cloud, context(), images, QProcessEnvironment(), clock); }
-
-    QList<ShareItem *> items()
-    {
-        QList<ShareItem *> all;
-        for (ManagedObject *object : context().execute(ShareItem::fetchRequest()).objects)
-            all.append(static_cast<ShareItem *>(object));
-        return all;
-    }
-    ShareItem *find(const QString &title)
-    {
-        for (ShareItem *item : items()) {
-            if (item->title() == title)
-                return item;
-        }
-        return nullptr;
-    }
-    // A change made here now, as the list model makes it.
-    ShareItem *add(const QString &title, const QImage &picture = {})
-    {
-        ShareItem *item = ShareItem::insert(context());
-        item->setTitle(title);
-        if (!picture.isNull())
-            item->setImageUUID(*images.saveImage(picture));
-        item->markLocallyChanged(clock.now());
-        return context().save() ? nullptr : item;
-    }
-    bool edit(ShareItem *item, const QString &title)
-    {
-        item->setTitle(title);
-        item->markLocallyChanged(clock.now());
-        return !context().save();
-    }
-    bool isQuiet() { return engine->isIdle() && cloud.heldCount() == 0 && !context().hasChanges(); }
-    // Uploads what waits, then downloads, as a push does, and waits until everything is quiet.
-    bool syncOnce()
-    {
-        engine->handleNotification();
-        return QTest::qWaitFor([this] { return isQuiet(); }, 5000);
-    }
-    // What the user sees: every item's title, favourite and picture, by uuid.
-    QMap<QString, QString> localState()
-    {
-        QMap<QString, QString> state;
-        for (ShareItem *item : items()) {
-            if (!item->isMarkedForDeletion())
-                state.insert(ShareItemRecord::uuidText(item->uuid()),
-                             QStringLiteral("%1 | %2 | %3").arg(item->title()).arg(item->isFavorite())
-                                 .arg(item->imageUUID().isNull() ? QString() : digestOfFile(images.imageFileURL(item->imageUUID()))));
-        }
-        return state;
-    }
-};
-
-// What the cloud holds, in the terms of Device::localState.
-QMap<QString, QString> cloudState(const FakeCloudDatabase &cloud)
-{
-    QMap<QString, QString> state;
-    for (const QString &name : cloud.recordNames()) {
-        const auto record = cloud.stored(name);
-        if (!record || ShareItemRecord::isNumberOne(*record, QStringLiteral("isDeleted")))
-            continue;
-        state.insert(record->stringValue(QStringLiteral("uuid")).value_or(name),
-                     QStringLiteral("%1 | %2 | %3").arg(record->stringValue(QStringLiteral("title")).value_or(QString()))
-                         .arg(ShareItemRecord::isNumberOne(*record, QStringLiteral("isFavorite")))
-                         .arg(ShareItemRecord::recordPictureDigest(*record)));
-    }
-    return state;
-}
-
-QImage picture(Qt::GlobalColor color)
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
-CloudError error(CloudErrorCode code, std::optional<int> retryAfter = std::nullopt)
-{
-    CloudError made(code, QStringLiteral("error %1").arg(int(code)));
-    made.setRetryAfterSeconds(retryAfter);
-    return made;
-}
-
-} // namespace
+using namespace ScenarioDevices;
 
 class TestSyncScenarios : public QObject
 {
@@ -465,6 +355,73 @@ private slots:
         here.engine->downloadItems();
         QTRY_VERIFY(!activity.isDownloading());
         QVERIFY(activity.lastErrorMessage().isEmpty() && !activity.lastDownload().isValid());
+    }
+
+    // An encrypted account on a device without its key: nothing downloaded is applied and nothing
+    // is uploaded (an item added meanwhile waits, pending), the banner says so; once the key is
+    // there, both sides converge.
+    void lockedDeviceWaitsForTheKey()
+    {
+        FakeCloudDatabase cloud;
+        Device writer(cloud);
+        QVERIFY(writer.add(QStringLiteral("from the other device")));
+        QVERIFY(writer.syncOnce());
+        cloud.keyID = QStringLiteral("K1");
+
+        Device here(cloud);
+        SyncActivity activity;
+        ShareItem *mine = here.add(QStringLiteral("added while locked"));
+        const int writesBefore = int(cloud.modifyRequests.size());
+        QVERIFY(here.syncOnce());
+        QCOMPARE(here.engine->encryptionState(), EncryptionGate::State::locked);
+        QVERIFY(!here.find(QStringLiteral("from the other device")));
+        QCOMPARE(int(cloud.modifyRequests.size()), writesBefore);
+        QCOMPARE(mine->syncStatus(), Status::pending);
+        QTRY_VERIFY(activity.isLocked());
+        QCOMPARE(activity.lockReason(), QStringLiteral("passphrase"));
+
+        cloud.heldKeys.insert(QStringLiteral("K1"));
+        here.engine->keysChanged();
+        QVERIFY(QTest::qWaitFor([&] { return here.isQuiet(); }, 5000));
+        QVERIFY(here.syncOnce());
+        QTRY_VERIFY(!activity.isLocked());
+        QCOMPARE(here.localState(), cloudState(cloud));
+        QCOMPARE(cloudState(cloud).size(), 2);
+        QCOMPARE(mine->syncStatus(), Status::synced);
+    }
+
+    // A record that does not open (changed on the server, moved from another document, sealed
+    // under another key) leaves its item as it was, marked failed, and deletes nothing; the
+    // banner counts it. A database known as encrypted that loses its key is never written plain.
+    void recordsThatDoNotOpenAreKept()
+    {
+        FakeCloudDatabase cloud;
+        cloud.keyID = QStringLiteral("K1");
+        cloud.heldKeys.insert(QStringLiteral("K1"));
+        Device here(cloud), other(cloud);
+        ShareItem *item = here.add(QStringLiteral("kept as it was"));
+        QVERIFY(here.add(QStringLiteral("untouched")));
+        QVERIFY(here.syncOnce());
+        QVERIFY(other.syncOnce());
+        QVERIFY(other.edit(other.find(QStringLiteral("kept as it was")), QStringLiteral("tampered")));
+        QVERIFY(other.syncOnce());
+        cloud.faults.unopened.insert(item->cloudKitRecordID());
+
+        SyncActivity activity;
+        QVERIFY(here.syncOnce());
+        QCOMPARE(item->title(), QStringLiteral("kept as it was"));
+        QCOMPARE(item->syncStatus(), Status::failed);
+        QCOMPARE(here.items().size(), 2);
+        QTRY_VERIFY(activity.lastErrorMessage().contains(QLatin1String("1")));
+
+        cloud.faults.unopened.clear();
+        cloud.keyID.reset();
+        const int writesBefore = int(cloud.modifyRequests.size());
+        QVERIFY(here.add(QStringLiteral("after the key went away")));
+        QVERIFY(here.syncOnce());
+        QCOMPARE(here.engine->encryptionState(), EncryptionGate::State::locked);
+        QCOMPARE(int(cloud.modifyRequests.size()), writesBefore);
+        QTRY_COMPARE(activity.lockReason(), QStringLiteral("keyMissing"));
     }
 
     // Start-up: items a killed run left syncing, and items that failed, go up again; picture

@@ -42,11 +42,24 @@ private slots:
         QTest::addColumn<FaultProxy::Faults>("faults");
         QTest::addColumn<quint32>("seed");
         QTest::addColumn<bool>("withPicture");
+        QTest::addColumn<int>("encryption");
+        QTest::addColumn<bool>("trashAndRestore");
+        constexpr int off = int(SyncStormOptions::Encryption::off), fromStart = int(SyncStormOptions::Encryption::fromStart),
+                      midStorm = int(SyncStormOptions::Encryption::midStorm);
         // Latency alone reorders the writes of quick edits; the others add refusals and breaks.
-        QTest::newRow("two devices, 0-500 ms, a picture") << 2 << 40 << FaultProxy::Faults{0, 500, 0, 0, 0} << 7u << true;
-        QTest::newRow("three devices, conflicts") << 3 << 40 << FaultProxy::Faults{0, 200, 0, 0.2, 0} << 11u << false;
+        QTest::newRow("two devices, 0-500 ms, a picture") << 2 << 40 << FaultProxy::Faults{0, 500, 0, 0, 0} << 7u << true << off << false;
+        QTest::newRow("three devices, conflicts") << 3 << 40 << FaultProxy::Faults{0, 200, 0, 0.2, 0} << 11u << false << off << false;
         QTest::newRow("three devices, 503s and cut answers, a picture")
-            << 3 << 30 << FaultProxy::Faults{0, 200, 0.1, 0, 0.1} << 23u << true;
+            << 3 << 30 << FaultProxy::Faults{0, 200, 0.1, 0, 0.1} << 23u << true << off << false;
+        // Encrypted: sealed records and pictures, and the switch in the middle of the edits.
+        QTest::newRow("encrypted, three devices, 0-300 ms, a picture")
+            << 3 << 30 << FaultProxy::Faults{0, 300, 0, 0, 0} << 29u << true << fromStart << false;
+        QTest::newRow("encryption turned on mid-storm, two devices, 0-300 ms")
+            << 2 << 30 << FaultProxy::Faults{0, 300, 0, 0, 0} << 31u << false << midStorm << false;
+        // Deletes and restores race each other and the edits: the latest change wins, the
+        // picture of a restored item included.
+        QTest::newRow("deletes and restores, conflicts and cut answers, a picture")
+            << 3 << 40 << FaultProxy::Faults{0, 200, 0.05, 0.15, 0.05} << 31u << true << off << true;
     }
     void stormsConvergeOnTheLatestEdit()
     {
@@ -55,8 +68,11 @@ private slots:
         QFETCH(FaultProxy::Faults, faults);
         QFETCH(quint32, seed);
         QFETCH(bool, withPicture);
+        QFETCH(int, encryption);
+        QFETCH(bool, trashAndRestore);
         QTemporaryDir scratch;
         SyncStormOptions options;
+        options.encryption = SyncStormOptions::Encryption(encryption);
         if (withPicture) {
             QImage picture(800, 600, QImage::Format_RGB32);
             picture.fill(Qt::darkCyan);
@@ -69,6 +85,7 @@ private slots:
         options.edits = edits;
         options.faults = faults;
         options.seed = seed;
+        options.trashAndRestore = trashAndRestore;
         options.patienceMilliseconds = patience;
         const SyncStormResult result = runSyncStorm(options);
         QVERIFY2(result.failure.isEmpty(), qPrintable(result.failure));

@@ -47,7 +47,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(second.item("renamed")[QStringLiteral("favorite")].toBool(), patience);
         QVERIFY(second.item("hello").isEmpty());
 
-        QCOMPARE(second.command("delete renamed"), ok);
+        QCOMPARE(second.command("delete renamed"), ok); // to the trash, on both devices
+        QTRY_VERIFY_WITH_TIMEOUT(first.item("renamed")[QStringLiteral("trashed")].toBool(), patience);
+        QCOMPARE(second.command("purge renamed"), ok); // Delete Now
         QTRY_VERIFY_WITH_TIMEOUT(second.dump().isEmpty(), patience); // confirmed, then removed
         QTRY_VERIFY_WITH_TIMEOUT(first.dump().isEmpty(), patience);
         // The cloud keeps the deletion as a record.

@@ -39,8 +39,10 @@ private:
     }
     ShareItem *onlyItem()
     {
-        m_model->loadShares();
-        return m_model->shares().size() == 1 ? m_model->shares().first() : nullptr;
+        FetchRequest request = ShareItem::fetchRequest();
+        request.predicate = ShareItem::notMarkedForDeletionPredicate();
+        const QList<ManagedObject *> live = m_model->context().execute(request).objects;
+        return live.size() == 1 ? static_cast<ShareItem *>(live.first()) : nullptr;
     }
     int storedImageFiles() const { return int(QDir(ImageManager::shared().imagesDirectoryURL()).entryList(QDir::Files).size()); }
 

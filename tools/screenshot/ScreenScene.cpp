@@ -25,13 +25,15 @@ QString hostSource(const ScreenshotOptions &options)
     if (options.screen == QLatin1String("main")) {
         content = QStringLiteral("ContentView { anchors.fill: parent; viewModel: host.viewModel }");
     } else if (options.screen == QLatin1String("about")) {
-        content = QStringLiteral("AboutView { anchors.fill: parent; feedbackEmail: \"support@quellmar.com\"\n"
+        content = QStringLiteral("AboutView { anchors.fill: parent; viewModel: host.viewModel; feedbackEmail: \"support@quellmar.com\"\n"
                                  "  appStoreURL: \"https://apps.quellmar.com/app/stashline\"\n"
                                  "  termsOfUseURL: \"https://apps.quellmar.com/legal/standard-eula/\" }");
     } else if (options.screen == QLatin1String("account")) {
         content = QStringLiteral("AccountView { anchors.fill: parent }");
     } else if (options.screen == QLatin1String("history")) {
         content = QStringLiteral("HistoryView { anchors.fill: parent; viewModel: host.viewModel }");
+    } else if (options.screen == QLatin1String("trash")) {
+        content = QStringLiteral("HistoryView { anchors.fill: parent; viewModel: host.viewModel; showsTrash: true }");
     } else {
         QString after;
         if (options.screen == QLatin1String("add"))
@@ -91,6 +93,22 @@ void addExtraItems(ManagedObjectContext &context)
     context.save();
 }
 
+// Two items in Recently Deleted, one of them deleted four weeks ago.
+void addTrashedItems(ManagedObjectContext &context)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QList<std::pair<QString, int>> trashed = {{QStringLiteral("Old boarding pass"), 27}, {QStringLiteral("Draft reply"), 1}};
+    for (const auto &[title, days] : trashed) {
+        ShareItem *item = ShareItem::insert(context);
+        item->setTitle(title);
+        item->setContent(QStringLiteral("Deleted %1 days ago").arg(days));
+        item->setCreatedAt(now.addDays(-days - 2));
+        item->setTrashedAt(now.addDays(-days));
+        item->setSyncStatus(ShareItem::SyncStatus::synced);
+    }
+    context.save();
+}
+
 void settle(int milliseconds)
 {
     QElapsedTimer timer;
@@ -128,8 +146,10 @@ bool ScreenScene::build(QString *error)
     ShareListViewModel &viewModel = m_app->viewModel();
     if (m_options.extraItems)
         addExtraItems(m_app->container().viewContext());
+    if (m_options.extraItems || m_options.screen == QLatin1String("trash"))
+        addTrashedItems(m_app->container().viewContext());
     viewModel.loadShares();
-    ShareItem *firstItem = viewModel.shares().isEmpty() ? nullptr : viewModel.shares().first();
+    ShareItem *firstItem = viewModel.firstShare();
 
     m_engine = std::make_unique<QQmlEngine>();
     QmlEngineSetup::install(*m_engine);

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-const QStringList ScreenshotOptions::screens = {QStringLiteral("main"), QStringLiteral("list"), QStringLiteral("history"),
+const QStringList ScreenshotOptions::screens = {QStringLiteral("main"), QStringLiteral("list"), QStringLiteral("history"), QStringLiteral("trash"),
                                                 QStringLiteral("about"), QStringLiteral("add"),
                                                 QStringLiteral("edit"), QStringLiteral("panel"), QStringLiteral("account")};
 
@@ -34,6 +34,12 @@ std::optional<ScreenshotOptions> ScreenshotOptions::parse(const QStringList &arg
             options.mockState = value;
         } else if (flag == QLatin1String("--locale")) {
             options.locale = value;
+        } else if (flag == QLatin1String("--encryption")) {
+            if (!QStringList{QStringLiteral("plain"), QStringLiteral("locked"), QStringLiteral("unlocked")}.contains(value)) {
+                *error = QStringLiteral("--encryption must be plain, locked or unlocked");
+                return std::nullopt;
+            }
+            options.encryption = value;
         } else if (flag == QLatin1String("--out")) {
             options.outputPath = value;
         } else if (flag == QLatin1String("--size")) {

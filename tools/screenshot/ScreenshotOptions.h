@@ -18,6 +18,7 @@ struct ScreenshotOptions
     std::optional<QSize> size;
     bool dark = false;
     bool extraItems = false; // adds a note, an image item and older items in every sync state
+    QString encryption;      // "plain", "locked" or "unlocked": the account's encryption as shown
     bool signedOut = false;  // no account: the screens as they are before any sign-in
 
     static const QStringList screens;

@@ -4,7 +4,10 @@
 #include "ScreenScene.h"
 #include "ScreenshotOptions.h"
 
+#include "Services/EncryptionGate.h"
+#include "Services/EncryptionManager.h"
 #include "platform/Localization.h"
+#include "platform/NotificationCenter.h"
 #include "platform/cloud/CloudAccount.h"
 
 #include <QApplication>
@@ -29,9 +32,9 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (!options) {
         err << "stashline-shot: " << error << "\n"
-            << "usage: stashline-shot --screen main|list|history|about|add|edit|panel|account "
+            << "usage: stashline-shot --screen main|list|history|trash|about|add|edit|panel|account "
                "--mock-state FULL|FAVORITES|EMPTY --locale ja_JP --out shot.png [--size 960x720] [--dark] "
-               "[--extra-items] [--signed-out]\n";
+               "[--extra-items] [--signed-out] [--encryption plain|locked|unlocked]\n";
         return 2;
     }
 
@@ -60,6 +63,15 @@ int main(int argc, char *argv[])
     QLocale::setDefault(locale);
     if (!Localization::install(locale))
         err << "stashline-shot: no translation for " << options->locale << "\n";
+
+    if (!options->encryption.isEmpty()) {
+        EncryptionManager::shared().showStateForPreview(options->encryption);
+        // The list's banner learns it as from a key check of the sync engine.
+        NotificationCenter::defaultCenter().post(CloudKeyNotification::didChange, nullptr,
+                                                 {{CloudKeyNotification::lockedKey, options->encryption == QLatin1String("locked")},
+                                                  {CloudKeyNotification::reasonKey, QStringLiteral("passphrase")}});
+        QCoreApplication::processEvents();
+    }
 
     ScreenScene scene(*options);
     if (!scene.build(&error)) {

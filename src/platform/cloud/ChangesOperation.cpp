@@ -3,6 +3,8 @@
 #include "platform/cloud/AssetDownloader.h"
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
+#include "platform/cloud/KeyDocument.h"
+#include "platform/cloud/SealedDocument.h"
 #include "platform/cloud/LeafReader.h"
 
 #include <QJsonArray>
@@ -32,6 +34,7 @@ QString sequenceText(const QJsonValue &sequence)
 
 struct ChangesState {
     QPointer<CloudConnection> connection;
+    std::shared_ptr<DatabaseKeys> keys;
     QString recordType;
     QHash<QString, QString> knownDigests;
     QString assetDirectory;
@@ -71,7 +74,8 @@ void finishPage(const std::shared_ptr<ChangesState> &state, const QList<QJsonObj
         // later read.
         if (downloads.errorsByRecord.contains(name))
             page.isComplete = false;
-        auto decoded = CloudRecordCoder::decode(document, state->assetDirectory, downloads.assetsByRecord.value(name));
+        auto decoded = CloudRecordCoder::decode(document, state->assetDirectory, downloads.assetsByRecord.value(name),
+                                                state->keys.get());
         if (auto *record = std::get_if<CloudRecord>(&decoded)) {
             record->setConflictingLeaves(leaves.value(name));
             page.records.append(std::move(*record));
@@ -104,10 +108,11 @@ void deliverPage(const std::shared_ptr<ChangesState> &state, const QJsonObject &
     QList<QJsonObject> documents;
     QList<CloudRecord> tombstones;
     for (const QJsonValue &change : changes) {
-        const QJsonObject document = change.toObject().value(QStringLiteral("doc")).toObject();
+        const QJsonObject stored = change.toObject().value(QStringLiteral("doc")).toObject();
         const QString name = change.toObject().value(QStringLiteral("id")).toString();
-        if (!CloudRecordID(name).hasValidName())
+        if (!CloudRecordID(name).hasValidName() || name == KeyDocument::documentID)
             continue;
+        const QJsonObject document = SealedDocument::open(stored, *state->keys);
         if (change.toObject().value(QStringLiteral("deleted")).toBool() || document.value(QStringLiteral("_deleted")).toBool()) {
             CloudRecord tombstone(state->recordType, CloudRecordID(name));
             tombstone.setRecordChangeTag(document.value(QStringLiteral("_rev")).toString());
@@ -272,6 +277,7 @@ void ChangesOperation::start(CloudConnection *connection, const QString &recordT
 {
     auto state = std::make_shared<ChangesState>();
     state->connection = connection;
+    state->keys = connection->sharedKeys();
     state->recordType = recordType;
     state->knownDigests = knownDigests;
     state->assetDirectory = assetDirectory;

@@ -2,6 +2,7 @@
 
 #include "platform/cloud/CloudAccount.h"
 #include "platform/cloud/CloudError.h"
+#include "platform/cloud/DatabaseKeys.h"
 
 #include <QJsonValue>
 #include <QNetworkReply>
@@ -36,6 +37,10 @@ public:
     explicit CloudConnection(const CloudAccount &account, QObject *parent = nullptr);
 
     const CloudAccount &account() const { return m_account; }
+    // The keys the database's records are sealed with, and how they are written (any thread:
+    // DatabaseKeys guards itself).
+    DatabaseKeys &keys() const { return *m_keys; }
+    std::shared_ptr<DatabaseKeys> sharedKeys() const { return m_keys; }
 
     // Runs `work` on this connection's thread, later, also when called there. Any thread.
     void post(std::function<void()> work);
@@ -83,6 +88,7 @@ private:
     std::shared_ptr<bool> abortWhenStalled(QNetworkReply *reply, int stallMilliseconds);
 
     CloudAccount m_account;
+    std::shared_ptr<DatabaseKeys> m_keys = std::make_shared<DatabaseKeys>();
     QNetworkAccessManager *m_manager = nullptr;
     int m_requestTimeout = 60000;
     static constexpr int pictureStallMilliseconds = 15000;

@@ -18,7 +18,7 @@ CloudContainer::CloudContainer(const QString &identifier, const CloudAccount &ac
 {
     m_thread->setObjectName(QStringLiteral("CloudDatabase"));
     m_connection = new CloudConnection(m_account);
-    m_pushChannel = new PushChannel(m_connection, m_deviceID);
+    m_pushChannel = new PushChannel(m_connection);
     m_connection->moveToThread(m_thread);
     m_pushChannel->moveToThread(m_thread);
     m_thread->start();

@@ -33,6 +33,7 @@ CloudCallbacks::ModifyResult orIgnore(CloudCallbacks::ModifyResult callback)
 
 CloudDatabase::CloudDatabase(CloudConnection *connection, PushChannel *pushChannel, const QString &deviceID)
     : m_connection(connection)
+    , m_keys(connection->sharedKeys())
     , m_pushChannel(pushChannel)
     , m_deviceID(deviceID)
     , m_assetDirectory(QDir::tempPath() + QStringLiteral("/stashline-cloud-assets-") + QString::number(::getuid()))
@@ -108,9 +109,18 @@ void modifyWithRetry(QPointer<CloudConnection> connection, const QList<CloudReco
 } // namespace
 
 void CloudDatabase::modifyRecords(const QList<CloudRecord> &recordsToSave, CloudCallbacks::PerRecord perRecordSave,
-                                  CloudCallbacks::ModifyResult result, CloudSavePolicy savePolicy)
+                                  CloudCallbacks::ModifyResult modifyResult, CloudSavePolicy savePolicy)
 {
-    m_connection->post([connection = m_connection, recordsToSave, perRecordSave = orIgnore(perRecordSave), result = orIgnore(result), device = m_deviceID,
+    // The push channel learns the revisions this device made, so it does not push them back.
+    auto result = [push = m_pushChannel, modifyResult = orIgnore(modifyResult)](const QList<CloudRecord> &saved,
+                                                                                const std::optional<CloudError> &error) {
+        for (const CloudRecord &record : saved) {
+            if (push)
+                push->noteOwnRevision(record.recordChangeTag());
+        }
+        modifyResult(saved, error);
+    };
+    m_connection->post([connection = m_connection, recordsToSave, perRecordSave = orIgnore(perRecordSave), result, device = m_deviceID,
                         hook = m_revisionsReadHook, savePolicy] {
         if (savePolicy == CloudSavePolicy::allKeys)
             modifyWithRetry(connection, recordsToSave, device, hook, perRecordSave, result, 3, {}, {});
@@ -181,5 +191,60 @@ void CloudDatabase::saveSubscription(const CloudSubscription &subscription, Clou
 {
     m_connection->post([connection = m_connection, push = m_pushChannel, subscription, result = orIgnore(result)] {
         putSubscription(connection, push, subscription, result, 5);
+    });
+}
+
+void CloudDatabase::fetchKeyDocument(KeyDocumentOperation::Completion completion)
+{
+    m_connection->post([connection = m_connection, completion] {
+        if (connection)
+            KeyDocumentOperation::fetch(connection, completion);
+    });
+}
+
+void CloudDatabase::createKeyDocument(const KeyDocument &document, KeyDocumentOperation::Completion completion)
+{
+    m_connection->post([connection = m_connection, document, completion] {
+        if (connection)
+            KeyDocumentOperation::create(connection, document, completion);
+    });
+}
+
+void CloudDatabase::replaceKeyDocument(const KeyDocument &document, KeyDocumentOperation::Completion completion)
+{
+    m_connection->post([connection = m_connection, document, completion] {
+        if (connection)
+            KeyDocumentOperation::replace(connection, document, completion);
+    });
+}
+
+void CloudDatabase::sealPlainDocuments(const QString &keyID, int graceMilliseconds,
+                                       std::function<void(const SealingSweep::Outcome &)> done)
+{
+    m_connection->post([connection = m_connection, keys = m_keys, keyID, graceMilliseconds, done] {
+        if (!connection)
+            return;
+        const std::optional<SecretKey> key = keys->key(keyID);
+        if (!key) {
+            done({0, 0, CloudError(CloudErrorCode::InternalError, QStringLiteral("the key to seal with is not held"))});
+            return;
+        }
+        SealingSweep::start(connection, keyID, *key, graceMilliseconds, done);
+    });
+}
+
+void CloudDatabase::compact(DatabaseMaintenance::Completion done)
+{
+    m_connection->post([connection = m_connection, done] {
+        if (connection)
+            DatabaseMaintenance::compact(connection, done);
+    });
+}
+
+void CloudDatabase::eraseDocuments(DatabaseMaintenance::Completion done)
+{
+    m_connection->post([connection = m_connection, done] {
+        if (connection)
+            DatabaseMaintenance::eraseDocuments(connection, done);
     });
 }

@@ -3,7 +3,11 @@
 #include "platform/cloud/ChangesOperation.h"
 #include "platform/cloud/CloudCallbacks.h"
 #include "platform/cloud/CloudSubscription.h"
+#include "platform/cloud/DatabaseKeys.h"
+#include "platform/cloud/DatabaseMaintenance.h"
+#include "platform/cloud/KeyDocumentOperation.h"
 #include "platform/cloud/ModifyRecordsOperation.h"
+#include "platform/cloud/SealingSweep.h"
 
 #include <QPointer>
 
@@ -44,6 +48,18 @@ public:
     // for it.
     void saveSubscription(const CloudSubscription &subscription, CloudCallbacks::Result result);
 
+    // The data keys held for this database and how its records are written (see DatabaseKeys).
+    DatabaseKeys &keys() const { return *m_keys; }
+
+    // The key document (KeyDocumentOperation), read, made once or replaced over its revision.
+    void fetchKeyDocument(KeyDocumentOperation::Completion completion);
+    void createKeyDocument(const KeyDocument &document, KeyDocumentOperation::Completion completion);
+    void replaceKeyDocument(const KeyDocument &document, KeyDocumentOperation::Completion completion);
+    // Seals whatever is still plain (SealingSweep), under `keyID`, which must be held.
+    void sealPlainDocuments(const QString &keyID, int graceMilliseconds, std::function<void(const SealingSweep::Outcome &)> done);
+    void compact(DatabaseMaintenance::Completion done);
+    void eraseDocuments(DatabaseMaintenance::Completion done);
+
     // Where downloaded asset files go; default a private folder in the temporary directory.
     void setAssetDirectory(const QString &directory);
     QString assetDirectory() const { return m_assetDirectory; }
@@ -54,6 +70,7 @@ private:
     QString preparedAssetDirectory() const;
 
     QPointer<CloudConnection> m_connection;
+    std::shared_ptr<DatabaseKeys> m_keys;
     QPointer<PushChannel> m_pushChannel;
     QString m_deviceID;
     QString m_assetDirectory;

@@ -1,9 +1,12 @@
 #include "CloudRecordCoder.h"
 
+#include "platform/cloud/SealedDocument.h"
+#include "platform/crypto/Sealing.h"
+
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonArray>
-#include <QSaveFile>
 #include <QUuid>
 
 #include <cmath>
@@ -61,11 +64,94 @@ std::optional<qint64> int64FromJson(const QJsonValue &value)
     return std::nullopt;
 }
 
+// `text` as a JSON string, quotes included.
+QByteArray jsonText(const QString &text)
+{
+    return QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+}
+
+// The bytes of an attachment of a sealed view, opened; an error when they do not open.
+std::variant<QByteArray, CloudError> openedAttachment(const QJsonObject &document, const QString &name,
+                                                      const QByteArray &bytes, const DatabaseKeys *keys)
+{
+    const QString keyID = document.value(SealedDocument::sealedWithKey).toString();
+    if (keyID.isEmpty())
+        return bytes;
+    const QString id = document.value(QStringLiteral("_id")).toString();
+    const auto opened = keys ? SealedDocument::openAttachment(*keys, keyID, id, name, bytes) : std::nullopt;
+    if (!opened)
+        return CloudError(CloudErrorCode::InternalError,
+                          CloudError::localized("cloud.error.pictureUnauthentic",
+                                                "The picture of record %1 was changed on the server or sealed with another key.")
+                              .arg(id));
+    return *opened;
+}
+
 CloudError assetError(const CloudRecordID &id, const QString &detail)
 {
     return CloudError(CloudErrorCode::InternalError,
                       CloudError::localized("cloud.error.assetFile", "The picture of record %1 could not be stored: %2")
                           .arg(id.recordName(), detail));
+}
+
+
+// A new file in `directory` holding `bytes`, owned by the returned asset. Written as a download
+// is, without waiting for the disk: the picture store copies it into place with its own
+// guarantees, and a file cut short by a crash is never merged (the process is gone).
+std::variant<std::optional<CloudAsset>, CloudError> writeAsset(const CloudRecordID &id, const QString &directory,
+                                                              const QByteArray &bytes, const QString &digest)
+{
+    const QString path = directory + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper()
+        + QStringLiteral(".jpg");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        file.remove();
+        return assetError(id, file.errorString());
+    }
+    file.close();
+    return std::optional(CloudAsset::downloaded(path, digest));
+}
+
+// The asset an asset field names: a downloaded or inline picture (opened when the view was
+// sealed), a stub for a version the reader holds, or none when the attachment is missing. An
+// error with "permission failure" when a sealed picture does not open.
+std::variant<std::optional<CloudAsset>, CloudError> decodeAsset(const QJsonObject &document, const QString &name,
+                                                               const QString &directory,
+                                                               const QHash<QString, CloudAsset> &downloadedAssets,
+                                                               const DatabaseKeys *keys)
+{
+    const CloudRecordID id(document.value(QStringLiteral("_id")).toString());
+    const QJsonObject attachment = document.value(attachmentsKey).toObject().value(name).toObject();
+    if (attachment.isEmpty())
+        return std::nullopt; // an asset field without its attachment reads as absent
+    const QString digest = attachment.value(QStringLiteral("digest")).toString();
+    const bool isSealed = document.contains(SealedDocument::sealedWithKey);
+    QByteArray bytes;
+    if (attachment.value(QStringLiteral("stub")).toBool()) {
+        const auto downloaded = downloadedAssets.constFind(name);
+        if (downloaded == downloadedAssets.cend() && !digest.isEmpty())
+            return std::optional(CloudAsset::stub(digest)); // a version the reader holds already
+        if (downloaded == downloadedAssets.cend())
+            return assetError(id, QStringLiteral("the picture was not downloaded"));
+        if (!isSealed)
+            return std::optional(*downloaded);
+        QFile file(downloaded->fileURL());
+        if (!file.open(QIODevice::ReadOnly))
+            return assetError(id, file.errorString());
+        bytes = file.readAll(); // the sealed file goes with its asset
+    } else {
+        if (!attachment.value(QStringLiteral("data")).isString())
+            return assetError(id, QStringLiteral("the server sent no content"));
+        const auto decoded = QByteArray::fromBase64Encoding(attachment.value(QStringLiteral("data")).toString().toLatin1(),
+                                                            QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded)
+            return assetError(id, QStringLiteral("the content is not valid base64"));
+        bytes = decoded.decoded;
+    }
+    auto opened = openedAttachment(document, name, bytes, keys);
+    if (const auto *error = std::get_if<CloudError>(&opened))
+        return CloudError(CloudErrorCode::PermissionFailure, error->localizedDescription());
+    return writeAsset(id, directory, std::get<QByteArray>(opened), digest);
 }
 
 } // namespace
@@ -88,12 +174,20 @@ QByteArray CloudRecordCoder::EncodedDocument::toJson() const
     return json;
 }
 
-std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::encode(const CloudRecord &record, const QString &deviceID)
+std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::encode(const CloudRecord &record, const QString &deviceID,
+                                                                                     const DatabaseKeys *keys)
 {
+    const QString name = record.recordID().recordName();
+    if (keys && keys->mode() == DatabaseKeys::Mode::locked)
+        return CloudError(CloudErrorCode::PermissionFailure,
+                          CloudError::localized("cloud.error.locked",
+                                                "This account is encrypted. Enter your passphrase to sync."));
+    const auto sealing = keys ? keys->writingKey() : std::nullopt;
     QJsonObject fields;
     QByteArray attachments;
-    const QStringList keys = record.allKeys();
-    for (const QString &key : keys) {
+    QHash<QString, QString> digests;
+    const QStringList keyNames = record.allKeys();
+    for (const QString &key : keyNames) {
         const CloudValue value = *record.value(key);
         QJsonObject field;
         if (const auto *text = std::get_if<QString>(&value)) {
@@ -106,41 +200,44 @@ std::variant<CloudRecordCoder::EncodedDocument, CloudError> CloudRecordCoder::en
             field = {{typeKey, QStringLiteral("double")}, {valueKey, doubleJson(*number)}};
         } else if (const auto *timestamp = std::get_if<QDateTime>(&value)) {
             field = {{typeKey, QStringLiteral("timestamp")}, {valueKey, timestampText(*timestamp)}};
-        } else if (const auto *asset = std::get_if<CloudAsset>(&value); asset && asset->isStub()) {
-            // The server keeps the attachment it holds on the revision this write replaces.
-            QByteArray quotedKey = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
-            quotedKey = quotedKey.mid(1, quotedKey.size() - 2);
-            // The digest names the attachment: servers that keep attachments by digest need it.
-            attachments += (attachments.isEmpty() ? "{" : ",") + quotedKey + ":{\"stub\":true,\"content_type\":\""
-                + assetContentType.toLatin1() + "\",\"digest\":"
-                + QJsonDocument(QJsonArray{asset->digest()}).toJson(QJsonDocument::Compact).mid(1).chopped(1) + '}';
-            field = {{typeKey, QStringLiteral("asset")}, {valueKey, key}};
-        } else if (asset) {
-            QFile file(asset->fileURL());
-            if (!file.open(QIODevice::ReadOnly))
-                return CloudError(CloudErrorCode::InternalError,
-                                  CloudError::localized("cloud.error.assetUnreadable",
-                                                        "The picture of record %1 could not be read: %2")
-                                      .arg(record.recordID().recordName(), file.errorString()));
-            // The key is escaped by the JSON writer; base64 needs no escaping.
-            QByteArray quotedKey = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
-            quotedKey = quotedKey.mid(1, quotedKey.size() - 2);
-            attachments += (attachments.isEmpty() ? "{" : ",") + quotedKey + ":{\"content_type\":\""
-                + assetContentType.toLatin1() + "\",\"data\":\"" + file.readAll().toBase64() + "\"}";
+        } else if (const auto *asset = std::get_if<CloudAsset>(&value)) {
+            const QString contentType = sealing ? SealedDocument::sealedContentType : assetContentType;
+            QByteArray attachment;
+            if (asset->isStub()) {
+                // The server keeps the attachment it holds on the revision this write replaces;
+                // the digest names it for servers that keep attachments by digest.
+                attachment = "{\"stub\":true,\"content_type\":\"" + contentType.toLatin1() + "\",\"digest\":"
+                    + jsonText(asset->digest()) + '}';
+            } else {
+                QFile file(asset->fileURL());
+                if (!file.open(QIODevice::ReadOnly))
+                    return CloudError(CloudErrorCode::InternalError,
+                                      CloudError::localized("cloud.error.assetUnreadable",
+                                                            "The picture of record %1 could not be read: %2")
+                                          .arg(name, file.errorString()));
+                QByteArray bytes = file.readAll();
+                if (sealing)
+                    bytes = Sealing::seal(sealing->second, bytes, SealedDocument::attachmentAssociatedData(name, key));
+                digests.insert(key, QStringLiteral("md5-")
+                                        + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toBase64()));
+                // Base64 needs no escaping.
+                attachment = "{\"content_type\":\"" + contentType.toLatin1() + "\",\"data\":\"" + bytes.toBase64() + "\"}";
+            }
+            attachments += (attachments.isEmpty() ? "{" : ",") + jsonText(key) + ':' + attachment;
             field = {{typeKey, QStringLiteral("asset")}, {valueKey, key}};
         }
         fields.insert(key, field);
     }
 
-    QJsonObject document{{QStringLiteral("_id"), record.recordID().recordName()},
-                         {QStringLiteral("recordType"), record.recordType()},
-                         {fieldsKey, fields},
-                         {QStringLiteral("device"), deviceID}};
+    const QJsonObject contents{{fieldsKey, fields}, {QStringLiteral("device"), deviceID}};
+    QJsonObject document = sealing ? SealedDocument::sealedHead(name, contents, sealing->first, sealing->second) : contents;
+    document.insert(QStringLiteral("_id"), name);
+    document.insert(QStringLiteral("recordType"), record.recordType());
     if (!record.recordChangeTag().isEmpty())
         document.insert(QStringLiteral("_rev"), record.recordChangeTag());
     if (!attachments.isEmpty())
         attachments += '}';
-    return EncodedDocument{document, attachments};
+    return EncodedDocument{document, attachments, digests};
 }
 
 QStringList CloudRecordCoder::stubAttachments(const QJsonObject &document)
@@ -160,7 +257,8 @@ QStringList CloudRecordCoder::stubAttachments(const QJsonObject &document)
 }
 
 std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject &document, const QString &assetDirectory,
-                                                               const QHash<QString, CloudAsset> &downloadedAssets)
+                                                               const QHash<QString, CloudAsset> &downloadedAssets,
+                                                               const DatabaseKeys *keys)
 {
     const QString name = document.value(QStringLiteral("_id")).toString();
     if (name.isEmpty())
@@ -170,6 +268,10 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
     const CloudRecordID id(name);
     CloudRecord record(document.value(QStringLiteral("recordType")).toString(), id);
     record.setRecordChangeTag(document.value(QStringLiteral("_rev")).toString());
+    if (const QString problem = document.value(SealedDocument::problemKey).toString(); !problem.isEmpty()) {
+        record.addUnreadableKey(QLatin1Char('_') + problem);
+        return record;
+    }
 
     const QJsonValue fieldList = document.value(fieldsKey);
     if (!fieldList.isObject() && !fieldList.isUndefined())
@@ -206,32 +308,18 @@ std::variant<CloudRecord, CloudError> CloudRecordCoder::decode(const QJsonObject
             else
                 record.addUnreadableKey(it.key());
         } else if (type == QLatin1String("asset")) {
-            const QJsonObject attachment = attachments.value(value.toString()).toObject();
-            if (attachment.isEmpty())
-                continue; // an asset field without its attachment reads as absent
-            const QString digest = attachment.value(QStringLiteral("digest")).toString();
-            if (attachment.value(QStringLiteral("stub")).toBool()) {
-                const auto downloaded = downloadedAssets.constFind(value.toString());
-                if (downloaded != downloadedAssets.cend())
-                    record.setAsset(it.key(), *downloaded);
-                else if (!digest.isEmpty())
-                    record.setAsset(it.key(), CloudAsset::stub(digest)); // a version the reader holds already
-                else
-                    return assetError(id, QStringLiteral("the picture was not downloaded"));
-                continue;
+            auto asset = decodeAsset(document, value.toString(), assetDirectory, downloadedAssets, keys);
+            if (auto *error = std::get_if<CloudError>(&asset)) {
+                if (error->code() != CloudErrorCode::PermissionFailure)
+                    return *error;
+                // A picture that does not open: nothing of the record is taken.
+                CloudRecord unopened(record.recordType(), id);
+                unopened.setRecordChangeTag(record.recordChangeTag());
+                unopened.addUnreadableKey(QLatin1Char('_') + SealedDocument::unauthentic);
+                return unopened;
+            } else if (const auto &decoded = std::get<std::optional<CloudAsset>>(asset)) {
+                record.setAsset(it.key(), *decoded);
             }
-            if (!attachment.value(QStringLiteral("data")).isString())
-                return assetError(id, QStringLiteral("the server sent no content"));
-            const auto decoded = QByteArray::fromBase64Encoding(attachment.value(QStringLiteral("data")).toString().toLatin1(),
-                                                                QByteArray::AbortOnBase64DecodingErrors);
-            if (!decoded)
-                return assetError(id, QStringLiteral("the content is not valid base64"));
-            const QString path = assetDirectory + QLatin1Char('/')
-                + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() + QStringLiteral(".jpg");
-            QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(decoded.decoded) != decoded.decoded.size() || !file.commit())
-                return assetError(id, file.errorString());
-            record.setAsset(it.key(), CloudAsset::downloaded(path, digest));
         } else {
             record.addUnreadableKey(it.key());
         }

@@ -5,6 +5,7 @@
 #include "platform/cloud/CloudRecordCoder.h"
 #include "platform/cloud/KeysLookup.h"
 #include "platform/cloud/LeafReader.h"
+#include "platform/cloud/SealedDocument.h"
 
 #include <QPointer>
 
@@ -38,7 +39,7 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
     // the chunk arrives, while the other chunks are still being looked up.
     auto rowByName = std::make_shared<QHash<QString, QJsonObject>>();
     const auto downloader = AssetDownloader::create(connection, assetDirectory);
-    auto deliver = [ids, rowByName, assetDirectory, perRecord, result](const LeafReader::Leaves &leaves,
+    auto deliver = [ids, rowByName, assetDirectory, perRecord, result, keys = connection->sharedKeys()](const LeafReader::Leaves &leaves,
                                                                         const AssetDownloader::Outcome &downloads) {
         for (const CloudRecordID &id : ids) {
             const auto found = rowByName->constFind(id.recordName());
@@ -69,7 +70,8 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
                 perRecord(id, std::nullopt, *failed);
                 continue;
             }
-            auto decoded = CloudRecordCoder::decode(document, assetDirectory, downloads.assetsByRecord.value(id.recordName()));
+            auto decoded = CloudRecordCoder::decode(document, assetDirectory, downloads.assetsByRecord.value(id.recordName()),
+                                                    keys.get());
             if (auto *record = std::get_if<CloudRecord>(&decoded)) {
                 record->setConflictingLeaves(leaves.value(id.recordName()));
                 perRecord(id, *record, std::nullopt);
@@ -81,10 +83,12 @@ void FetchRecordsOperation::start(CloudConnection *connection, const QList<Cloud
     };
     KeysLookup::start(
         connection, keys, true,
-        [rowByName, downloader, knownDigests](const QJsonArray &rows) {
+        [rowByName, downloader, knownDigests, keys = connection->sharedKeys()](const QJsonArray &rows) {
             QList<QJsonObject> documents;
             for (const QJsonValue &row : rows) {
-                const QJsonObject object = row.toObject();
+                QJsonObject object = row.toObject();
+                if (object.value(QStringLiteral("doc")).isObject()) // read from here on as its plain view
+                    object.insert(QStringLiteral("doc"), SealedDocument::open(object.value(QStringLiteral("doc")).toObject(), *keys));
                 rowByName->insert(object.value(QStringLiteral("key")).toString(), object);
                 if (!object.contains(QStringLiteral("error")) && object.value(QStringLiteral("doc")).isObject())
                     documents.append(object.value(QStringLiteral("doc")).toObject());

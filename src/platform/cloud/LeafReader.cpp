@@ -3,6 +3,7 @@
 #include "platform/cloud/AssetDownloader.h"
 #include "platform/cloud/CloudConnection.h"
 #include "platform/cloud/CloudRecordCoder.h"
+#include "platform/cloud/SealedDocument.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,7 @@ namespace {
 
 struct LeafState {
     QPointer<CloudConnection> connection;
+    std::shared_ptr<DatabaseKeys> keys;
     QList<QJsonObject> waiting; // documents whose leaves are still to be read
     QString assetDirectory;
     QHash<QString, QString> knownDigests;
@@ -45,7 +47,7 @@ void decodeLeaves(const std::shared_ptr<LeafState> &state, const QString &name, 
                     return;
                 }
                 auto record = CloudRecordCoder::decode(documents[leaf], state->assetDirectory,
-                                                       pictures.assetsByRecord.value(name));
+                                                       pictures.assetsByRecord.value(name), state->keys.get());
                 if (const auto *error = std::get_if<CloudError>(&record)) {
                     state->done({}, *error);
                     return;
@@ -89,7 +91,7 @@ void readNext(const std::shared_ptr<LeafState> &state)
         for (const QJsonValue &entry : response.json.toArray()) {
             const QJsonObject leaf = entry.toObject().value(QStringLiteral("ok")).toObject();
             if (!leaf.isEmpty() && !leaf.value(QStringLiteral("_deleted")).toBool())
-                leaves.append(leaf);
+                leaves.append(SealedDocument::open(leaf, *state->keys));
         }
         decodeLeaves(state, name, leaves);
     });
@@ -112,6 +114,7 @@ void LeafReader::start(CloudConnection *connection, const QList<QJsonObject> &do
 {
     auto state = std::make_shared<LeafState>();
     state->connection = connection;
+    state->keys = connection->sharedKeys();
     state->assetDirectory = assetDirectory;
     state->knownDigests = knownDigests;
     state->done = std::move(done);

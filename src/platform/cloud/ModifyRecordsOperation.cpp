@@ -18,6 +18,7 @@ struct ModifyState {
     CloudCallbacks::ModifyResult result;
     QList<CloudRecord> pending;      // records to write, in order
     QList<CloudRecordCoder::EncodedDocument> documents; // their documents, same order
+    QHash<CloudRecordID, QHash<QString, QString>> digests; // of the attachments sent with their bytes
     QList<CloudRecord> saved;
     QHash<CloudRecordID, CloudError> errors;
 
@@ -84,6 +85,10 @@ void write(const std::shared_ptr<ModifyState> &state)
                 continue;
             }
             record.setRecordChangeTag(answer.value(QStringLiteral("rev")).toString());
+            // A picture sent with its bytes is now held by the server under the digest of what was sent.
+            const QHash<QString, QString> sent = state->digests.value(id);
+            for (auto digest = sent.cbegin(); digest != sent.cend(); ++digest)
+                record.setAsset(digest.key(), CloudAsset::stub(digest.value()));
             state->saved.append(record);
             state->perRecord(id, record, std::nullopt);
         }
@@ -122,12 +127,13 @@ void ModifyRecordsOperation::start(CloudConnection *connection, const QList<Clou
         CloudRecord fresh = record;
         if (savePolicy == CloudSavePolicy::allKeys)
             fresh.setRecordChangeTag({}); // the current revision is read below
-        auto encoded = CloudRecordCoder::encode(fresh, deviceID);
+        auto encoded = CloudRecordCoder::encode(fresh, deviceID, &connection->keys());
         if (const auto *error = std::get_if<CloudError>(&encoded)) {
             state->fail(id, *error);
             continue;
         }
         names.insert(id.recordName());
+        state->digests.insert(id, std::get<CloudRecordCoder::EncodedDocument>(encoded).attachmentDigests);
         state->pending.append(fresh);
         state->documents.append(std::get<CloudRecordCoder::EncodedDocument>(std::move(encoded)));
     }

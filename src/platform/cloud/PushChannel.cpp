@@ -3,6 +3,7 @@
 #include "diagnostics/AppLogger.h"
 #include "platform/cloud/CloudConnection.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -23,10 +24,9 @@ QString sequenceText(const QJsonValue &sequence)
 
 } // namespace
 
-PushChannel::PushChannel(CloudConnection *connection, const QString &deviceID, QObject *parent)
+PushChannel::PushChannel(CloudConnection *connection, QObject *parent)
     : QObject(parent)
     , m_connection(connection)
-    , m_deviceID(deviceID)
     , m_readTimer(new QTimer(this))
     , m_reconnectTimer(new QTimer(this))
     , m_coalesceTimer(new QTimer(this))
@@ -174,14 +174,15 @@ void PushChannel::handleLine(const QByteArray &line)
     if (id.isEmpty() || id.startsWith(QLatin1Char('_')))
         return;
     const QJsonObject document = change.value(QStringLiteral("doc")).toObject();
-    if (document.value(QStringLiteral("device")).toString() == m_deviceID)
-        return; // this device's own write
     const bool isDeletion = change.value(QStringLiteral("deleted")).toBool();
-    const QString revision = document.value(QStringLiteral("_rev")).toString();
+    const QString revision = change.value(QStringLiteral("changes")).toArray().first().toObject().value(QStringLiteral("rev")).toString();
+    if (m_ownRevisions.contains(revision))
+        return; // this device's own write
     const bool isCreation = revision.startsWith(QLatin1String("1-"));
     const QString recordType = document.value(QStringLiteral("recordType")).toString();
     for (const CloudSubscription &subscription : std::as_const(m_subscriptions)) {
         if (subscription.firesFor(recordType, isCreation, isDeletion)) {
+            m_pendingRevisions.insert(revision);
             notifySoon();
             return;
         }
@@ -227,9 +228,28 @@ void PushChannel::notifySoon()
     m_coalesceTimer->start(int(std::min<qint64>(m_timing.coalesceMilliseconds, left)));
 }
 
+void PushChannel::noteOwnRevision(const QString &revision)
+{
+    constexpr int kept = 4096;
+    if (revision.isEmpty() || m_ownRevisions.contains(revision))
+        return;
+    m_ownRevisions.insert(revision);
+    m_ownRevisionOrder.append(revision);
+    if (m_ownRevisionOrder.size() > kept)
+        m_ownRevisions.remove(m_ownRevisionOrder.takeFirst());
+}
+
 void PushChannel::deliver()
 {
     if (!m_running)
+        return;
+    // A write's answer may come after the feed showed its change: only what is still not known
+    // as this device's own is a push. A reconnect pushes with nothing pending.
+    const bool hadPending = !m_pendingRevisions.isEmpty();
+    m_pendingRevisions.removeIf([this](const QString &revision) { return m_ownRevisions.contains(revision); });
+    const bool onlyOwn = hadPending && m_pendingRevisions.isEmpty();
+    m_pendingRevisions.clear();
+    if (onlyOwn)
         return;
     AppLogger::debug(AppLogger::cloudKit(), QStringLiteral("Remote change notification"));
     emit remoteNotificationReceived();

@@ -8,6 +8,7 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class CloudConnection;
 class QTimer;
@@ -15,8 +16,10 @@ class QTimer;
 // The push channel: follows the database's continuous change feed
 // (_changes?feed=continuous&heartbeat=...&include_docs=true, starting at the database's current
 // sequence) and emits remoteNotificationReceived() once for changes written by other devices
-// that a saved subscription covers. Changes written by this device (its id in the document's
-// "device" field) are not pushed. Changes arriving together are coalesced into one push. When
+// that a saved subscription covers. Changes written by this device (the revisions its writes
+// made, noted with noteOwnRevision(); in an encrypted database the writer's id is sealed) are not
+// pushed, also when the feed shows them before the write's answer arrived: a change counts only
+// once the coalescing pause ended. Changes arriving together are coalesced into one push. When
 // the feed ends, fails or stays silent past the read timeout, the channel reconnects with
 // back-off (first retry after minimumBackoff, doubling up to maximumBackoff) and, once the
 // database answers again, emits one push, since changes may have been missed. Never uses a
@@ -38,7 +41,7 @@ public:
         int maximumBackoffMilliseconds = 30000;
     };
 
-    PushChannel(CloudConnection *connection, const QString &deviceID, QObject *parent = nullptr);
+    explicit PushChannel(CloudConnection *connection, QObject *parent = nullptr);
     ~PushChannel() override;
 
     // Any thread; must be called before start().
@@ -49,6 +52,10 @@ public:
 
     // Worker thread: a subscription saved to the database from now on fires pushes.
     void addSubscription(const CloudSubscription &subscription);
+
+    // Worker thread: a revision this device's write made, not to be pushed. The last few
+    // thousand are kept.
+    void noteOwnRevision(const QString &revision);
 
     // Worker thread: true while a feed request is open.
     bool isFollowing() const { return m_feed != nullptr; }
@@ -69,7 +76,9 @@ private:
     void deliver();
 
     CloudConnection *m_connection;
-    QString m_deviceID;
+    QSet<QString> m_ownRevisions;
+    QList<QString> m_ownRevisionOrder; // oldest first, to forget the oldest
+    QSet<QString> m_pendingRevisions;  // changes of other devices, or not yet known as own
     Timing m_timing;
     QList<CloudSubscription> m_subscriptions;
     QPointer<QNetworkReply> m_feed;

@@ -17,6 +17,8 @@ Item {
     property url termsOfUseURL
     // The account page is shown instead of the About page.
     property bool accountShown: false
+    // The list model, for Export… and Import….
+    property ShareListViewModel viewModel
 
     // The other application of the same maker shown at the bottom.
     readonly property string otherAppStoreID: "6479361047"
@@ -134,6 +136,66 @@ Item {
                                    : qsTrId("account.card.signedOut")
                         showsDivider: false
                         onClicked: about.accountShown = true
+                    }
+                }
+
+                // Your items: export and import
+                AboutCard {
+                    Layout.fillWidth: true
+                    AboutRow {
+                        id: exportRow
+                        objectName: "aboutExportRow"
+                        Layout.fillWidth: true
+                        iconName: "square.and.arrow.up.on.square"
+                        titleText: qsTrId("about.export")
+                        enabled: about.viewModel !== null && !exportChooser.isOpen
+                        onClicked: {
+                            exportChooser.suggestedName = transfers.suggestedExportName()
+                            exportChooser.open(exportRow.Window.window)
+                        }
+                    }
+                    AboutRow {
+                        id: importRow
+                        objectName: "aboutImportRow"
+                        Layout.fillWidth: true
+                        iconName: "square.and.arrow.down.on.square"
+                        titleText: qsTrId("about.import")
+                        showsDivider: transfers.message.length > 0
+                        enabled: about.viewModel !== null && !importChooser.isOpen
+                        onClicked: importChooser.open(importRow.Window.window)
+                    }
+                    Text {
+                        objectName: "aboutTransferMessage"
+                        visible: transfers.message.length > 0
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 22
+                        Layout.rightMargin: 18
+                        Layout.topMargin: 4
+                        Layout.bottomMargin: 14
+                        text: transfers.message
+                        textFormat: Text.PlainText
+                        wrapMode: Text.Wrap
+                        font.pixelSize: Theme.footnoteSize
+                        color: transfers.isError ? Theme.red : Theme.secondary
+                    }
+                    ItemTransfers {
+                        id: transfers
+                        viewModel: about.viewModel
+                    }
+                    ImageFileChooser {
+                        id: exportChooser
+                        savesFile: true
+                        title: qsTrId("about.export.title")
+                        filterName: qsTrId("about.export.filter")
+                        patterns: ["*.zip"]
+                        onFileChosen: function(url) { transfers.exportTo(url) }
+                    }
+                    ImageFileChooser {
+                        id: importChooser
+                        title: qsTrId("about.import.title")
+                        filterName: qsTrId("about.import.filter")
+                        patterns: ["*.zip", "*.html", "*.htm", "*.txt", "*.md", "*.markdown"]
+                        onFileChosen: function(url) { transfers.importFrom(url) }
                     }
                 }
 

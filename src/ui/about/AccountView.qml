@@ -6,7 +6,8 @@ import Stashline
 // The account page: the account's state (signed out; signed in as a user on a server, with the
 // database and the last download and upload; an account from the environment; an account file
 // that cannot be used), the last error, and the actions: sign in with a server address, user
-// name, password and optional database, sign out, or use a local server. While a request runs a
+// name, password and optional database, sign out, or use a local server; for a signed-in account
+// its end-to-end encryption (EncryptionCard, StartOverCard). While a request runs a
 // spinner turns and Cancel ends it; the fields stay editable. Texts from the server or the user
 // are plain text.
 Item {
@@ -157,6 +158,19 @@ Item {
                         }
                     }
                 }
+            }
+
+            // End-to-end encryption of the signed-in account, and the way back from a forgotten
+            // passphrase.
+            EncryptionCard {
+                Layout.fillWidth: true
+            }
+            StartOverCard {
+                Layout.fillWidth: true
+            }
+            WebCompanionCard {
+                Layout.fillWidth: true
+                visible: page.account.state === "signedIn" || page.account.state === "environment"
             }
 
             // Sign in
