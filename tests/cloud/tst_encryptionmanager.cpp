@@ -357,8 +357,10 @@ private slots:
         QTest::addColumn<bool>("oldDeleted");
         QTest::newRow("old database deleted") << QByteArray() << QString() << false << true << true;
         QTest::newRow("old database may not be deleted") << QByteArray("DELETE") << QStringLiteral("^/[^/]+/?$") << false << true << false;
+        // Erasing the old database is refused once the move has begun (and one deletion went
+        // through, as when erasing is cut short halfway).
         QTest::newRow("cut short, then resumed at the next start")
-            << QByteArray("GET") << QStringLiteral("/_all_docs$") << true << true << true; // erasing the old one
+            << QByteArray("POST") << QStringLiteral("^/test-[0-9a-f]+/_bulk_docs$") << true << true << true;
         QTest::newRow("no new database allowed") << QByteArray("PUT") << QStringLiteral("^/[^/]+/?$") << false << false << false;
     }
 
@@ -372,10 +374,16 @@ private slots:
         FaultProxy proxy(QUrl(m_databaseUrl), 1);
         QVERIFY(proxy.listen());
         proxy.refuse("POST", QStringLiteral("/_compact$"));
-        if (!refusedMethod.isEmpty())
+        if (!refusedMethod.isEmpty() && !interrupted)
             proxy.refuse(refusedMethod, refusedPath);
         Device device(proxy.route(m_databaseUrl));
         writePlainItems(device);
+        if (interrupted) {
+            connect(device.manager.get(), &EncryptionManager::changed, this, [&] {
+                if (device.manager->activity() == QLatin1String("moving"))
+                    proxy.refuse(refusedMethod, refusedPath);
+            });
+        }
         QSignalSpy moved(device.manager.get(), &EncryptionManager::databaseMoved);
 
         QString message;
@@ -384,6 +392,8 @@ private slots:
             QVERIFY(!done);
             proxy.clearRefusals();
             proxy.refuse("POST", QStringLiteral("/_compact$"));
+            const QString revision = get(QStringLiteral("/ITEM-2")).value(QStringLiteral("_rev")).toString();
+            QCOMPARE(adminRequest("DELETE", m_databaseUrl + QStringLiteral("/ITEM-2?rev=") + revision), 200);
             QVERIFY2(device.restart(&message), qPrintable(message));
         } else {
             QVERIFY2(done, qPrintable(message));
@@ -418,7 +428,7 @@ private slots:
         const QJsonObject key = get(QStringLiteral("/stashline-key"));
         QCOMPARE(key.value(QStringLiteral("keyId")), forwarding.value(QStringLiteral("keyId")));
         QVERIFY(!key.contains(QStringLiteral("movedTo")));
-        QVERIFY(get(QStringLiteral("/ITEM-1?revs=true")).value(QStringLiteral("_revisions"))[QLatin1String("start")].toInt() >= 3);
+        QVERIFY(get(QStringLiteral("/ITEM-1?revs=true")).value(QStringLiteral("_revisions"))[QLatin1String("ids")].toArray().size() >= 3);
         expectNoPlainText(everythingReadable());
 
         // Both branches came along, the picture with its own; a device signed in there opens the

@@ -48,6 +48,9 @@ struct MoveState {
     QJsonObject keyDocument; // the source's, as last read or written
     QElapsedTimer sincePointedOnward;
     QString since; // the source's change feed, copied up to here
+    // Once the source points onward, its deletions may be this move's own erasing (of a run cut
+    // short): they are never copied, or they would delete what the target holds.
+    bool hasPointedOnward = false;
     int rounds = 0;
     int roundCopied = 0;
 
@@ -136,7 +139,7 @@ void copyLeaves(const State &state, QJsonArray leaves, int perRead, std::functio
             for (const QJsonValue &entry : result.toObject().value(QStringLiteral("docs")).toArray()) {
                 // A leaf gone meanwhile (an error here) shows up again later in the feed.
                 const QJsonObject leaf = entry.toObject().value(QStringLiteral("ok")).toObject();
-                if (leaf.isEmpty())
+                if (leaf.isEmpty() || (state->hasPointedOnward && leaf.value(QStringLiteral("_deleted")).toBool()))
                     continue;
                 if (!leaf.value(QStringLiteral("_id")).toString().startsWith(QLatin1String("_design/")) && SealingSweep::isPlain(leaf)) {
                     state->outcome.foundPlain = true;
@@ -225,7 +228,8 @@ void readSource(const State &state)
                 state->since = QStringLiteral("0");
                 copyFeed(state, [state] { pointOnward(state); });
             };
-            if (movedTo == state->target)
+            state->hasPointedOnward = movedTo == state->target;
+            if (state->hasPointedOnward)
                 copyAll(); // an earlier run copied the key document before pointing onward
             else if (!movedTo.isEmpty())
                 state->finish(changedElsewhere());
@@ -250,6 +254,7 @@ void pointOnward(const State &state)
             return;
         }
         state->keyDocument = pointing;
+        state->hasPointedOnward = true;
         state->sincePointedOnward.start();
         copyUntilQuiet(state);
     });

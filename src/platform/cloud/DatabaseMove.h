@@ -25,7 +25,8 @@ class CloudConnection;
 //     and follows (EncryptionGate).
 //  5. Copies what changed in the source since step 3, round after round, until a round finds
 //     nothing and at least `graceMilliseconds` have passed since step 4: a device that read the
-//     key document a moment before it pointed onward may still write one upload.
+//     key document a moment before it pointed onward may still write one upload. Deletions are
+//     not copied from here on: they may be step 6's, of a run cut short.
 //  6. Erases every document of the source (DatabaseMaintenance::eraseDocuments).
 //  7. Deletes the source (its old revisions go with it) and makes it again holding nothing but
 //     the key document that points onward, so a device that comes back later still finds the
