@@ -1101,6 +1101,34 @@ list --search endet mit 1, wenn kein Eintrag passt.
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>Alte, unverschlüsselte Versionen werden vom Server entfernt …</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>Wechsel zu einer neuen Datenbank, weil dieses Konto auf dem Server keine alten Versionen aufräumen darf…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>Falls der Server diesem Konto nicht erlaubt, alte Versionen aufzuräumen, zieht das Verschlüsseln deine Einträge in eine neue Datenbank auf demselben Server um und lässt die alte leer zurück.</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>Jetzt ist alles verschlüsselt. Der Server hat diesem Konto nicht erlaubt, alte Versionen aufzuräumen; deshalb ist das Konto in die neue Datenbank %1 umgezogen, und die alte wurde gelöscht.</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>Jetzt ist alles verschlüsselt. Der Server hat diesem Konto nicht erlaubt, alte Versionen aufzuräumen; deshalb ist das Konto in die neue Datenbank %1 umgezogen. Die alte Datenbank wurde geleert, aber der Server hat diesem Konto nicht erlaubt, sie zu löschen: Frühere, unverschlüsselte Versionen können darin noch liegen.</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>Dieses Konto ist aus der Datenbank %1 hierher umgezogen, weil der Server ihm nicht erlaubt, alte Versionen aufzuräumen. Diese Datenbank enthält keine unverschlüsselten Versionen.</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>Der Server hat diesem Konto nicht erlaubt, die alte Datenbank %1 zu löschen: Frühere, unverschlüsselte Versionen deiner Einträge können dort noch liegen. Bitte den Betreiber des Servers, sie zu löschen.</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>Andere Geräte haben weiter in die alte Datenbank geschrieben; der Umzug geht später weiter.</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>Passphrase wird geändert …</translation>

@@ -1099,6 +1099,34 @@ list --search ends with 1 when no item matches.
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>Removing old, unencrypted versions from the server…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>Moving to a new database, because this account may not clean up old versions on the server…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>Other devices kept writing to the old database; moving goes on later.</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>Changing the passphrase…</translation>

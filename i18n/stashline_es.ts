@@ -1101,6 +1101,34 @@ list --search termina con 1 cuando ningún elemento coincide.
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>Eliminando del servidor las versiones antiguas sin cifrar…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>Cambiando a una base de datos nueva, porque esta cuenta no puede limpiar las versiones antiguas en el servidor…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>Si el servidor no permite a esta cuenta limpiar las versiones antiguas, al cifrar tus elementos pasan a una base de datos nueva en el mismo servidor y la antigua queda vacía.</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>Ya está todo cifrado. El servidor no permitió a esta cuenta limpiar las versiones antiguas, así que la cuenta pasó a la base de datos nueva %1 y la antigua se eliminó.</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>Ya está todo cifrado. El servidor no permitió a esta cuenta limpiar las versiones antiguas, así que la cuenta pasó a la base de datos nueva %1. La base de datos antigua se vació, pero el servidor no permitió a esta cuenta eliminarla: puede que aún guarde versiones anteriores sin cifrar.</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>Esta cuenta se trasladó aquí desde la base de datos %1, porque el servidor no le permite limpiar las versiones antiguas. Esta base de datos no guarda ninguna versión sin cifrar.</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>El servidor no permitió a esta cuenta eliminar la base de datos antigua %1: puede que aún guarde versiones anteriores de tus elementos sin cifrar. Pide a quien administra el servidor que la elimine.</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>Otros dispositivos siguieron escribiendo en la base de datos antigua; el traslado continuará más tarde.</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>Cambiando la frase de contraseña…</translation>

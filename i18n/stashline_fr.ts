@@ -1100,6 +1100,34 @@ list --search se termine par 1 quand aucun élément ne correspond.
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>Suppression des anciennes versions non chiffrées sur le serveur…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>Passage à une nouvelle base de données, car ce compte ne peut pas nettoyer les anciennes versions sur le serveur…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>Si le serveur ne permet pas à ce compte de nettoyer les anciennes versions, le chiffrement déplace vos éléments vers une nouvelle base de données sur le même serveur et laisse l’ancienne vide.</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>Tout est maintenant chiffré. Le serveur n’a pas permis à ce compte de nettoyer les anciennes versions : le compte est donc passé à la nouvelle base de données %1, et l’ancienne a été supprimée.</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>Tout est maintenant chiffré. Le serveur n’a pas permis à ce compte de nettoyer les anciennes versions : le compte est donc passé à la nouvelle base de données %1. L’ancienne base a été vidée, mais le serveur n’a pas permis à ce compte de la supprimer : des versions antérieures non chiffrées peuvent y rester.</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>Ce compte a été déplacé ici depuis la base de données %1, car le serveur ne lui permet pas de nettoyer les anciennes versions. Cette base de données ne contient aucune version non chiffrée.</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>Le serveur n’a pas permis à ce compte de supprimer l’ancienne base de données %1 : des versions antérieures non chiffrées de vos éléments peuvent y rester. Demandez à l’administrateur du serveur de la supprimer.</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>D’autres appareils ont continué d’écrire dans l’ancienne base de données ; le déplacement reprendra plus tard.</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>Changement de la phrase secrète…</translation>

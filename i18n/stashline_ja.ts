@@ -1100,6 +1100,34 @@ list --search は、一致する項目がないと 1 で終了します。
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>サーバーから暗号化前の古いバージョンを削除しています…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>このアカウントはサーバー上の古いバージョンを整理できないため、新しいデータベースに移っています…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>サーバーがこのアカウントに古いバージョンの整理を許可しない場合、暗号化の際に項目を同じサーバーの新しいデータベースに移し、古いデータベースは空にします。</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>すべて暗号化されました。サーバーがこのアカウントに古いバージョンの整理を許可しなかったため、アカウントを新しいデータベース %1 に移し、古いデータベースを削除しました。</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>すべて暗号化されました。サーバーがこのアカウントに古いバージョンの整理を許可しなかったため、アカウントを新しいデータベース %1 に移しました。古いデータベースは空にしましたが、サーバーが削除を許可しなかったため、暗号化前の古いバージョンが残っている可能性があります。</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>サーバーがこのアカウントに古いバージョンの整理を許可しないため、このアカウントはデータベース %1 からここに移りました。このデータベースには暗号化前のバージョンはありません。</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>サーバーがこのアカウントに古いデータベース %1 の削除を許可しませんでした。暗号化前の古いバージョンの項目が残っている可能性があります。サーバーの管理者に削除を依頼してください。</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>ほかのデバイスが古いデータベースへの書き込みを続けました。移動は後で続行します。</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>パスフレーズを変更しています…</translation>

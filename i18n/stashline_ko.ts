@@ -1100,6 +1100,34 @@ list --search는 일치하는 항목이 없으면 1로 끝납니다.
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>서버에서 암호화되지 않은 이전 버전을 지우는 중…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>이 계정은 서버에서 이전 버전을 정리할 수 없어 새 데이터베이스로 옮기는 중입니다…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>서버가 이 계정에 이전 버전 정리를 허용하지 않으면, 암호화할 때 항목을 같은 서버의 새 데이터베이스로 옮기고 이전 데이터베이스는 비웁니다.</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>이제 모두 암호화되었습니다. 서버가 이 계정에 이전 버전 정리를 허용하지 않아, 계정을 새 데이터베이스 %1(으)로 옮기고 이전 데이터베이스를 삭제했습니다.</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>이제 모두 암호화되었습니다. 서버가 이 계정에 이전 버전 정리를 허용하지 않아, 계정을 새 데이터베이스 %1(으)로 옮겼습니다. 이전 데이터베이스는 비웠지만 서버가 삭제를 허용하지 않아, 암호화되지 않은 이전 버전이 남아 있을 수 있습니다.</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>서버가 이 계정에 이전 버전 정리를 허용하지 않아, 이 계정은 데이터베이스 %1에서 이곳으로 옮겨졌습니다. 이 데이터베이스에는 암호화되지 않은 버전이 없습니다.</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>서버가 이 계정에 이전 데이터베이스 %1의 삭제를 허용하지 않았습니다. 암호화되지 않은 이전 버전의 항목이 남아 있을 수 있습니다. 서버 관리자에게 삭제를 요청하세요.</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>다른 기기가 이전 데이터베이스에 계속 기록했습니다. 이동은 나중에 이어집니다.</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>암호 문구를 바꾸는 중…</translation>

@@ -1095,6 +1095,34 @@ list --search 没有匹配的项目时以 1 结束。
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>正在从服务器删除未加密的旧版本…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>此账户无法清理服务器上的旧版本，正在迁移到新的数据库…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>如果服务器不允许此账户清理旧版本，加密时会把你的项目迁移到同一服务器上的新数据库，并清空旧数据库。</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>现在已全部加密。服务器不允许此账户清理旧版本，因此账户已迁移到新数据库 %1，旧数据库已删除。</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>现在已全部加密。服务器不允许此账户清理旧版本，因此账户已迁移到新数据库 %1。旧数据库已清空，但服务器不允许此账户删除它：其中可能仍存有未加密的早期版本。</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>由于服务器不允许此账户清理旧版本，此账户已从数据库 %1 迁移到这里。此数据库中没有未加密的版本。</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>服务器不允许此账户删除旧数据库 %1：其中可能仍存有你的项目未加密的早期版本。请让服务器管理员删除它。</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>其他设备仍在向旧数据库写入；迁移稍后继续。</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>正在更改密码短语…</translation>

@@ -1095,6 +1095,34 @@ list --search 沒有相符的項目時以 1 結束。
         <source>Removing old, unencrypted versions from the server…</source>
         <translation>正在從伺服器刪除未加密的舊版本…</translation>
     </message>
+    <message id="encryption.activity.moving">
+        <source>Moving to a new database, because this account may not clean up old versions on the server…</source>
+        <translation>此帳號無法清理伺服器上的舊版本，正在移轉到新的資料庫…</translation>
+    </message>
+    <message id="encryption.moveNote">
+        <source>If the server does not let this account clean up old versions, encrypting moves your items to a new database on the same server and leaves the old one empty.</source>
+        <translation>如果伺服器不允許此帳號清理舊版本，加密時會把你的項目移轉到同一伺服器上的新資料庫，並清空舊資料庫。</translation>
+    </message>
+    <message id="encryption.done.moved %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1 and the old one was deleted.</source>
+        <translation>現在已全部加密。伺服器不允許此帳號清理舊版本，因此帳號已移轉到新資料庫 %1，舊資料庫已刪除。</translation>
+    </message>
+    <message id="encryption.done.movedOldKept %1">
+        <source>Everything is encrypted now. The server did not let this account clean up old versions, so the account moved to the new database %1. The old database was emptied, but the server did not let this account delete it: earlier, unencrypted versions may remain in it.</source>
+        <translation>現在已全部加密。伺服器不允許此帳號清理舊版本，因此帳號已移轉到新資料庫 %1。舊資料庫已清空，但伺服器不允許此帳號刪除它：其中可能仍存有未加密的早期版本。</translation>
+    </message>
+    <message id="encryption.moved %1">
+        <source>This account moved here from the database %1, because the server does not let it clean up old versions. This database holds no unencrypted versions.</source>
+        <translation>由於伺服器不允許此帳號清理舊版本，此帳號已從資料庫 %1 移轉到這裡。此資料庫中沒有未加密的版本。</translation>
+    </message>
+    <message id="encryption.oldVersionsInOld %1">
+        <source>The server did not let this account delete the old database %1: earlier, unencrypted versions of your items may remain there. Ask whoever runs the server to delete it.</source>
+        <translation>伺服器不允許此帳號刪除舊資料庫 %1：其中可能仍存有你的項目未加密的早期版本。請伺服器管理員刪除它。</translation>
+    </message>
+    <message id="cloud.error.moveUnfinished">
+        <source>Other devices kept writing to the old database; moving goes on later.</source>
+        <translation>其他裝置仍在寫入舊資料庫；移轉稍後繼續。</translation>
+    </message>
     <message id="encryption.activity.changing">
         <source>Changing the passphrase…</source>
         <translation>正在變更密碼短語…</translation>

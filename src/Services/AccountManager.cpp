@@ -239,6 +239,28 @@ void AccountManager::signOut()
     switchTo(CloudAccount::withProblem(localized("cloud.account.none", "No cloud account is set up yet.")));
 }
 
+void AccountManager::followMove(const QString &databaseName)
+{
+    if (!m_account.isValid() || databaseName.isEmpty() || databaseName == m_account.databaseName())
+        return;
+    CloudAccount moved = m_account.withDatabaseName(databaseName);
+    if (m_account.source() == CloudAccount::Source::file) {
+        // The password stays where it was: in the keyring, or in the file (the local server's).
+        const bool passwordInFile = CloudAccount::fromFile(m_accountFilePath).hasPassword();
+        QString problem;
+        if (!moved.writeFile(m_accountFilePath, passwordInFile, &problem)) {
+            // This run follows anyway; the next start finds the move again in the old database.
+            AppLogger::error(AppLogger::cloudKit(), QStringLiteral("The account's new database could not be saved"), problem);
+        } else {
+            moved = CloudAccount::fromFile(m_accountFilePath).withPassword(m_account.password());
+        }
+    }
+    AppLogger::info(AppLogger::cloudKit(), QStringLiteral("The account moved to the database %1").arg(databaseName));
+    m_account = moved;
+    emit changed();
+    emit accountMoved(m_account);
+}
+
 void AccountManager::useLocalServer()
 {
     if (isBusy() || state() == QLatin1String("environment"))

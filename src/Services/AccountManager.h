@@ -75,6 +75,11 @@ public:
     Q_INVOKABLE void declineKeyringOffer();
     // Starts (or reuses) the local server in the user's data folder and signs in to it.
     Q_INVOKABLE void useLocalServer();
+    // The account's database moved to `databaseName` on the same server: the account names it
+    // from now on (the account file too; an account from STASHLINE_CLOUD_URL for as long as the
+    // app runs, and the move is found again at the next start), and accountMoved() says so.
+    // Nothing happens without an account or when it names that database already.
+    void followMove(const QString &databaseName);
     // Asks the main window to show the account page (the list banner's "Set Up Sync…").
     Q_INVOKABLE void requestAccountPage() { emit accountPageRequested(); }
 
@@ -83,6 +88,9 @@ signals:
     // The account the sync engine should use from now on (invalid after signing out).
     void accountChanged(const CloudAccount &account);
     void accountPageRequested();
+    // The same account on another database of the same server, holding the same documents: the
+    // sync engine keeps what it knows of them.
+    void accountMoved(const CloudAccount &account);
 
 private:
     void finishSignIn(const CloudAccount &account);

@@ -371,7 +371,7 @@ void CloudKitSyncManager::mergeDownloadedRecords(const QList<CloudRecord> &recor
         uploadPendingItems();
 }
 
-void CloudKitSyncManager::resetForAccountChange()
+void CloudKitSyncManager::abandonPass()
 {
     delete m_pass.data(); // answers for the old account are dropped from here on
     m_uploadRetry.reset();
@@ -388,7 +388,11 @@ void CloudKitSyncManager::resetForAccountChange()
                                                  {{CloudSyncNotification::abandonedKey, true}});
     if (abandoned == Pass::upload)
         NotificationCenter::defaultCenter().post(CloudUploadNotification::didFinish);
+}
 
+void CloudKitSyncManager::resetForAccountChange()
+{
+    abandonPass();
     // The revisions and picture digests belong to the old database: writes to the next one
     // start from nothing, pictures included. Deletions stay marked and go up as deletions.
     const auto items = m_context.execute(ShareItem::fetchRequest());
@@ -401,6 +405,24 @@ void CloudKitSyncManager::resetForAccountChange()
     if (const auto error = m_context.save())
         log(LogLevel::Error, functionUpload, QStringLiteral("Could not save the items for the next account"), error->description);
     log(LogLevel::Info, functionUpload, QStringLiteral("Account changed: %1 items wait for the next account").arg(items.objects.size()));
+}
+
+void CloudKitSyncManager::resetForMove()
+{
+    abandonPass();
+    // The new database holds the same documents under the same revisions: what is synced stays
+    // synced, what waits goes up there. An upload cut short may have reached only the old one.
+    int waiting = 0;
+    for (ManagedObject *object : m_context.execute(ShareItem::fetchRequest()).objects) {
+        auto *item = static_cast<ShareItem *>(object);
+        if (item->syncStatus() != ShareItem::SyncStatus::synced) {
+            item->setSyncStatus(ShareItem::SyncStatus::pending);
+            ++waiting;
+        }
+    }
+    if (const auto error = m_context.save())
+        log(LogLevel::Error, functionUpload, QStringLiteral("Could not save the items for the moved account"), error->description);
+    log(LogLevel::Info, functionUpload, QStringLiteral("Account moved: %1 items wait for its new database").arg(waiting));
 }
 
 void CloudKitSyncManager::startWithAccount()

@@ -47,8 +47,9 @@ class UploadPass;
 // is synced as it is, an encrypted one sealed, and one this device holds no key for is locked:
 // nothing is uploaded (items wait, pending) and nothing downloaded is applied until the key is
 // there (keysChanged()). A record that was sealed and does not open leaves its item as it was,
-// marked failed, and the banner says so. When the account moved to another database,
-// databaseMoved() tells whoever keeps the account.
+// marked failed, and the banner says so. When the account moved to another database (the key
+// document says so), nothing is written here any more and databaseMoved() tells whoever keeps
+// the account (StashlineAppDelegate), after every check until it follows.
 //
 // Failures end as item statuses, the "errorMessage" of the download's finish notification, or
 // log lines; nothing is reported to callers. Lives on the main thread. Under a test runner
@@ -89,7 +90,12 @@ public:
     // item pending with no cloud revision and no picture digest, so each is written whole, and
     // unconditionally new, to the next account. Nothing is removed from the store.
     void resetForAccountChange();
-    // After the container changed account: saves the subscription, uploads every item and reads
+    // Before the container moves to another database of the same account, which holds the same
+    // documents under the same revisions (DatabaseMove): abandons the pass in flight and stops
+    // automatic retries as above, but keeps the items' revisions and picture digests; items
+    // not synced go back to pending.
+    void resetForMove();
+    // After the container changed account (or moved): saves the subscription, uploads every item and reads
     // the account's change feed from the start. Without an account (signed out) it does nothing.
     void startWithAccount();
 
@@ -124,6 +130,8 @@ private:
     void checkKeyThen(std::function<void(const EncryptionGate::Outcome &outcome)> then);
     static bool mayWrite(const EncryptionGate::Outcome &outcome);
     void endPass();
+    // Drops the pass in flight and what waits to start; no answer of it is applied from now on.
+    void abandonPass();
     void startRequestedPass();
     void recoverWaitingItems();
     // Removes for good (the soft deletion) what has been in the trash longer than the trash

@@ -4,16 +4,11 @@
 #include "diagnostics/AppLogger.h"
 #include "platform/GroupDirectory.h"
 #include "platform/MainQueue.h"
-#include "platform/Utf8.h"
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/CloudDatabase.h"
 #include "platform/cloud/KeyringCredentialStore.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
-#include <QJsonDocument>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QThreadPool>
 #include <QTimer>
@@ -44,9 +39,6 @@ QString changedElsewhere()
                      "The account's key was changed on another device meanwhile. Enter its passphrase, then try again.");
 }
 
-const QString sealingUnfinishedKey = QStringLiteral("sealingUnfinished");
-const QString oldVersionsKey = QStringLiteral("oldVersionsMayRemain");
-
 } // namespace
 
 EncryptionManager &EncryptionManager::shared()
@@ -68,7 +60,7 @@ EncryptionManager &EncryptionManager::shared()
 
 EncryptionManager::EncryptionManager(std::unique_ptr<DataKeyStore> keys, const QString &stateDirectory,
                                      std::function<CloudDatabase *()> database, std::function<Account()> account, QObject *parent)
-    : QObject(parent), m_keys(std::move(keys)), m_stateDirectory(stateDirectory), m_database(std::move(database)),
+    : QObject(parent), m_keys(std::move(keys)), m_progress(stateDirectory), m_database(std::move(database)),
       m_account(std::move(account))
 {
 }
@@ -97,11 +89,15 @@ void EncryptionManager::load(int waitMilliseconds)
     m_activity.clear();
     const Account account = m_account();
     if (account.databaseUrl.isEmpty()) {
-        m_oldVersionsMayRemain = false;
+        m_note = {};
         setState(QStringLiteral("none"));
         return;
     }
-    m_oldVersionsMayRemain = marker().value(oldVersionsKey).toBool();
+    m_note = m_progress.read(account.databaseUrl);
+    // A move this device began goes on before anything syncs here: a pass would follow it to
+    // the new database before the old one is emptied.
+    if (!m_note.movingTo.isEmpty())
+        m_database()->keys().setSyncHeld(true);
     setState(QStringLiteral("unknown"));
     // The key is taken whenever the keyring answers; the engine starts right after this, so
     // waiting here spares it a first pass that finds the account locked.
@@ -145,15 +141,26 @@ void EncryptionManager::refreshThen(std::function<void()> then)
         });
         if (result.error) {
             setState(QStringLiteral("unknown"));
+            if (!m_note.movingTo.isEmpty())
+                resumeMoveLater();
             return;
         }
         if (!result.document)
             setState(QStringLiteral("plain"));
         else
             setState(result.document->keyID() == m_heldKeyID ? QStringLiteral("unlocked") : QStringLiteral("locked"));
-        // Sealing a run before did not finish (the app quit, the network went): it goes on.
-        if (m_state == QLatin1String("unlocked") && isSealingUnfinished() && begin(QStringLiteral("sealing")))
+        // Sealing or a move a run before did not finish (the app quit, the network went): it
+        // goes on. Without the key it cannot, and sync follows wherever the account is.
+        if (isBusy()) {
+            return; // the step that runs goes on
+        } else if (m_state != QLatin1String("unlocked")) {
+            if (!m_note.movingTo.isEmpty())
+                m_database()->keys().setSyncHeld(false);
+        } else if (m_note.sealingUnfinished && begin(QStringLiteral("sealing"))) {
             seal(false);
+        } else if (!m_note.movingTo.isEmpty() && begin(QStringLiteral("moving"))) {
+            moveDatabase();
+        }
     });
 }
 
@@ -218,7 +225,7 @@ void EncryptionManager::unlockWith(const KeyDocument &document, const QString &p
             return;
         }
         adopt(document, *key, [this] {
-            if (isSealingUnfinished())
+            if (m_note.sealingUnfinished)
                 seal(false);
             else
                 end(true);
@@ -356,7 +363,9 @@ void EncryptionManager::adoptForStartOver(const KeyDocument &document, const Sec
 void EncryptionManager::seal(bool withGrace)
 {
     setActivity(QStringLiteral("sealing"));
-    writeMarker(true, m_oldVersionsMayRemain);
+    EncryptionProgress::Note note = m_note;
+    note.sealingUnfinished = true;
+    writeNote(note);
     CloudDatabase *database = m_database();
     database->keys().setAcceptsPlainRecords(true);
     database->sealPlainDocuments(m_heldKeyID, withGrace ? sealingGraceMilliseconds : 0,
@@ -380,13 +389,101 @@ void EncryptionManager::compact()
             failWith(*error);
             return;
         }
-        m_oldVersionsMayRemain = refused;
-        writeMarker(false, refused);
-        end(true, refused ? localized("encryption.done.oldVersionsMayRemain",
-                                      "Everything is encrypted now. The server did not let this account clean up old "
-                                      "versions, so earlier, unencrypted versions of your items may still be stored there.")
-                          : QString());
+        if (refused) {
+            moveDatabase();
+            return;
+        }
+        EncryptionProgress::Note note = m_note;
+        note.sealingUnfinished = false;
+        note.oldVersionsMayRemain = false;
+        writeNote(note);
+        end(true);
     }));
+}
+
+void EncryptionManager::moveDatabase()
+{
+    setActivity(QStringLiteral("moving"));
+    EncryptionProgress::Note note = m_note;
+    note.sealingUnfinished = false;
+    if (note.movingTo.isEmpty())
+        note.movingTo = DatabaseMove::newDatabaseName(m_account().databaseName); // kept, so a move resumed goes to the same
+    writeNote(note);
+    // This device's passes wait: they would follow the move before the old database is emptied.
+    m_database()->keys().setSyncHeld(true);
+    m_database()->moveTo(note.movingTo, sealingGraceMilliseconds, onMain<DatabaseMove::Outcome>([this](const DatabaseMove::Outcome &outcome) {
+        EncryptionProgress::Note moved = m_note;
+        if (outcome.foundPlain) {
+            seal(false); // then compacting is refused again and the move goes on
+            return;
+        }
+        if (outcome.createRefused) {
+            moved.movingTo.clear();
+            moved.oldVersionsMayRemain = true;
+            writeNote(moved);
+            end(true, localized("encryption.done.oldVersionsMayRemain",
+                                "Everything is encrypted now. The server did not let this account clean up old versions, so "
+                                "earlier, unencrypted versions of your items may still be stored there."));
+            return;
+        }
+        if (outcome.error) {
+            failWith(outcome.error->code() == CloudErrorCode::ServerRecordChanged ? CloudError(outcome.error->code(), changedElsewhere())
+                                                                                  : *outcome.error);
+            resumeMoveLater();
+            return;
+        }
+        AppLogger::info(AppLogger::cloudKit(), QStringLiteral("Moved the account to a new database: %1 documents copied, the old one %2")
+                                                   .arg(outcome.copied)
+                                                   .arg(outcome.sourceDeleted ? QStringLiteral("deleted") : QStringLiteral("emptied")));
+        moved.movedTo = moved.movingTo;
+        moved.movingTo.clear();
+        moved.oldVersionsMayRemain = !outcome.sourceDeleted;
+        writeNote(moved);
+        end(true, outcome.sourceDeleted
+                      ? localized("encryption.done.moved %1",
+                                  "Everything is encrypted now. The server did not let this account clean up old versions, "
+                                  "so the account moved to the new database %1 and the old one was deleted.")
+                            .arg(moved.movedTo)
+                      : localized("encryption.done.movedOldKept %1",
+                                  "Everything is encrypted now. The server did not let this account clean up old versions, "
+                                  "so the account moved to the new database %1. The old database was emptied, but the server "
+                                  "did not let this account delete it: earlier, unencrypted versions may remain in it.")
+                            .arg(moved.movedTo));
+        emit databaseMoved(moved.movedTo);
+    }));
+}
+
+void EncryptionManager::resumeMoveLater()
+{
+    QTimer::singleShot(moveRetryMilliseconds, this, [this, generation = m_generation] {
+        if (m_generation == generation && !m_note.movingTo.isEmpty() && !isBusy())
+            refresh(); // goes on with the move once the key document has been read
+    });
+}
+
+bool EncryptionManager::followMove(const QString &databaseUrl, std::function<void()> then)
+{
+    if (!m_note.movingTo.isEmpty() && m_state == QLatin1String("unlocked")) {
+        if (!isBusy() && begin(QStringLiteral("moving")))
+            moveDatabase(); // announces the move when it is done
+        return false;
+    }
+    const EncryptionProgress::Note before = m_note;
+    EncryptionProgress::Note arrived;
+    arrived.movedFrom = m_account().databaseName;
+    arrived.oldVersionsMayRemain = before.oldVersionsMayRemain && !before.movedTo.isEmpty();
+    m_progress.write(databaseUrl, arrived);
+    const std::optional<SecretKey> key = m_heldKeyID.isEmpty() ? std::nullopt : m_database()->keys().key(m_heldKeyID);
+    if (!key) {
+        then(); // locked here: the new database asks for the passphrase just the same
+        return true;
+    }
+    m_keys->write(databaseUrl, {m_heldKeyID, *key}, [then](bool ok, const QString &problem) {
+        if (!ok)
+            AppLogger::error(AppLogger::cloudKit(), QStringLiteral("The data key could not be kept for the new database"), problem);
+        then();
+    });
+    return true;
 }
 
 void EncryptionManager::withKeyDocument(std::function<void(const KeyDocumentOperation::Result &result)> then)
@@ -438,31 +535,8 @@ void EncryptionManager::setState(const QString &state)
     emit changed();
 }
 
-QString EncryptionManager::markerPath() const
+void EncryptionManager::writeNote(const EncryptionProgress::Note &note)
 {
-    return QDir(m_stateDirectory).filePath(QStringLiteral("Encryption.json"));
-}
-
-QJsonObject EncryptionManager::marker() const
-{
-    QFile file(markerPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return Utf8::parseJson(file.readAll()).object().value(m_account().databaseUrl).toObject();
-}
-
-void EncryptionManager::writeMarker(bool sealingUnfinished, bool oldVersionsMayRemain)
-{
-    QJsonObject all;
-    if (QFile existing(markerPath()); existing.open(QIODevice::ReadOnly))
-        all = Utf8::parseJson(existing.readAll()).object();
-    all.insert(m_account().databaseUrl, QJsonObject{{sealingUnfinishedKey, sealingUnfinished}, {oldVersionsKey, oldVersionsMayRemain}});
-    QSaveFile file(markerPath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(all).toJson(QJsonDocument::Compact)) < 0 || !file.commit())
-        AppLogger::error(AppLogger::cloudKit(), QStringLiteral("Could not note the encryption's progress"), file.errorString());
-}
-
-bool EncryptionManager::isSealingUnfinished() const
-{
-    return marker().value(sealingUnfinishedKey).toBool();
+    m_note = note;
+    m_progress.write(m_account().databaseUrl, note);
 }

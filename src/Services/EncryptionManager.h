@@ -1,11 +1,11 @@
 #pragma once
 
 #include "DataKeyStore.h"
+#include "EncryptionProgress.h"
 #include "platform/cloud/KeyDocumentOperation.h"
 #include "platform/MainQueue.h"
 #include "platform/crypto/PassphraseKey.h"
 
-#include <QJsonObject>
 #include <QObject>
 #include <QPointer>
 
@@ -20,7 +20,13 @@ class CloudDatabase;
 //    when another device was first, its key is used when the passphrase opens it), keeps it on
 //    this device, seals every record that is still plain, whoever wrote it (SealingSweep), and
 //    compacts the database so no earlier, plain revision can be read back. Where the account may
-//    not compact, the page says that older versions may remain on the server.
+//    not compact, it moves the account to a new database on the same server (DatabaseMove: the
+//    old one is emptied and deleted, or where it may not be deleted, left empty but for the key
+//    document pointing onward) and announces databaseMoved(); where it may not create a
+//    database either, the page says that older versions may remain on the server. A move cut
+//    short goes on at the next start (sync waits for it meanwhile).
+//  - followMove(): the account moved (here or on another device): the key this device holds
+//    goes with it, so the new database opens without the passphrase.
 //  - unlock(): the passphrase opens the key document's data key, which this device then keeps.
 //    A wrong passphrase says so and changes nothing, here or in the cloud.
 //  - changePassphrase(): wraps the same data key under a new passphrase; no record changes.
@@ -40,12 +46,16 @@ class EncryptionManager : public QObject
     // "locked" (encrypted; this device does not hold the key), "unlocked".
     Q_PROPERTY(QString state READ state NOTIFY changed)
     Q_PROPERTY(bool busy READ isBusy NOTIFY changed)
-    // What runs: "", "unlocking", "encrypting", "sealing", "compacting", "changing", "startingOver".
+    // What runs: "", "unlocking", "encrypting", "sealing", "compacting", "moving", "changing",
+    // "startingOver".
     Q_PROPERTY(QString activity READ activity NOTIFY changed)
     Q_PROPERTY(QString message READ message NOTIFY changed)
     // The account is encrypted, but the server may still hold older, plain versions: it would
     // not let this account compact the database.
     Q_PROPERTY(bool oldVersionsMayRemain READ oldVersionsMayRemain NOTIFY changed)
+    // The database this account moved from because the server would not let it clean up old
+    // versions there; empty when it did not move.
+    Q_PROPERTY(QString movedFrom READ movedFrom NOTIFY changed)
     // What "Start over" asks to be typed: the database's name.
     Q_PROPERTY(QString startOverWord READ startOverWord NOTIFY changed)
 
@@ -53,6 +63,8 @@ public:
     // How long a device that read "no key document" a moment before it was made may still write
     // a plain record: sealing goes round until at least this long after it began.
     static constexpr int sealingGraceMilliseconds = 5000;
+    // How soon a move that the server or the network cut short is tried again.
+    static constexpr int moveRetryMilliseconds = 30000;
 
     struct Account {
         QString databaseUrl;  // without credentials; empty: no account
@@ -71,7 +83,8 @@ public:
     bool isBusy() const { return !m_activity.isEmpty(); }
     QString activity() const { return m_activity; }
     QString message() const { return m_message; }
-    bool oldVersionsMayRemain() const { return m_oldVersionsMayRemain; }
+    bool oldVersionsMayRemain() const { return m_note.oldVersionsMayRemain; }
+    QString movedFrom() const { return m_note.movedFrom; }
     QString startOverWord() const { return m_account().databaseName; }
 
     // Reads the key this device holds for the account into the cloud database (waiting at most
@@ -101,6 +114,13 @@ public:
     Q_INVOKABLE void changePassphrase(const QString &passphrase);
     Q_INVOKABLE void startOver(const QString &passphrase, const QString &confirmation);
 
+    // The account moved to the database at `databaseUrl` (without credentials) on the same
+    // server: notes that it came from the current one and keeps the key this device holds for
+    // it there too, then calls `then` (also when this manager is gone by then), after which the
+    // account may switch. While this device's own move is unfinished, it goes on with that
+    // instead (announcing databaseMoved() when done), does not call `then` and returns false.
+    bool followMove(const QString &databaseUrl, std::function<void()> then);
+
 signals:
     void changed();
     void keysChanged();
@@ -108,6 +128,8 @@ signals:
     // documents, and a read from the start takes nothing erased for a deletion.
     void startedOver();
     void finished(bool ok, const QString &message);
+    // This device moved the account to `database` on the same server.
+    void databaseMoved(const QString &database);
 
 private:
     bool begin(const QString &activity);
@@ -127,6 +149,8 @@ private:
     void adoptForStartOver(const KeyDocument &document, const SecretKey &key);
     void seal(bool withGrace);
     void compact();
+    void moveDatabase();
+    void resumeMoveLater();
     void unlockWith(const KeyDocument &document, const QString &passphrase, const QString &refusal);
 
     // Runs `work` on a pool thread and `then` with its result on the main thread.
@@ -145,22 +169,18 @@ private:
         };
     }
 
-    // What this device remembers per account beside the key: sealing left unfinished, and
-    // whether the server refused compaction.
-    QString markerPath() const;
-    QJsonObject marker() const;
-    void writeMarker(bool sealingUnfinished, bool oldVersionsMayRemain);
-    bool isSealingUnfinished() const;
+    // What this device remembers about the current account beside the key.
+    void writeNote(const EncryptionProgress::Note &note);
 
     std::unique_ptr<DataKeyStore> m_keys;
-    QString m_stateDirectory;
+    EncryptionProgress m_progress;
     std::function<CloudDatabase *()> m_database;
     std::function<Account()> m_account;
     QString m_state = QStringLiteral("unknown");
     QString m_activity;
     QString m_message;
     QString m_heldKeyID;
-    bool m_oldVersionsMayRemain = false;
+    EncryptionProgress::Note m_note; // the current account's, as last read or written
     PassphraseKey::Limits m_limits = PassphraseKey::defaultLimits();
     quint64 m_generation = 0; // one per loaded account
 };

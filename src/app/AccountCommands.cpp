@@ -94,8 +94,11 @@ void AccountCommands::status(bool asJson, const Answer &answer)
         QStringList lines{qtTrId("cli.account.server %1").arg(m_account.serverAddress()),
                           qtTrId("cli.account.user %1").arg(m_account.userName()),
                           qtTrId("cli.account.database %1").arg(m_account.databaseName()), encryptionLine(state)};
+        if (!m_encryption.movedFrom().isEmpty())
+            lines.append(qtTrId("encryption.moved %1").arg(m_encryption.movedFrom()));
         if (state == QLatin1String("unlocked") && m_encryption.oldVersionsMayRemain())
-            lines.append(qtTrId("encryption.oldVersions"));
+            lines.append(m_encryption.movedFrom().isEmpty() ? qtTrId("encryption.oldVersions")
+                                                            : qtTrId("encryption.oldVersionsInOld %1").arg(m_encryption.movedFrom()));
         answer(StashReply::done(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')));
     });
 }

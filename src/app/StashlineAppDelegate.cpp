@@ -1,5 +1,6 @@
 #include "StashlineAppDelegate.h"
 
+#include "Services/AccountManager.h"
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
 #include "Services/EncryptionManager.h"
@@ -7,6 +8,7 @@
 #include "platform/cloud/CloudContainer.h"
 #include "platform/cloud/PushChannel.h"
 
+#include <QPointer>
 #include <QStringList>
 
 namespace {
@@ -61,13 +63,48 @@ void StashlineAppDelegate::startPushChannel()
 
 void StashlineAppDelegate::switchAccount(const CloudAccount &account)
 {
-    CloudKitSyncManager &engine = CloudKitSyncManager::shared();
-    engine.resetForAccountChange();
+    CloudKitSyncManager::shared().resetForAccountChange();
+    useAccount(account);
+}
+
+void StashlineAppDelegate::moveAccount(const CloudAccount &account)
+{
+    CloudKitSyncManager::shared().resetForMove();
+    useAccount(account);
+}
+
+void StashlineAppDelegate::useAccount(const CloudAccount &account)
+{
     CloudContainerAdapter::shared().replaceAccount(account);
     EncryptionManager::shared().load(); // the new account's key, before its first pass
     if (m_registered)
         startPushChannel();
-    engine.startWithAccount();
+    CloudKitSyncManager::shared().startWithAccount();
+}
+
+void StashlineAppDelegate::followAccount(AccountManager &account)
+{
+    connect(&account, &AccountManager::accountChanged, this, &StashlineAppDelegate::switchAccount);
+    connect(&account, &AccountManager::accountMoved, this, &StashlineAppDelegate::moveAccount);
+    connect(&CloudKitSyncManager::shared(), &CloudKitSyncManager::databaseMoved, this, &StashlineAppDelegate::followMove);
+    connect(&EncryptionManager::shared(), &EncryptionManager::databaseMoved, this, &StashlineAppDelegate::followMove);
+}
+
+void StashlineAppDelegate::followMove(const QString &databaseName)
+{
+    const CloudAccount &current = AccountManager::shared().account();
+    if (!current.isValid() || databaseName == current.databaseName() || databaseName == m_following)
+        return;
+    m_following = databaseName;
+    QPointer<StashlineAppDelegate> self(this);
+    const bool following = EncryptionManager::shared().followMove(current.withDatabaseName(databaseName).displayUrl(), [self, databaseName] {
+        if (!self)
+            return;
+        self->m_following.clear();
+        AccountManager::shared().followMove(databaseName);
+    });
+    if (!following)
+        m_following.clear(); // this device's own move goes on first, and announces it again
 }
 
 void StashlineAppDelegate::didReceiveRemoteNotification()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
+class AccountManager;
 class CloudAccount;
 class ShareListViewModel;
 
@@ -38,6 +40,20 @@ public:
     // was started), and the engine uploads every item to it and downloads all of it.
     void switchAccount(const CloudAccount &account);
 
+    // Follows the process-wide account through changes: switchAccount() when the user changes
+    // it, moveAccount() when it moved to a new database, and followMove() when the sync engine
+    // (from the key document) or the encryption manager (which moved it here) says it moved.
+    void followAccount(AccountManager &account);
+
+    // The account moved to `databaseName` on the same server: the key this device holds goes
+    // with it (EncryptionManager::followMove), then the account names the new database
+    // (AccountManager::followMove). Asked again while that runs, it does nothing.
+    void followMove(const QString &databaseName);
+
+    // The account moved to the new database `account` names: as switchAccount(), but the
+    // engine keeps what it knows of the items (CloudKitSyncManager::resetForMove).
+    void moveAccount(const CloudAccount &account);
+
     // The application is quitting (Quit in the tray, the last window closed without a tray, or
     // the session ending): writes what `model` has not saved yet and stops the push channel.
     void applicationWillTerminate(ShareListViewModel &model);
@@ -47,6 +63,9 @@ signals:
 
 private:
     void startPushChannel();
+    // Moves the container to `account`, loads its key and starts the engine there.
+    void useAccount(const CloudAccount &account);
 
     bool m_registered = false;
+    QString m_following; // the database a move is being followed to
 };

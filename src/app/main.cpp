@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     if (instance) {
         instance->setRequestHandler([&router](const auto &request, auto answer) { router.route(request, std::move(answer)); });
         panelShortcut.start(qEnvironmentVariable("STASHLINE_PANEL_SHORTCUT", QStringLiteral("CTRL+ALT+S")));
-        QObject::connect(&account, &AccountManager::accountChanged, &delegate, &StashlineAppDelegate::switchAccount);
+        delegate.followAccount(account);
     }
     if (invocation.request.kind != StashRequest::Kind::activate)
         QTimer::singleShot(0, &scenes, [&router, request = invocation.request] {

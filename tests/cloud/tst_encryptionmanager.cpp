@@ -1,4 +1,5 @@
 #include "CloudTestSupport.h"
+#include "FaultProxy.h"
 
 #include "Services/DataKeyStore.h"
 #include "Services/EncryptionManager.h"
@@ -55,14 +56,32 @@ struct Device {
     explicit Device(const QString &databaseUrl)
         : container(std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier, CloudAccount::fromUrl(databaseUrl)))
     {
+        makeManager();
+        manager->load(0);
+        static_cast<void>(QTest::qWaitFor([this] { return manager->state() != QLatin1String("unknown"); }, 10000));
+    }
+
+    void makeManager()
+    {
         const QString displayUrl = container->account().displayUrl();
         const QString name = container->account().databaseName();
         manager = std::make_unique<EncryptionManager>(
             std::make_unique<DataKeyStore>(std::unique_ptr<CredentialStore>(keyring), folder.path()), folder.path(),
             [this] { return &container->privateCloudDatabase(); }, [displayUrl, name] { return EncryptionManager::Account{displayUrl, name}; });
         manager->setDerivationLimits(PassphraseKey::minimumLimits());
-        manager->load(0);
-        static_cast<void>(QTest::qWaitFor([this] { return manager->state() != QLatin1String("unknown"); }, 10000));
+    }
+
+    // As the app starts again: a new container and manager on the same folder and keyring.
+    bool restart(QString *message)
+    {
+        const QString url = container->account().databaseUrl().toString(QUrl::RemoveUserInfo);
+        const QHash<QString, QString> kept = keyring->entries;
+        manager.reset();
+        keyring = new MemoryKeyring;
+        keyring->entries = kept;
+        container = std::make_unique<CloudContainer>(CloudContainer::defaultIdentifier, container->account());
+        makeManager();
+        return run([this] { manager->load(0); }, message);
     }
 
     // Runs `operation` and waits for its end; whether it succeeded.
@@ -322,6 +341,115 @@ private slots:
         QCOMPARE(read.items.size(), 1);
         QVERIFY(read.items.constFirst().record);
         QCOMPARE(read.items.constFirst().record->stringValue(QStringLiteral("content")), secretNote);
+    }
+
+    // Where the account may not compact, encrypting moves it to a new database beside the old
+    // one, with every document under its revision, and leaves the old one empty but for the key
+    // document pointing onward (deleted and made again where the account may, so none of its old
+    // versions remain). A move cut short goes on at the next start; where the account may not
+    // create a database either, the page says that old versions may remain.
+    void compactionRefusedMovesTheAccount_data()
+    {
+        QTest::addColumn<QByteArray>("refusedMethod");
+        QTest::addColumn<QString>("refusedPath");
+        QTest::addColumn<bool>("interrupted");
+        QTest::addColumn<bool>("moves");
+        QTest::addColumn<bool>("oldDeleted");
+        QTest::newRow("old database deleted") << QByteArray() << QString() << false << true << true;
+        QTest::newRow("old database may not be deleted") << QByteArray("DELETE") << QStringLiteral("^/[^/]+/?$") << false << true << false;
+        // Erasing the old database is refused once the move has begun (and one deletion went
+        // through, as when erasing is cut short halfway).
+        QTest::newRow("cut short, then resumed at the next start")
+            << QByteArray("POST") << QStringLiteral("^/test-[0-9a-f]+/_bulk_docs$") << true << true << true;
+        QTest::newRow("no new database allowed") << QByteArray("PUT") << QStringLiteral("^/[^/]+/?$") << false << false << false;
+    }
+
+    void compactionRefusedMovesTheAccount()
+    {
+        QFETCH(QByteArray, refusedMethod);
+        QFETCH(QString, refusedPath);
+        QFETCH(bool, interrupted);
+        QFETCH(bool, moves);
+        QFETCH(bool, oldDeleted);
+        FaultProxy proxy(QUrl(m_databaseUrl), 1);
+        QVERIFY(proxy.listen());
+        proxy.refuse("POST", QStringLiteral("/_compact$"));
+        if (!refusedMethod.isEmpty() && !interrupted)
+            proxy.refuse(refusedMethod, refusedPath);
+        Device device(proxy.route(m_databaseUrl));
+        writePlainItems(device);
+        if (interrupted) {
+            connect(device.manager.get(), &EncryptionManager::changed, this, [&] {
+                if (device.manager->activity() == QLatin1String("moving"))
+                    proxy.refuse(refusedMethod, refusedPath);
+            });
+        }
+        QSignalSpy moved(device.manager.get(), &EncryptionManager::databaseMoved);
+
+        QString message;
+        const bool done = device.run([&] { device.manager->encrypt(QStringLiteral("moving passphrase")); }, &message);
+        if (interrupted) {
+            QVERIFY(!done);
+            proxy.clearRefusals();
+            proxy.refuse("POST", QStringLiteral("/_compact$"));
+            const QString revision = get(QStringLiteral("/ITEM-2")).value(QStringLiteral("_rev")).toString();
+            QCOMPARE(adminRequest("DELETE", m_databaseUrl + QStringLiteral("/ITEM-2?rev=") + revision), 200);
+            QVERIFY2(device.restart(&message), qPrintable(message));
+        } else {
+            QVERIFY2(done, qPrintable(message));
+        }
+        const QString oldDatabase = m_databaseUrl;
+        const QJsonObject forwarding = get(QStringLiteral("/stashline-key"));
+        const QString target = forwarding.value(QStringLiteral("movedTo")).toString();
+        QCOMPARE(device.manager->oldVersionsMayRemain(), !oldDeleted);
+        if (!moves) {
+            QVERIFY(target.isEmpty());
+            QVERIFY(message.contains(QStringLiteral("may still be stored")));
+            QVERIFY(moved.isEmpty());
+            QCOMPARE(get(QStringLiteral("/_all_docs")).value(QStringLiteral("rows")).toArray().size(), 4);
+            return;
+        }
+        QVERIFY(target.startsWith(QUrl(m_databaseUrl).path().mid(1) + QLatin1Char('-')));
+        QVERIFY(message.contains(target));
+        if (!interrupted)
+            QCOMPARE(moved.value(0).value(0).toString(), target);
+
+        // The old database: the key document pointing onward, and nothing else (nothing at all
+        // it once held where it could be deleted).
+        QCOMPARE(get(QStringLiteral("/_all_docs")).value(QStringLiteral("rows")).toArray().size(), 1);
+        if (oldDeleted)
+            expectNoPlainText(everythingReadable());
+
+        // The new one: every document under its revision and history, the same key, sealed.
+        QUrl newUrl(m_databaseUrl);
+        newUrl.setPath(QLatin1Char('/') + target);
+        m_databaseUrl = newUrl.toString();
+        QCOMPARE(get(QStringLiteral("/_all_docs")).value(QStringLiteral("rows")).toArray().size(), 4);
+        const QJsonObject key = get(QStringLiteral("/stashline-key"));
+        QCOMPARE(key.value(QStringLiteral("keyId")), forwarding.value(QStringLiteral("keyId")));
+        QVERIFY(!key.contains(QStringLiteral("movedTo")));
+        QVERIFY(get(QStringLiteral("/ITEM-1?revs=true")).value(QStringLiteral("_revisions"))[QLatin1String("ids")].toArray().size() >= 3);
+        expectNoPlainText(everythingReadable());
+
+        // Both branches came along, the picture with its own; a device signed in there opens the
+        // items with the same passphrase.
+        QByteArray leaves;
+        adminRequest("GET", m_databaseUrl + QStringLiteral("/ITEM-0?open_revs=all&attachments=true"), {}, &leaves);
+        const QJsonArray branches = QJsonDocument::fromJson(leaves).array();
+        QCOMPARE(branches.size(), 2);
+        QVERIFY(std::any_of(branches.begin(), branches.end(), [](const QJsonValue &leaf) {
+            return leaf[QLatin1String("ok")][QLatin1String("_attachments")][QLatin1String("imageAsset")][QLatin1String("data")]
+                       .toString().size() > pictureBytes.size();
+        }));
+        Device reader(m_databaseUrl);
+        QVERIFY(reader.run([&] { reader.manager->unlock(QStringLiteral("moving passphrase")); }));
+        Recorder read;
+        reader.container->privateCloudDatabase().fetchRecords({CloudRecordID(QStringLiteral("ITEM-1"))}, read.perRecord(), read.result());
+        QVERIFY(read.wait());
+        QCOMPARE(read.items.size(), 1);
+        QVERIFY(read.items.constFirst().record);
+        QCOMPARE(read.items.constFirst().record->stringValue(QStringLiteral("content")), secretNote);
+        m_databaseUrl = oldDatabase;
     }
 
     // Start over asks for the database's name, then erases the cloud copy under a new key;

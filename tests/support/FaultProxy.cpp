@@ -130,7 +130,14 @@ void FaultProxy::handleRequest(const std::shared_ptr<Exchange> &exchange)
         : m_faults.minimumDelayMilliseconds
             + int(m_random.bounded(std::max(1, m_faults.maximumDelayMilliseconds - m_faults.minimumDelayMilliseconds + 1)));
     QByteArray injected;
-    if (m_isOffline || (!exchange->isChangeFeed && chance(m_faults.unavailableRate)))
+    const QByteArray requestLine = exchange->request.left(exchange->request.indexOf('\r'));
+    const QString path = QString::fromUtf8(requestLine).section(QLatin1Char(' '), 1, 1).section(QLatin1Char('?'), 0, 0);
+    const bool isRefused = std::any_of(m_refusals.cbegin(), m_refusals.cend(), [&](const auto &refusal) {
+        return requestLine.startsWith(refusal.first + ' ') && refusal.second.match(path).hasMatch();
+    });
+    if (isRefused)
+        injected = answer(403, "Forbidden", "forbidden");
+    else if (m_isOffline || (!exchange->isChangeFeed && chance(m_faults.unavailableRate)))
         injected = answer(503, "Service Unavailable", "unavailable");
     else if (exchange->isWrite && chance(m_faults.conflictRate))
         injected = answer(409, "Conflict", "conflict");

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
@@ -40,6 +41,10 @@ public:
     void setChangeFeedHeld(bool held);
     // Every request answered 503, as if the server were gone (the change feed too).
     void setOffline(bool offline);
+    // Requests with `method` whose path (without the query) matches `path` are answered 403,
+    // as a server answers what the account may not do.
+    void refuse(const QByteArray &method, const QString &path) { m_refusals.append({method, QRegularExpression(path)}); }
+    void clearRefusals() { m_refusals.clear(); }
 
     int requestCount() const { return m_requests; }
     int injectedCount() const { return m_injected; }
@@ -66,6 +71,7 @@ private:
     Faults m_faults;
     bool m_isFeedHeld = false;
     bool m_isOffline = false;
+    QList<std::pair<QByteArray, QRegularExpression>> m_refusals;
     int m_requests = 0;
     int m_injected = 0;
     qint64 m_bytesFromDevice = 0;

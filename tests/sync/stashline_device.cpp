@@ -16,8 +16,10 @@
 //   encrypt PASSPHRASE | unlock PASSPHRASE: as the account page does, answered once done: "ok",
 //     or "error" and the message
 //   publishweb: puts the web companion on the account's server; "ok" and the page's address
+//   database: the name of the database the account names now (as `account status` shows it)
 #include "app/StashlineApp.h"
 #include "app/StashlineAppDelegate.h"
+#include "Services/AccountManager.h"
 #include "Services/CloudContainerAdapter.h"
 #include "Services/CloudKitSyncManager.h"
 #include "Services/EncryptionManager.h"
@@ -86,6 +88,7 @@ int main(int argc, char *argv[])
             MainQueue::async([&subscribed, saved = !error] { subscribed = saved; });
         });
     StashlineAppDelegate delegate;
+    delegate.followAccount(AccountManager::shared());
     delegate.applicationDidFinishLaunching(QGuiApplication::arguments());
     CloudKitSyncManager &engine = CloudKitSyncManager::shared();
     int downloadsStarted = 0, uploadsRunning = 0, mostUploadsRunning = 0, pushes = 0;
@@ -208,6 +211,8 @@ int main(int argc, char *argv[])
             publisher.publish(CloudAccount::load());
             loop.exec();
             return answer;
+        } else if (command == u"database") {
+            return AccountManager::shared().databaseName().toUtf8();
         } else if (command == u"dump") {
             return dump(context);
         } else if (command == u"quit") {

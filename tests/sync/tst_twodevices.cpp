@@ -174,6 +174,54 @@ private slots:
         QCOMPARE(titles.size(), 400);
         QCOMPARE(second.dump().size(), 400);
     }
+
+    // Encrypting an account that may not compact moves it to a new database. The other device,
+    // offline meanwhile with an edit it could not send and no key yet, learns of the move from
+    // the key document, follows it, and once given the passphrase its edit arrives there.
+    void devicesFollowTheAccountToANewDatabase()
+    {
+        const QString database = CloudTestSupport::createDatabase();
+        FaultProxy moving(QUrl(database), 11), following(QUrl(database), 12);
+        QVERIFY(moving.listen() && following.listen());
+        moving.refuse("POST", QStringLiteral("/_compact$"));
+        Device first, second;
+        QVERIFY(first.start(moving.route(database)));
+        QVERIFY(second.start(following.route(database)));
+        QCOMPARE(first.command("add kept"), ok);
+        QTRY_COMPARE_WITH_TIMEOUT(second.status("kept"), synced, patience);
+
+        following.setOffline(true);
+        QCOMPARE(second.command("edit kept edited-offline"), ok);
+        QCOMPARE(first.command("encrypt moving-passphrase"), ok);
+        const QString name = QUrl(database).path().mid(1);
+        QTRY_VERIFY_WITH_TIMEOUT(first.command("database") != name.toUtf8(), patience);
+        const QString target = QString::fromUtf8(first.command("database"));
+        QVERIFY(target.startsWith(name + QLatin1Char('-')));
+        QCOMPARE(first.command("add after-move"), ok); // the key went along: no passphrase asked
+        QTRY_COMPARE_WITH_TIMEOUT(first.status("after-move"), synced, patience);
+
+        following.setOffline(false);
+        QCOMPARE(second.command("upload"), ok);
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(second.command("database")), target, patience);
+        QVERIFY(second.status("edited-offline") != synced); // locked until the passphrase
+        QCOMPARE(second.command("unlock moving-passphrase"), ok);
+        QTRY_COMPARE_WITH_TIMEOUT(second.status("edited-offline"), synced, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(first.status("edited-offline"), synced, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(second.status("after-move"), synced, patience);
+        QCOMPARE(first.dump().size(), 2);
+        QCOMPARE(second.dump().size(), 2);
+
+        // Sealed in the new database; the old one holds the key document pointing onward.
+        QUrl moved(database);
+        moved.setPath(QLatin1Char('/') + target);
+        QByteArray documents;
+        QCOMPARE(CloudTestSupport::adminRequest("GET", moved.toString() + "/_all_docs?include_docs=true", {}, &documents), 200);
+        const QJsonArray rows = QJsonDocument::fromJson(documents)[QStringLiteral("rows")].toArray();
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(!documents.contains("edited-offline") && !documents.contains("\"fields\""));
+        QCOMPARE(CloudTestSupport::adminRequest("GET", database + "/_all_docs", {}, &documents), 200);
+        QCOMPARE(QJsonDocument::fromJson(documents)[QStringLiteral("rows")].toArray().size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTwoDevices)

@@ -198,6 +198,15 @@ CloudAccount CloudAccount::asLocalServer() const
     return account;
 }
 
+CloudAccount CloudAccount::withDatabaseName(const QString &name) const
+{
+    CloudAccount account = *this;
+    QString path = m_databaseUrl.path(QUrl::FullyEncoded);
+    path.truncate(path.lastIndexOf(QLatin1Char('/')) + 1);
+    account.m_databaseUrl.setPath(path + QString::fromLatin1(QUrl::toPercentEncoding(name)), QUrl::TolerantMode);
+    return account;
+}
+
 QString CloudAccount::credentialKey() const
 {
     return m_userName + QLatin1Char('@') + serverUrl().toString();

@@ -50,6 +50,9 @@ public:
     CloudAccount withCredentials(const QString &userName, const QString &password) const;
     CloudAccount withPassword(const QString &password) const { return withCredentials(m_userName, password); }
     CloudAccount asLocalServer() const;
+    // The same account with the database `name` of the same server (what a move of the account
+    // to a new database changes).
+    CloudAccount withDatabaseName(const QString &name) const;
 
     // Writes the account to `path` (mode 0600, folder created 0700, replaced atomically): url,
     // user name, the local-server mark, and the password only when `includePassword`. False with

@@ -248,3 +248,11 @@ void CloudDatabase::eraseDocuments(DatabaseMaintenance::Completion done)
             DatabaseMaintenance::eraseDocuments(connection, done);
     });
 }
+
+void CloudDatabase::moveTo(const QString &target, int graceMilliseconds, DatabaseMove::Completion done)
+{
+    m_connection->post([connection = m_connection, target, graceMilliseconds, done] {
+        if (connection)
+            DatabaseMove::start(connection, target, graceMilliseconds, done);
+    });
+}

@@ -5,6 +5,7 @@
 #include "platform/cloud/CloudSubscription.h"
 #include "platform/cloud/DatabaseKeys.h"
 #include "platform/cloud/DatabaseMaintenance.h"
+#include "platform/cloud/DatabaseMove.h"
 #include "platform/cloud/KeyDocumentOperation.h"
 #include "platform/cloud/ModifyRecordsOperation.h"
 #include "platform/cloud/SealingSweep.h"
@@ -59,6 +60,8 @@ public:
     void sealPlainDocuments(const QString &keyID, int graceMilliseconds, std::function<void(const SealingSweep::Outcome &)> done);
     void compact(DatabaseMaintenance::Completion done);
     void eraseDocuments(DatabaseMaintenance::Completion done);
+    // Moves the account to the database `target` of the same server (DatabaseMove).
+    void moveTo(const QString &target, int graceMilliseconds, DatabaseMove::Completion done);
 
     // Where downloaded asset files go; default a private folder in the temporary directory.
     void setAssetDirectory(const QString &directory);

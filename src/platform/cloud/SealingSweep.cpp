@@ -22,17 +22,6 @@ QString encoded(const QString &text)
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
-// Whether a leaf holds anything that must not stay readable: a live leaf that is not sealed, or
-// a deletion that carries fields.
-bool isPlain(const QJsonObject &leaf)
-{
-    if (leaf.value(QStringLiteral("_deleted")).toBool()) {
-        const QStringList keys = leaf.keys();
-        return std::any_of(keys.cbegin(), keys.cend(), [](const QString &key) { return !key.startsWith(QLatin1Char('_')); });
-    }
-    return !SealedDocument::isSealed(leaf);
-}
-
 struct SweepState {
     QPointer<CloudConnection> connection;
     QString keyID;
@@ -180,7 +169,7 @@ void readLeaves(const State &state, QStringList names)
         }
         for (const QJsonValue &entry : response.json.toArray()) {
             const QJsonObject leaf = entry.toObject().value(QStringLiteral("ok")).toObject();
-            if (!leaf.isEmpty() && isPlain(leaf))
+            if (!leaf.isEmpty() && SealingSweep::isPlain(leaf))
                 state->toSeal.append(leaf);
         }
         readLeaves(state, names);
@@ -213,7 +202,7 @@ void readPage(const State &state, const QString &since)
                 continue;
             if (change.value(QStringLiteral("changes")).toArray().size() > 1)
                 branched.append(name);
-            else if (const QJsonObject document = change.value(QStringLiteral("doc")).toObject(); isPlain(document))
+            else if (const QJsonObject document = change.value(QStringLiteral("doc")).toObject(); SealingSweep::isPlain(document))
                 state->toSeal.append(document);
         }
         readLeaves(state, branched);
@@ -228,6 +217,15 @@ void startRound(const State &state)
 }
 
 } // namespace
+
+bool SealingSweep::isPlain(const QJsonObject &leaf)
+{
+    if (leaf.value(QStringLiteral("_deleted")).toBool()) {
+        const QStringList keys = leaf.keys();
+        return std::any_of(keys.cbegin(), keys.cend(), [](const QString &key) { return !key.startsWith(QLatin1Char('_')); });
+    }
+    return !SealedDocument::isSealed(leaf);
+}
 
 void SealingSweep::start(CloudConnection *connection, const QString &keyID, const SecretKey &key, int graceMilliseconds,
                          std::function<void(const Outcome &)> done)

@@ -3,6 +3,8 @@
 #include "platform/cloud/CloudError.h"
 #include "platform/crypto/SecretKey.h"
 
+#include <QJsonObject>
+
 #include <functional>
 #include <optional>
 
@@ -37,4 +39,8 @@ public:
 
     static void start(CloudConnection *connection, const QString &keyID, const SecretKey &key, int graceMilliseconds,
                       std::function<void(const Outcome &)> done);
+
+    // Whether a leaf holds anything that must not stay readable: a live leaf that is not sealed,
+    // or a deletion that carries fields.
+    static bool isPlain(const QJsonObject &leaf);
 };

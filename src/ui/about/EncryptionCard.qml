@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Stashline
 
 // End-to-end encryption of the signed-in account: whether it is on, what the server still sees,
-// and the one action that fits: "Encrypt with a passphrase" for a plain account, "Enter
+// where the account went when the server would not let it clean up old versions (said before
+// encrypting too), and the one action that fits: "Encrypt with a passphrase" for a plain account, "Enter
 // passphrase" on a device without the key, "Change passphrase" on one that holds it. A new
 // passphrase is typed twice. While a step runs a spinner names it; the result shows under the
 // buttons (red for a failure). Passphrases never leave the fields but through the manager.
@@ -37,6 +38,7 @@ AboutCard {
         case "encrypting": return qsTrId("encryption.activity.encrypting")
         case "sealing": return qsTrId("encryption.activity.sealing")
         case "compacting": return qsTrId("encryption.activity.compacting")
+        case "moving": return qsTrId("encryption.activity.moving")
         case "changing": return qsTrId("encryption.activity.changing")
         default: return qsTrId("encryption.activity.startingOver")
         }
@@ -87,10 +89,22 @@ AboutCard {
             wrapMode: Text.Wrap
         }
         Text {
+            objectName: "encryptionMoved"
+            visible: (card.state === "unlocked" || card.state === "locked") && card.encryption.movedFrom.length > 0
+            Layout.fillWidth: true
+            text: qsTrId("encryption.moved %1").arg(card.encryption.movedFrom)
+            textFormat: Text.PlainText
+            font.pixelSize: Theme.footnoteSize
+            color: Theme.secondary
+            wrapMode: Text.Wrap
+        }
+        Text {
             objectName: "encryptionOldVersions"
             visible: card.state === "unlocked" && card.encryption.oldVersionsMayRemain
             Layout.fillWidth: true
-            text: qsTrId("encryption.oldVersions")
+            text: card.encryption.movedFrom.length > 0 ? qsTrId("encryption.oldVersionsInOld %1").arg(card.encryption.movedFrom)
+                                                       : qsTrId("encryption.oldVersions")
+            textFormat: Text.PlainText
             font.pixelSize: Theme.footnoteSize
             color: Theme.secondary
             wrapMode: Text.Wrap
@@ -145,6 +159,15 @@ AboutCard {
             visible: card.state === "plain"
             Layout.fillWidth: true
             text: qsTrId("encryption.keepSafe")
+            font.pixelSize: Theme.footnoteSize
+            color: Theme.secondary
+            wrapMode: Text.Wrap
+        }
+        Text {
+            objectName: "encryptionMoveNote"
+            visible: card.state === "plain"
+            Layout.fillWidth: true
+            text: qsTrId("encryption.moveNote")
             font.pixelSize: Theme.footnoteSize
             color: Theme.secondary
             wrapMode: Text.Wrap
