@@ -110,7 +110,7 @@ bool dropIndex(const QString &path)
     return !database.open(path)
         && !database.execute("DROP TRIGGER ShareItemSearchIndex_insert; DROP TRIGGER ShareItemSearchIndex_delete;"
                              "DROP TRIGGER ShareItemSearchIndex_update; DROP TABLE ShareItemSearchIndex;"
-                             "DROP INDEX ShareItem_by_group; DROP INDEX ShareItem_by_kind; PRAGMA user_version = 2;");
+                             "DROP INDEX ShareItem_by_group; DROP INDEX ShareItem_by_kind; DROP INDEX ShareItem_by_id; PRAGMA user_version = 2;");
 }
 
 std::vector<double> timeQueries(ManagedObjectContext &context, const QStringList &queries, int rounds)

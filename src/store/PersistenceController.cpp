@@ -25,6 +25,10 @@ std::unique_ptr<PersistentContainer> load(const PersistentStoreDescription &desc
     container->setPersistentStoreDescription(description);
     std::optional<StoreError> loadError;
     container->loadPersistentStores([&loadError](const std::optional<StoreError> &result) { loadError = result; });
+    if (!loadError) {
+        if (auto failure = ShareItemSearch::installFunctions(container->viewContext().database()))
+            loadError = StoreError{QStringLiteral("The store could not be prepared for searching: %1").arg(*failure)};
+    }
     if (error)
         *error = loadError;
     if (loadError)
@@ -46,11 +50,12 @@ const ManagedObjectModel &makeModel()
     // Layout 2 added the sync bookkeeping (change count, modification time, cloud revision,
     // picture digest); layout 3 fills in the content of items from before items had content and
     // adds the search index and the index the list's groups are read by; layout 4 adds the time
-    // an item went to the trash.
+    // an item went to the trash; layout 5 indexes the filters of a search.
     static const ManagedObjectModel model{{ShareItem::entityDescription()},
                                           {QStringLiteral("1.5")},
-                                          4,
-                                          {legacyContentMigration(3), ShareItemSearch::indexMigration(3)}};
+                                          5,
+                                          {legacyContentMigration(3), ShareItemSearch::indexMigration(3),
+                                           ShareItemSearch::filterIndexMigration(5)}};
     return model;
 }
 

@@ -6,14 +6,16 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace ShareItemSearch {
 namespace {
 
 constexpr const char *indexTable = "ShareItemSearchIndex";
-// Title matches rank first, then the link's host, then the content.
-constexpr const char *rankExpression = "bm25(ShareItemSearchIndex, 10.0, 1.0, 4.0)";
+constexpr const char *rankFunction = "stashline_rank";
+constexpr const char *rankExpression = "stashline_rank(ShareItemSearchIndex)";
 constexpr const char *containsFunction = "stashline_contains";
 
 // SQL for the indexed host of a row (`row` is "new.", "old." or a table alias with its dot):
@@ -64,6 +66,17 @@ std::optional<QString> buildIndex(SqliteDatabase &database)
     return database.execute(sql.toUtf8().constData());
 }
 
+// Indexes that answer a search's filters without reading the items: the lists' groups and the
+// kinds with the trash time beside them, and one by id that the index's hits are looked up in.
+std::optional<QString> buildFilterIndexes(SqliteDatabase &database)
+{
+    return database.execute(
+        "DROP INDEX IF EXISTS ShareItem_by_group; DROP INDEX IF EXISTS ShareItem_by_kind;"
+        "CREATE INDEX ShareItem_by_group ON ShareItem (isMarkedForDeletion, isFavorite, createdAt, trashedAt);"
+        "CREATE INDEX ShareItem_by_kind ON ShareItem (isMarkedForDeletion, contentType, createdAt, isFavorite, trashedAt);"
+        "CREATE INDEX ShareItem_by_id ON ShareItem (id, isMarkedForDeletion, trashedAt, contentType, isFavorite, createdAt);");
+}
+
 // stashline_contains(text, needle): whether `text` holds `needle` (already case-folded),
 // ignoring case, for the short words of scripts with case beyond ASCII.
 void containsFolded(sqlite3_context *context, int, sqlite3_value **arguments)
@@ -75,6 +88,28 @@ void containsFolded(sqlite3_context *context, int, sqlite3_value **arguments)
                .toCaseFolded()
                .contains(QString::fromUtf8(needle, sqlite3_value_bytes(arguments[1])));
     sqlite3_result_int(context, holds ? 1 : 0);
+}
+
+// stashline_rank(index): minus the weighted number of columns each searched word was found in,
+// so lower ranks come first: a word in the title counts 10, in the link's host 4, in the content 1,
+// and an item with every word in its title comes before one with them only in its text. It reads
+// only which columns hold a word, which the match has already found; bm25 would also read each
+// hit's column lengths and count every occurrence, several times the cost of the match itself
+// when a common word finds thousands of items.
+void rankByColumns(const Fts5ExtensionApi *api, Fts5Context *fts, sqlite3_context *context, int, sqlite3_value **)
+{
+    static constexpr double columnWeights[] = {10.0, 1.0, 4.0}; // title, content, host
+    double score = 0;
+    const int phrases = api->xPhraseCount(fts);
+    for (int phrase = 0; phrase < phrases; ++phrase) {
+        Fts5PhraseIter iterator;
+        int column = -1;
+        if (api->xPhraseFirstColumn(fts, phrase, &iterator, &column) != SQLITE_OK)
+            continue;
+        for (; column >= 0; api->xPhraseNextColumn(fts, &iterator, &column))
+            score += columnWeights[std::min<std::size_t>(std::size_t(column), std::size(columnWeights) - 1)];
+    }
+    sqlite3_result_double(context, -score);
 }
 
 // A phrase for an FTS5 query: the text in double quotes, its own quotes doubled.
@@ -210,8 +245,10 @@ Clause compile(const SearchQuery &query, const QTimeZone &timeZone, const QDateT
         if (!excluded.isEmpty())
             expression = QStringLiteral("(%1) NOT %2").arg(expression, anyOf(excluded));
         // The index leads: the planner would otherwise walk the items and ask the index once
-        // for every one of them.
-        from = QStringLiteral("%1 CROSS JOIN ShareItem i ON i.id = %1.rowid").arg(QLatin1String(indexTable));
+        // for every one of them. Each hit's filters are read from the narrow index by id, a
+        // fraction of the pages the items themselves fill.
+        from = QStringLiteral("%1 CROSS JOIN ShareItem i INDEXED BY ShareItem_by_id ON i.id = %1.rowid")
+                   .arg(QLatin1String(indexTable));
         conditions.prepend({QStringLiteral("%1 MATCH ?").arg(QLatin1String(indexTable)), {expression}});
         // Filters alone (a site) leave the results in date order: nothing to rank.
         if (!query.terms.isEmpty())
@@ -230,6 +267,10 @@ Clause compile(const SearchQuery &query, const QTimeZone &timeZone, const QDateT
                 rank.arguments += test.arguments;
             }
             rank.sql = QStringLiteral("-(%1)").arg(inTitle.join(QStringLiteral(" + ")));
+            // Nearly every item is live: unless a filter narrows them, reading the items in order
+            // beats looking each one up from the index of groups.
+            if (!query.favorite && query.kinds.isEmpty() && !query.before.isValid() && !query.after.isValid())
+                conditions.first().sql.prepend(QLatin1Char('+'));
         }
     }
 
@@ -261,8 +302,6 @@ Result run(ManagedObjectContext &context, const SearchQuery &query, const QTimeZ
 {
     Result result;
     SqliteDatabase &database = context.database();
-    sqlite3_create_function_v2(database.handle(), containsFunction, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                               containsFolded, nullptr, nullptr, nullptr);
     const Clause compiled = compile(query, timeZone, now);
     const QByteArray sql = compiled.sql.toUtf8();
     SqliteStatement statement(database, sql.constData());
@@ -287,9 +326,36 @@ Result run(ManagedObjectContext &context, const SearchQuery &query, const QTimeZ
     return result;
 }
 
+std::optional<QString> installFunctions(SqliteDatabase &database)
+{
+    sqlite3 *handle = database.handle();
+    if (sqlite3_create_function_v2(handle, containsFunction, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                   containsFolded, nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        return database.lastError();
+    // FTS5 hands out its interface for auxiliary functions through a pointer-passing query.
+    fts5_api *api = nullptr;
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(handle, "SELECT fts5(?1)", -1, &statement, nullptr) != SQLITE_OK)
+        return database.lastError();
+    sqlite3_bind_pointer(statement, 1, &api, "fts5_api_ptr", nullptr);
+    sqlite3_step(statement);
+    sqlite3_finalize(statement);
+    if (!api || api->iVersion < 2)
+        return QStringLiteral("this SQLite has no full-text search");
+    if (api->xCreateFunction(api, rankFunction, nullptr, rankByColumns, nullptr) != SQLITE_OK)
+        return database.lastError();
+    return std::nullopt;
+}
+
 StoreMigration indexMigration(int version)
 {
     return StoreMigration{version, buildIndex};
+}
+
+StoreMigration filterIndexMigration(int version)
+{
+    return StoreMigration{version, buildFilterIndexes};
 }
 
 } // namespace ShareItemSearch

@@ -31,8 +31,8 @@ struct Hit {
     qint64 rowId = 0;
     QDateTime createdAt; // invalid when the item has none
     bool isFavorite = false;
-    // Lower ranks first: bm25 over title, content and host with the title weighted most, so a
-    // title match comes before a match in the content. 0 when the query has no text.
+    // Lower ranks first: the searched words weighted by the columns they are in, the title most,
+    // so a title match comes before a match in the content. 0 when the query has no text.
     double rank = 0;
 };
 
@@ -47,8 +47,16 @@ struct Result {
 // at `now`. An empty query matches every live item.
 Result run(ManagedObjectContext &context, const SearchQuery &query, const QTimeZone &timeZone, const QDateTime &now);
 
+// Installs the SQL functions searches use on a connection to the store; every container the
+// store opens calls it once.
+std::optional<QString> installFunctions(SqliteDatabase &database);
+
 // The store layout step that builds the index for the items already stored and installs the
 // triggers that keep it in step.
 StoreMigration indexMigration(int version);
+
+// The store layout step that lets a search read its filters (the group, the kind, the trash, the
+// date) from indexes instead of the items.
+StoreMigration filterIndexMigration(int version);
 
 } // namespace ShareItemSearch
