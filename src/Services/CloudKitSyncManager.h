@@ -125,6 +125,8 @@ private:
     static bool mayWrite(const EncryptionGate::Outcome &outcome);
     void endPass();
     void startRequestedPass();
+    // Items the conflict cap marked failed wait again (those changed or retried since wait already).
+    void requeueRacedItems();
     void recoverWaitingItems();
     // Removes for good (the soft deletion) what has been in the trash longer than the trash
     // keeps items, and saves; returns whether there was any. Any device does it, on its own clock.
@@ -148,4 +150,5 @@ private:
     bool m_isDownloadRequested = false;
     bool m_lastDownloadFailed = false;
     int m_conflictRounds = 0; // upload passes in a row that ended in a conflict
+    QList<QPointer<ShareItem>> m_racedItems; // marked failed by the conflict cap, waiting for the next pass
 };
