@@ -32,9 +32,13 @@ class UploadPass;
 // take turns. A change push uploads what waits, then downloads. An upload or a download that
 // failed for a passing reason is tried again by itself (RetrySchedule); a retry by the user or a
 // push starts at once. Passes that keep meeting another device's writes end after
-// maxConflictRounds in a row, the items still waiting marked failed, until a retry or a clean
-// pass. A successful upload after a failed download starts the download at once, so the
-// banner's error clears as soon as the server is back.
+// maxConflictRounds in a row, the items still waiting marked failed. Races pass too: when the
+// next upload pass starts (after a RetrySchedule pause that grows each time the cap is met again
+// before a pass without a conflict, or sooner for a push, a change or a retry), those items go
+// back to pending and up. Only they do: items that failed for a lasting reason (refused by the
+// server, a record that does not open) arm no retry. A successful upload after a failed
+// download starts the download at once, so the banner's error clears as soon as the server is
+// back.
 //
 // Items kept in the trash for longer than Trash::keepDays are removed for good before every upload
 // and after every download, by whichever device sees them first.
