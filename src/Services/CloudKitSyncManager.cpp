@@ -149,6 +149,7 @@ void CloudKitSyncManager::uploadPendingItems()
         return;
     }
     m_uploadRetry.cancel(); // this pass is the retry
+    requeueRacedItems();
     log(LogLevel::Debug, functionUpload, QStringLiteral("uploadPendingItems called"));
     deleteExpiredTrash(); // items kept in the trash for too long go with this pass
     if (!UploadPass::hasWaitingItems(m_context)) {
@@ -170,18 +171,25 @@ void CloudKitSyncManager::startUploadPass(const std::optional<CloudError> &failu
 {
     auto *pass = new UploadPass(passContext(), this);
     const bool started = pass->start([this, pass](const UploadPass::Outcome &outcome) {
+        std::optional<int> pause;
         if (outcome.error)
-            m_uploadRetry.scheduleAfter(*outcome.error);
-        else
-            m_uploadRetry.reset(); // the cloud answered
+            pause = m_uploadRetry.scheduleAfter(*outcome.error);
+        else if (!outcome.hadConflict)
+            m_uploadRetry.reset(); // the cloud answered, and no other device was in the way
         bool isCapped = false;
         if (!outcome.hadConflict) {
             m_conflictRounds = 0;
         } else if (++m_conflictRounds >= maxConflictRounds) {
-            // Every round found the cloud moved on again; the user's retry starts over.
+            // Every round found the cloud moved on again. Races pass: the items go again by
+            // themselves after a pause, longer each time the cap is met before a clean pass.
+            m_racedItems = pass->markWaitingItemsFailed();
+            if (!pause)
+                pause = m_uploadRetry.scheduleNext();
             log(LogLevel::Error, functionUpload,
-                QStringLiteral("The cloud kept changing under %1 upload passes; the items wait for a retry").arg(m_conflictRounds));
-            pass->markWaitingItemsFailed();
+                QStringLiteral("The cloud kept changing under %1 upload passes; %2 items are tried again in %3 ms")
+                    .arg(m_conflictRounds)
+                    .arg(m_racedItems.size())
+                    .arg(*pause));
             m_conflictRounds = 0;
             isCapped = true;
         }
@@ -208,6 +216,21 @@ void CloudKitSyncManager::startUploadPass(const std::optional<CloudError> &failu
     m_activePass = Pass::upload;
     m_pass = pass;
     NotificationCenter::defaultCenter().post(CloudUploadNotification::didStart);
+}
+
+void CloudKitSyncManager::requeueRacedItems()
+{
+    bool changed = false;
+    for (const QPointer<ShareItem> &item : std::exchange(m_racedItems, {})) {
+        if (item && item->syncStatus() == ShareItem::SyncStatus::failed) {
+            item->setSyncStatus(ShareItem::SyncStatus::pending);
+            changed = true;
+        }
+    }
+    if (!changed)
+        return;
+    if (const auto error = m_context.save())
+        log(LogLevel::Error, functionUpload, QStringLiteral("Failed to save context"), error->description);
 }
 
 void CloudKitSyncManager::downloadItems()
@@ -379,6 +402,7 @@ void CloudKitSyncManager::abandonPass()
     m_merger.forgetBranches();
     m_misreads.clear();
     m_conflictRounds = 0;
+    m_racedItems.clear();
     m_isUploadRequested = false;
     m_isDownloadRequested = false;
     m_lastDownloadFailed = false;

@@ -32,9 +32,13 @@ class UploadPass;
 // take turns. A change push uploads what waits, then downloads. An upload or a download that
 // failed for a passing reason is tried again by itself (RetrySchedule); a retry by the user or a
 // push starts at once. Passes that keep meeting another device's writes end after
-// maxConflictRounds in a row, the items still waiting marked failed, until a retry or a clean
-// pass. A successful upload after a failed download starts the download at once, so the
-// banner's error clears as soon as the server is back.
+// maxConflictRounds in a row, the items still waiting marked failed. Races pass too: when the
+// next upload pass starts (after a RetrySchedule pause that grows each time the cap is met again
+// before a pass without a conflict, or sooner for a push, a change or a retry), those items go
+// back to pending and up. Only they do: items that failed for a lasting reason (refused by the
+// server, a record that does not open) arm no retry. A successful upload after a failed
+// download starts the download at once, so the banner's error clears as soon as the server is
+// back.
 //
 // Items kept in the trash for longer than Trash::keepDays are removed for good before every upload
 // and after every download, by whichever device sees them first.
@@ -133,6 +137,8 @@ private:
     // Drops the pass in flight and what waits to start; no answer of it is applied from now on.
     void abandonPass();
     void startRequestedPass();
+    // Items the conflict cap marked failed wait again (those changed or retried since wait already).
+    void requeueRacedItems();
     void recoverWaitingItems();
     // Removes for good (the soft deletion) what has been in the trash longer than the trash
     // keeps items, and saves; returns whether there was any. Any device does it, on its own clock.
@@ -156,4 +162,5 @@ private:
     bool m_isDownloadRequested = false;
     bool m_lastDownloadFailed = false;
     int m_conflictRounds = 0; // upload passes in a row that ended in a conflict
+    QList<QPointer<ShareItem>> m_racedItems; // marked failed by the conflict cap, waiting for the next pass
 };

@@ -24,12 +24,24 @@ std::optional<int> RetrySchedule::scheduleAfter(const CloudError &error)
 {
     if (!isPassing(error))
         return std::nullopt;
-    m_delayMilliseconds = m_delayMilliseconds == 0 ? firstDelayMilliseconds
-                                                   : std::min(m_delayMilliseconds * 2, longestDelayMilliseconds);
     const int serverAsked = std::clamp(error.retryAfterSeconds().value_or(0), 0, longestServerDelaySeconds) * 1000;
-    const int pause = std::max(m_delayMilliseconds, serverAsked);
+    const int pause = std::max(nextDelay(), serverAsked);
     m_timer->start(pause);
     return pause;
+}
+
+int RetrySchedule::scheduleNext()
+{
+    const int pause = nextDelay();
+    m_timer->start(pause);
+    return pause;
+}
+
+int RetrySchedule::nextDelay()
+{
+    m_delayMilliseconds = m_delayMilliseconds == 0 ? firstDelayMilliseconds
+                                                   : std::min(m_delayMilliseconds * 2, longestDelayMilliseconds);
+    return m_delayMilliseconds;
 }
 
 void RetrySchedule::cancel()

@@ -344,13 +344,17 @@ void UploadPass::evaluate(const ReadBack &answer, const QList<CloudRecordID> &id
     finish();
 }
 
-void UploadPass::markWaitingItemsFailed()
+QList<QPointer<ShareItem>> UploadPass::markWaitingItemsFailed()
 {
+    QList<QPointer<ShareItem>> marked;
     for (const Entry &entry : std::as_const(m_entries)) {
-        if (entry.item && entry.item->syncStatus() == ShareItem::SyncStatus::pending)
-            markFailedUnlessDeleted(entry.item);
+        if (entry.item && entry.item->syncStatus() == ShareItem::SyncStatus::pending && !entry.item->isMarkedForDeletion()) {
+            entry.item->setSyncStatus(ShareItem::SyncStatus::failed);
+            marked.append(entry.item);
+        }
     }
     (void)m_context.store.save();
+    return marked;
 }
 
 void UploadPass::finish()

@@ -52,8 +52,9 @@ public:
     // be read or written. With `failure` (the key document could not be read), the selected
     // items end as if the write had failed with it, and nothing is sent.
     bool start(Completion completion, const std::optional<CloudError> &failure = std::nullopt);
-    // After this many passes in a row ended in a conflict, items still waiting are marked failed.
-    void markWaitingItemsFailed();
+    // After this many passes in a row ended in a conflict, items still waiting are marked failed;
+    // returns them (deletions stay pending and are not among them).
+    QList<QPointer<ShareItem>> markWaitingItemsFailed();
 
 private:
     struct Entry {

@@ -21,8 +21,15 @@ public:
     {
         if (m_process.state() != QProcess::NotRunning && m_process.write("quit\n") > 0)
             static_cast<void>(QTest::qWaitFor([this] { return m_process.state() == QProcess::NotRunning; }, 5000));
+        if (QTest::currentTestFailed())
+            printLog();
+    }
+
+    // Prints the end of what the device logged, as a warning.
+    void printLog() const
+    {
         QFile log(logPath());
-        if (QTest::currentTestFailed() && log.open(QIODevice::ReadOnly))
+        if (log.open(QIODevice::ReadOnly))
             qWarning().noquote() << "log of the device in" << m_group.path() << ":\n" << log.readAll().right(20000);
     }
 

@@ -228,6 +228,9 @@ SyncStormResult runSyncStorm(const SyncStormOptions &options)
             ++result.lostEdits;
     }
     if (!converged) {
+        // The devices are gone before the test fails: what they logged is shown now.
+        for (auto &device : devices)
+            device->printLog();
         QStringList sides;
         for (size_t index = 0; index < seen.size(); ++index) {
             QStringList titles;

@@ -180,7 +180,8 @@ private slots:
     }
 
     // Passes that keep meeting another writer end after a few rounds with the items failed;
-    // a round without a conflict starts the count again.
+    // a round without a conflict starts the count again. Races pass: the items go again by
+    // themselves after a pause that grows while they go on; one refused for good stays failed.
     void conflictRoundsAreCapped()
     {
         FakeCloudDatabase cloud;
@@ -210,9 +211,26 @@ private slots:
         QVERIFY(editAndSync(QStringLiteral("endless"), 1000));
         QCOMPARE(item->syncStatus(), Status::failed);
         QCOMPARE(cloud.modifyRequests.size(), CloudKitSyncManager::maxConflictRounds);
+        QCOMPARE(here.clock.nextTimeout(), 2000);
+        here.clock.advance(2000);
+        QCOMPARE(item->syncStatus(), Status::pending);
+        QVERIFY(here.syncOnce()); // capped again
+        QCOMPARE(cloud.modifyRequests.size(), 2 * CloudKitSyncManager::maxConflictRounds);
+        QCOMPARE(here.clock.nextTimeout(), 4000);
+        ShareItem *refused = here.add(QStringLiteral("refused"));
+        refused->setSyncStatus(Status::failed);
+        QVERIFY(!here.context().save());
+        cloud.faults.modifyRecords.insert(ShareItemRecord::uuidText(refused->uuid()), error(CloudErrorCode::QuotaExceeded));
         conflictsLeft = 0;
-        here.engine->retry(item);
+        here.clock.advance(4000);
+        QCOMPARE(item->syncStatus(), Status::pending);
+        QCOMPARE(refused->syncStatus(), Status::failed);
         QTRY_VERIFY(here.isQuiet() && item->syncStatus() == Status::synced);
+        QCOMPARE(refused->syncStatus(), Status::failed);
+        QVERIFY(!here.engine->isUploadRetryScheduled());
+        cloud.faults.modifyRecords.clear();
+        here.engine->retry(refused);
+        QTRY_VERIFY(here.isQuiet() && refused->syncStatus() == Status::synced);
         QCOMPARE(here.localState(), cloudState(cloud));
     }
 

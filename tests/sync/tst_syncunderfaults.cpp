@@ -56,6 +56,10 @@ private slots:
             << 3 << 30 << FaultProxy::Faults{0, 300, 0, 0, 0} << 29u << true << fromStart << false;
         QTest::newRow("encryption turned on mid-storm, two devices, 0-300 ms")
             << 2 << 30 << FaultProxy::Faults{0, 300, 0, 0, 0} << 31u << false << midStorm << false;
+        // Sealed writes, a fifth of them refused as conflicts; an item that meets the conflict cap
+        // goes again by itself.
+        QTest::newRow("encrypted, three devices, conflicts")
+            << 3 << 40 << FaultProxy::Faults{0, 200, 0, 0.2, 0} << 37u << false << fromStart << false;
         // Deletes and restores race each other and the edits: the latest change wins, the
         // picture of a restored item included.
         QTest::newRow("deletes and restores, conflicts and cut answers, a picture")
