@@ -62,6 +62,7 @@ AboutCard {
                 Layout.fillWidth: true
                 Layout.alignment: Qt.AlignVCenter
                 text: qsTrId("encryption.title")
+                verticalAlignment: Text.AlignVCenter
                 font.pixelSize: Theme.headlineSize
                 font.weight: Font.DemiBold
                 color: Theme.primary
