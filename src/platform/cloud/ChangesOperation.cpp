@@ -29,7 +29,7 @@ qint64 sequenceNumber(const QJsonValue &sequence)
 
 QString sequenceText(const QJsonValue &sequence)
 {
-    return sequence.isDouble() ? QString::number(qint64(sequence.toDouble())) : sequence.toString();
+    return CloudResponse::sequenceText(sequence);
 }
 
 struct ChangesState {

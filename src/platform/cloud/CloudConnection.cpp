@@ -382,3 +382,12 @@ CloudError CloudConnection::errorForDocument(const QString &errorName, const QSt
                                      .arg(recordName),
                                  errorName.isEmpty() ? detail : errorName + (detail.isEmpty() ? QString() : QStringLiteral(": ") + detail)));
 }
+
+QString CloudResponse::sequenceText(const QJsonValue &sequence, const QString &fallback)
+{
+    if (sequence.isString())
+        return sequence.toString();
+    if (sequence.isDouble())
+        return QString::number(qint64(sequence.toDouble()));
+    return fallback;
+}

@@ -21,6 +21,10 @@ struct CloudResponse {
     std::optional<CloudError> error;
     int status = 0;
     QJsonValue json;
+
+    // A change feed's sequence ("last_seq", "update_seq") as text. Sequences are opaque: numbers
+    // on some servers, strings on others; anything else reads as `fallback`.
+    static QString sequenceText(const QJsonValue &sequence, const QString &fallback = QString());
 };
 
 // The HTTP connection to the account's database. Lives on the cloud layer's worker thread and

@@ -167,8 +167,7 @@ void copyFeed(const State &state, std::function<void()> then)
         }
         const QJsonObject answer = response.json.toObject();
         const QJsonArray changes = answer.value(QStringLiteral("results")).toArray();
-        const QJsonValue last = answer.value(QStringLiteral("last_seq"));
-        const QString next = last.isDouble() ? QString::number(qint64(last.toDouble())) : last.toString();
+        const QString next = CloudResponse::sequenceText(answer.value(QStringLiteral("last_seq")));
         const bool isLastPage = changes.size() < DatabaseMove::pageSize;
         QJsonArray leaves;
         for (const QJsonValue &value : changes) {

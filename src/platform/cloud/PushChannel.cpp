@@ -14,12 +14,7 @@ namespace {
 
 QString sequenceText(const QJsonValue &sequence)
 {
-    // Sequence values are opaque: numbers on some servers, strings on others.
-    if (sequence.isString())
-        return sequence.toString();
-    if (sequence.isDouble())
-        return QString::number(qint64(sequence.toDouble()));
-    return QStringLiteral("now");
+    return CloudResponse::sequenceText(sequence, QStringLiteral("now"));
 }
 
 } // namespace

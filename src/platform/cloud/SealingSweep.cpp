@@ -191,8 +191,7 @@ void readPage(const State &state, const QString &since)
         }
         const QJsonObject answer = response.json.toObject();
         const QJsonArray changes = answer.value(QStringLiteral("results")).toArray();
-        const QJsonValue last = answer.value(QStringLiteral("last_seq"));
-        state->nextSince = last.isDouble() ? QString::number(qint64(last.toDouble())) : last.toString();
+        state->nextSince = CloudResponse::sequenceText(answer.value(QStringLiteral("last_seq")));
         state->isLastPage = changes.size() < SealingSweep::pageSize;
         QStringList branched;
         for (const QJsonValue &value : changes) {
