@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -57,9 +58,21 @@ public:
         m_sync = std::make_shared<RecordingSyncManager>();
         m_model.reset();
         m_activity = std::make_unique<SyncActivity>(); // no sync state carried over from the last test
-        m_model = std::make_unique<ShareListViewModel>(m_container->viewContext(), Calendar::current(), m_sync,
-                                                       ShareListViewModel::Clock(), nullptr, m_activity.get());
+        m_model = std::make_unique<ShareListViewModel>(m_container->viewContext(), Calendar::current(), m_sync, &screensNow,
+                                                       nullptr, m_activity.get());
         emit viewModelChanged();
+    }
+    // The screens' "now": noon of the day the run started, moving on as the run goes, so items
+    // minutes or hours old stay on the day a test puts them on, whenever the tests run.
+    static QDateTime screensNow()
+    {
+        static const QDateTime noon(QDate::currentDate(), QTime(12, 0));
+        static const QElapsedTimer running = [] {
+            QElapsedTimer timer;
+            timer.start();
+            return timer;
+        }();
+        return noon.addMSecs(running.elapsed());
     }
     // An item created `ageDays` ago (fractions allowed), saved and loaded.
     Q_INVOKABLE QObject *addItem(const QString &title, const QString &content, const QString &contentType,
@@ -70,7 +83,7 @@ public:
         item->setTitle(title);
         item->setContent(content);
         item->setContentType(contentType);
-        item->setCreatedAt(QDateTime::currentDateTime().addMSecs(qint64(-ageDays * 86400000.0)));
+        item->setCreatedAt(screensNow().addMSecs(qint64(-ageDays * 86400000.0)));
         item->setSyncStatusValue(qint16(syncStatus));
         item->setIsFavorite(isFavorite);
         m_container->viewContext().save();
