@@ -181,7 +181,7 @@ private slots:
     void accountStatusSignedOut()
     {
         const Result text = run({QStringLiteral("account"), QStringLiteral("status")});
-        QCOMPARE(text.exitCode, 0);
+        QVERIFY2(text.exitCode == 0, text.error.constData());
         QVERIFY2(text.output.contains("Not signed in"), text.output.constData());
         const Result json = run({QStringLiteral("account"), QStringLiteral("status"), QStringLiteral("--json")});
         QCOMPARE(json.exitCode, 0);
