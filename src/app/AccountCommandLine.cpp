@@ -4,7 +4,9 @@
 #include "SingleInstance.h"
 
 #include "Services/AccountManager.h"
+#include "Services/CloudContainerAdapter.h"
 #include "Services/EncryptionManager.h"
+#include "platform/cloud/CloudContainer.h"
 #include "store/PersistenceController.h"
 
 #include <QCommandLineParser>
@@ -109,6 +111,7 @@ StashReply carryOutHere(const StashRequest &request)
     });
     if (!reply)
         QCoreApplication::exec();
+    CloudContainerAdapter::shared().container().stop(); // before the application object goes
     return reply.value_or(StashReply::failed(qtTrId("cli.instance.noAnswer")));
 }
 

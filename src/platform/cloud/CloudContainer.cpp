@@ -27,6 +27,14 @@ CloudContainer::CloudContainer(const QString &identifier, const CloudAccount &ac
 
 CloudContainer::~CloudContainer()
 {
+    stop();
+    delete m_thread;
+}
+
+void CloudContainer::stop()
+{
+    if (!m_thread->isRunning())
+        return;
     // The connection and channel are deleted on their own thread, then the thread ends.
     QMetaObject::invokeMethod(m_connection, [connection = m_connection, push = m_pushChannel] {
         delete push;
@@ -34,7 +42,6 @@ CloudContainer::~CloudContainer()
     }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
-    delete m_thread;
 }
 
 void CloudContainer::fetchUserRecordID(CloudCallbacks::UserRecordID completion)

@@ -42,6 +42,10 @@ public:
     void setRequestTimeout(int milliseconds);
     void setMaximumAnswerBytes(qint64 bytes);
 
+    // Ends the worker thread before the process does: nothing started is answered any more. A
+    // process that leaves while the thread still runs its event loop tears Qt down under it.
+    void stop();
+
 private:
     QString m_identifier;
     CloudAccount m_account;
