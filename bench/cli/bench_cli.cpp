@@ -14,6 +14,7 @@
 //   archive into an empty store. The median time of 3 runs each and the highest peak memory.
 //   (--transfer-only runs these alone.)
 #include "../BenchLibrary.h"
+#include "../ProcessMemory.h"
 #include "app/SingleInstance.h"
 #include "model/ShareListViewModel.h"
 #include "store/ImageManager.h"
@@ -91,19 +92,6 @@ double medianAddTime(const QProcessEnvironment &environment)
     return times[times.size() / 2];
 }
 
-// The peak memory of process `pid` in MB: VmHWM of its own memory (not counting what it shared
-// with its parent before it started the program); -1 when unreadable.
-double peakMegabytes(pid_t pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
 
 // Runs `stashline ARGUMENTS` with its output going nowhere; its wall time in ms and peak memory
 // in MB. The child stops at its exit (ptrace) so its high-water mark is read as it ends: the
@@ -151,7 +139,7 @@ bool timeCommand(const QString &groupDirectory, const QList<QByteArray> &command
     while (::waitpid(child, &status, 0) == child && WIFSTOPPED(status)) {
         int signal = WSTOPSIG(status);
         if (status >> 8 == (SIGTRAP | (PTRACE_EVENT_EXIT << 8))) {
-            *peak = peakMegabytes(child);
+            *peak = peakMegabytes(QString::number(child));
             signal = 0;
         }
         ::ptrace(PTRACE_CONT, child, nullptr, reinterpret_cast<void *>(qintptr(signal)));

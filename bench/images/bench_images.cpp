@@ -4,6 +4,7 @@
 //
 //   bench: images.add_50mp_ms <best of 3> ms
 //   bench: images.add_50mp_peak_rss_mb <highest of 3> MB
+#include "../ProcessMemory.h"
 #include "ComposerDraft.h"
 #include "Services/SyncManagerProtocol.h"
 #include "model/ShareListViewModel.h"
@@ -63,17 +64,6 @@ bool resetPeakMemory()
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
-double peakMemoryMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -116,7 +106,7 @@ int main(int argc, char *argv[])
         }
         best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
         if (canResetPeak)
-            highest = std::max(highest, peakMemoryMegabytes());
+            highest = std::max(highest, peakMegabytes());
         QCoreApplication::processEvents();
     }
     const ShareItem *added = model.firstShare();

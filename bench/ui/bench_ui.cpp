@@ -22,6 +22,7 @@
 // time until then (ui.start_with_pending_cpu_100000) and the process's peak memory
 // (ui.start_with_pending_peak_rss_100000).
 #include "../BenchLibrary.h"
+#include "../ProcessMemory.h"
 #include "QmlEngineSetup.h"
 #include "app/PreviewSyncManager.h"
 #include "app/StashlineApp.h"
@@ -295,17 +296,6 @@ double mainThreadCpuMilliseconds(qint64 pid)
     return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }
 
-double peakResidentMegabytes(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
 
 void startWithPendingFigures(int count)
 {
@@ -356,7 +346,7 @@ void startWithPendingFigures(int count)
         const double cpu = mainThreadCpuMilliseconds(app.processId());
         if (cpu < 0)
             break;
-        peak = std::max(peak, peakResidentMegabytes(app.processId()));
+        peak = std::max(peak, peakMegabytes(QString::number(app.processId())));
         if (cpu - lastCpu >= 30) {
             busyUntil = double(sinceStart.elapsed());
             cpuUntilQuiet = cpu;

@@ -27,11 +27,6 @@ qint64 sequenceNumber(const QJsonValue &sequence)
     return ok ? number : -1;
 }
 
-QString sequenceText(const QJsonValue &sequence)
-{
-    return CloudResponse::sequenceText(sequence);
-}
-
 struct ChangesState {
     QPointer<CloudConnection> connection;
     std::shared_ptr<DatabaseKeys> keys;
@@ -53,7 +48,8 @@ void readPage(const std::shared_ptr<ChangesState> &state, const QString &since);
 // Where the next read starts: the database's generation and the sequence after a page.
 QString checkpointText(const std::shared_ptr<ChangesState> &state, const QJsonValue &sequence)
 {
-    return state->generation.isEmpty() ? sequenceText(sequence) : state->generation + QLatin1Char('/') + sequenceText(sequence);
+    const QString text = CloudResponse::sequenceText(sequence);
+    return state->generation.isEmpty() ? text : state->generation + QLatin1Char('/') + text;
 }
 void readSmallerPage(const std::shared_ptr<ChangesState> &state, const QString &since);
 void readGeneration(const std::shared_ptr<ChangesState> &state, const QString &since, bool mayCreate);

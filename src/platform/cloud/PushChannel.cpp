@@ -10,15 +10,6 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-namespace {
-
-QString sequenceText(const QJsonValue &sequence)
-{
-    return CloudResponse::sequenceText(sequence, QStringLiteral("now"));
-}
-
-} // namespace
-
 PushChannel::PushChannel(CloudConnection *connection, QObject *parent)
     : QObject(parent)
     , m_connection(connection)
@@ -107,7 +98,7 @@ void PushChannel::probeAndOpen()
             return;
         }
         const bool reconnect = m_lostFeed;
-        openFeed(sequenceText(response.json.toObject().value(QStringLiteral("update_seq"))));
+        openFeed(CloudResponse::sequenceText(response.json.toObject().value(QStringLiteral("update_seq")), QStringLiteral("now")));
         emit feedOpened(reconnect);
         if (reconnect) {
             AppLogger::info(AppLogger::cloudKit(), QStringLiteral("Change feed reconnected"));
